@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+  std::puts("Morvadel: the windows are not built yet.");
+  return 0;
+}

@@ -1,0 +1,147 @@
+#include "cell.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "number.h"
+
+namespace morvadel {
+
+double Currency::ToDouble() const { return ScaledToDouble(raw, kPlaces); }
+
+Cell Cell::Text(std::string text) {
+  Cell c;
+  c.v_ = std::move(text);
+  return c;
+}
+Cell Cell::Int16(int16_t value) {
+  Cell c;
+  c.v_ = value;
+  return c;
+}
+Cell Cell::Int32(int32_t value) {
+  Cell c;
+  c.v_ = value;
+  return c;
+}
+Cell Cell::Money(Currency value) {
+  Cell c;
+  c.v_ = value;
+  return c;
+}
+Cell Cell::Double(double value) {
+  Cell c;
+  c.v_ = value;
+  return c;
+}
+
+bool Cell::IsBlank() const {
+  if (IsEmpty()) return true;
+  if (!IsText()) return false;
+  const std::string& t = std::get<std::string>(v_);
+  return t.find_first_not_of(" \t") == std::string::npos;
+}
+
+const std::string& Cell::text() const {
+  static const std::string kNone;
+  if (const auto* t = std::get_if<std::string>(&v_)) return *t;
+  return kNone;
+}
+
+namespace {
+
+template <class T>
+Converted<T> Fail(ConvStatus s) {
+  return Converted<T>{s, T{}};
+}
+
+// The exact decimal value of a numeric or numeric-text cell.
+std::optional<Decimal> DecimalOf(const Cell& cell, bool& notNumber) {
+  notNumber = false;
+  switch (cell.kind()) {
+    case CellKind::Empty:
+      return Decimal{};
+    case CellKind::Text: {
+      if (cell.IsBlank()) return Decimal{};
+      auto d = ReadNumber(cell.text());
+      if (!d) notNumber = true;
+      return d;
+    }
+    case CellKind::Int16:
+      return DecimalFromScaled(cell.int16(), 0);
+    case CellKind::Int32:
+      return DecimalFromScaled(cell.int32(), 0);
+    case CellKind::Currency:
+      return DecimalFromScaled(cell.money().raw, Currency::kPlaces);
+    case CellKind::Double:
+      if (!std::isfinite(cell.dbl())) return std::nullopt;
+      return DecimalFromDouble(cell.dbl());
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+Converted<int32_t> ToWhole(const Cell& cell) {
+  bool notNumber = false;
+  auto d = DecimalOf(cell, notNumber);
+  if (!d) return Fail<int32_t>(notNumber ? ConvStatus::NotNumber : ConvStatus::OutOfRange);
+  auto v = RoundScaled(*d, 0, Rounding::HalfEven);
+  if (!v || *v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
+    return Fail<int32_t>(ConvStatus::OutOfRange);
+  return {ConvStatus::Ok, static_cast<int32_t>(*v)};
+}
+
+Converted<Currency> ToCurrency(const Cell& cell) {
+  bool notNumber = false;
+  auto d = DecimalOf(cell, notNumber);
+  if (!d) return Fail<Currency>(notNumber ? ConvStatus::NotNumber : ConvStatus::OutOfRange);
+  auto v = RoundScaled(*d, Currency::kPlaces, Rounding::HalfEven);
+  if (!v) return Fail<Currency>(ConvStatus::OutOfRange);
+  return {ConvStatus::Ok, Currency::FromRaw(*v)};
+}
+
+Converted<double> ToDouble(const Cell& cell) {
+  switch (cell.kind()) {
+    case CellKind::Double:
+      return {ConvStatus::Ok, cell.dbl()};
+    case CellKind::Int16:
+      return {ConvStatus::Ok, static_cast<double>(cell.int16())};
+    case CellKind::Int32:
+      return {ConvStatus::Ok, static_cast<double>(cell.int32())};
+    case CellKind::Currency:
+      return {ConvStatus::Ok, cell.money().ToDouble()};
+    default:
+      break;
+  }
+  bool notNumber = false;
+  auto d = DecimalOf(cell, notNumber);
+  if (!d) return Fail<double>(ConvStatus::NotNumber);
+  if (d->IsZero()) return {ConvStatus::Ok, 0.0};
+  std::string s = (d->negative ? "-" : "") + d->digits + "e-" + std::to_string(d->scale);
+  double v = 0.0;
+  auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (res.ec != std::errc()) return Fail<double>(ConvStatus::OutOfRange);
+  return {ConvStatus::Ok, v};
+}
+
+std::string CellText(const Cell& cell, char decimalMark) {
+  switch (cell.kind()) {
+    case CellKind::Empty:
+      return "";
+    case CellKind::Text:
+      return cell.text();
+    case CellKind::Int16:
+      return std::to_string(cell.int16());
+    case CellKind::Int32:
+      return std::to_string(cell.int32());
+    case CellKind::Currency:
+      return FormatScaled(cell.money().raw, Currency::kPlaces, decimalMark);
+    case CellKind::Double:
+      return FormatDouble(cell.dbl(), decimalMark);
+  }
+  return "";
+}
+
+}  // namespace morvadel

@@ -1,0 +1,73 @@
+#pragma once
+#include <cstdint>
+#include <compare>
+#include <string>
+#include <variant>
+
+namespace morvadel {
+
+// Fixed-point money with four decimals, held as value x 10,000.
+struct Currency {
+  int64_t raw = 0;
+  static constexpr int64_t kScale = 10000;
+  static constexpr int kPlaces = 4;
+  static constexpr Currency FromRaw(int64_t r) { return Currency{r}; }
+  static constexpr Currency FromWhole(int64_t w) { return Currency{w * kScale}; }
+  double ToDouble() const;
+  bool IsZero() const { return raw == 0; }
+  friend constexpr bool operator==(Currency, Currency) = default;
+  friend constexpr auto operator<=>(Currency, Currency) = default;
+};
+
+enum class CellKind { Empty, Text, Int16, Int32, Currency, Double };
+
+// A variant cell of the item table and of the other shared tables.
+class Cell {
+ public:
+  Cell() = default;
+  static Cell Text(std::string text);
+  static Cell Int16(int16_t value);
+  static Cell Int32(int32_t value);
+  static Cell Money(Currency value);
+  static Cell Double(double value);
+
+  CellKind kind() const { return static_cast<CellKind>(v_.index()); }
+  bool IsEmpty() const { return kind() == CellKind::Empty; }  // never assigned
+  // Empty, or a text of nothing but blanks: counts as the number 0.
+  bool IsBlank() const;
+  bool IsText() const { return kind() == CellKind::Text; }
+  // The text of a text cell; "" for every other kind.
+  const std::string& text() const;
+  int16_t int16() const { return std::get<int16_t>(v_); }
+  int32_t int32() const { return std::get<int32_t>(v_); }
+  Currency money() const { return std::get<Currency>(v_); }
+  double dbl() const { return std::get<double>(v_); }
+
+  friend bool operator==(const Cell&, const Cell&) = default;
+
+ private:
+  std::variant<std::monostate, std::string, int16_t, int32_t, Currency, double> v_;
+};
+
+enum class ConvStatus { Ok, NotNumber, OutOfRange };
+
+template <class T>
+struct Converted {
+  ConvStatus status = ConvStatus::Ok;
+  T value{};
+  bool ok() const { return status == ConvStatus::Ok; }
+};
+
+// Conversions of a cell to a number. A blank cell gives 0; a text must read
+// as a number (ReadNumber). Whole numbers round halves to even (2.5 gives 2)
+// and report a value outside the 32-bit range; currency rounds to four
+// decimals, halves to even.
+Converted<int32_t> ToWhole(const Cell& cell);
+Converted<Currency> ToCurrency(const Cell& cell);
+Converted<double> ToDouble(const Cell& cell);
+
+// The text a cell shows: a text as it is, a number in the general number
+// format with the given decimal mark, an empty cell as "".
+std::string CellText(const Cell& cell, char decimalMark = '.');
+
+}  // namespace morvadel

@@ -1,0 +1,73 @@
+#include "model/cell.h"
+
+#include <gtest/gtest.h>
+
+namespace morvadel {
+namespace {
+
+TEST(Cell, EmptyEmptyTextAndBlanksCountAsZero) {
+  for (const Cell& c : {Cell(), Cell::Text(""), Cell::Text("   "), Cell::Int32(0)}) {
+    EXPECT_EQ(ToWhole(c).value, 0);
+    EXPECT_TRUE(ToWhole(c).ok());
+    EXPECT_TRUE(ToCurrency(c).ok());
+    EXPECT_EQ(ToCurrency(c).value.raw, 0);
+    EXPECT_EQ(ToDouble(c).value, 0.0);
+  }
+  EXPECT_TRUE(Cell().IsEmpty());
+  EXPECT_FALSE(Cell::Text("").IsEmpty());
+  EXPECT_TRUE(Cell::Text("").IsBlank());
+}
+
+struct WholeCase {
+  Cell cell;
+  ConvStatus status;
+  int32_t value;
+};
+
+TEST(Cell, WholeNumbersRoundHalvesToEvenAndReportOverflow) {
+  const WholeCase cases[] = {
+      {Cell::Text("12.5"), ConvStatus::Ok, 12},
+      {Cell::Text("13,5"), ConvStatus::Ok, 14},
+      {Cell::Text("-2.5"), ConvStatus::Ok, -2},
+      {Cell::Double(3.5), ConvStatus::Ok, 4},
+      {Cell::Double(2.5), ConvStatus::Ok, 2},
+      {Cell::Money(Currency::FromRaw(75000)), ConvStatus::Ok, 8},
+      {Cell::Money(Currency::FromRaw(65000)), ConvStatus::Ok, 6},
+      {Cell::Int16(-7), ConvStatus::Ok, -7},
+      {Cell::Text("2147483647"), ConvStatus::Ok, 2147483647},
+      {Cell::Text("-2147483648"), ConvStatus::Ok, -2147483647 - 1},
+      {Cell::Text("2147483648"), ConvStatus::OutOfRange, 0},
+      {Cell::Text("2147483647.5"), ConvStatus::OutOfRange, 0},
+      {Cell::Double(1e12), ConvStatus::OutOfRange, 0},
+      {Cell::Text("Firma d.d."), ConvStatus::NotNumber, 0},
+      {Cell::Text("1.000,00"), ConvStatus::NotNumber, 0},
+  };
+  for (const auto& c : cases) {
+    auto r = ToWhole(c.cell);
+    EXPECT_EQ(r.status, c.status) << CellText(c.cell);
+    if (c.status == ConvStatus::Ok) {
+      EXPECT_EQ(r.value, c.value) << CellText(c.cell);
+    }
+  }
+}
+
+TEST(Cell, CurrencyRoundsToFourDecimalsHalvesToEven) {
+  EXPECT_EQ(ToCurrency(Cell::Text("1.00005")).value.raw, 10000);
+  EXPECT_EQ(ToCurrency(Cell::Text("1.00015")).value.raw, 10002);
+  EXPECT_EQ(ToCurrency(Cell::Text("-1.00015")).value.raw, -10002);
+  EXPECT_EQ(ToCurrency(Cell::Double(0.6667)).value.raw, 6667);
+  EXPECT_EQ(ToCurrency(Cell::Int32(1234)).value.raw, 12340000);
+  EXPECT_EQ(ToCurrency(Cell::Text("x")).status, ConvStatus::NotNumber);
+  EXPECT_EQ(ToCurrency(Cell::Text("99999999999999999")).status, ConvStatus::OutOfRange);
+}
+
+TEST(Cell, TextShowsNumbersInTheGeneralFormat) {
+  EXPECT_EQ(CellText(Cell()), "");
+  EXPECT_EQ(CellText(Cell::Text("abc")), "abc");
+  EXPECT_EQ(CellText(Cell::Int32(-56)), "-56");
+  EXPECT_EQ(CellText(Cell::Money(Currency::FromRaw(15000))), "1.5");
+  EXPECT_EQ(CellText(Cell::Double(12.5), ','), "12,5");
+}
+
+}  // namespace
+}  // namespace morvadel

@@ -1,0 +1,337 @@
+#include "model/workbook_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <csignal>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "model/labels.h"
+
+namespace morvadel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> SplitCrLf(const std::string& data) {
+  std::vector<std::string> lines;
+  size_t pos = 0;
+  while (pos < data.size()) {
+    size_t end = data.find("\r\n", pos);
+    if (end == std::string::npos) {
+      lines.push_back(data.substr(pos));
+      break;
+    }
+    lines.push_back(data.substr(pos, end - pos));
+    pos = end + 2;
+  }
+  return lines;
+}
+
+std::string ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class WorkbookFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("morvadel_wb_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    s_ = std::make_unique<SharedState>();
+  }
+  void TearDown() override {
+    fs::permissions(dir_, fs::perms::owner_all);
+    fs::remove_all(dir_);
+  }
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+  fs::path dir_;
+  std::unique_ptr<SharedState> s_;
+};
+
+TEST_F(WorkbookFileTest, NewEmptyWorkbookRoundTripsToTheSameLines) {
+  BrisiDatoteku(*s_);
+  s_->FileName = Path("empty.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  std::string first = ReadAll(s_->FileName);
+  auto lines = SplitCrLf(first);
+  ASSERT_EQ(lines.size(), 25615u);
+  for (int i = 0; i < 25600; ++i) ASSERT_EQ(lines[static_cast<size_t>(i)], "\"\"") << i + 1;
+  EXPECT_EQ(lines[25600], "\"\"");  // currency name
+  EXPECT_EQ(lines[25601], "0");     // unit
+  for (int i = 25602; i < 25614; ++i) EXPECT_EQ(lines[static_cast<size_t>(i)], "") << "never-assigned company cell";
+  EXPECT_EQ(lines[25614], "0");
+
+  auto t = std::make_unique<SharedState>();
+  t->FileName = s_->FileName;
+  ASSERT_TRUE(CitajDatoteku(*t).ok());
+  ASSERT_TRUE(WriteDataFile(*t).ok());
+  auto again = SplitCrLf(ReadAll(t->FileName));
+  for (int i = 25602; i < 25614; ++i) lines[static_cast<size_t>(i)] = "\"\"";  // now texts
+  EXPECT_EQ(again, lines);
+}
+
+TEST_F(WorkbookFileTest, CellsStandOnTheirLines) {
+  s_->ItemTable(1, 1) = Cell::Int32(5);
+  s_->ItemTable(1, 2) = Cell::Text("abc");
+  s_->ItemTable(2, 1) = Cell::Text("line17");
+  s_->ItemTable(205, 1) = Cell::Int32(100);
+  s_->ItemTable(205, 2) = Cell::Money(Currency::FromRaw(125000));
+  s_->ItemTable(205, 3) = Cell::Double(-0.5);
+  s_->CurrencyName = "EUR";
+  s_->UnitIndex = 1;
+  s_->Company(1, 1) = Cell::Text("Tvrtka d.o.o.");
+  s_->ShowCompany = 1;
+  s_->FileName = Path("lines.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  auto lines = SplitCrLf(ReadAll(s_->FileName));
+  ASSERT_EQ(lines.size(), 25615u);
+  EXPECT_EQ(lines[0], "5");
+  EXPECT_EQ(lines[1], "\"abc\"");
+  EXPECT_EQ(lines[2], "");  // never assigned
+  EXPECT_EQ(lines[16], "\"line17\"");
+  EXPECT_EQ(lines[3264], "100");
+  EXPECT_EQ(lines[3265], "12.5");
+  EXPECT_EQ(lines[3266], "-0.5");
+  EXPECT_EQ(lines[kCurrencyLine - 1], "\"EUR\"");
+  EXPECT_EQ(lines[kUnitLine - 1], "1");
+  EXPECT_EQ(lines[25605], "\"Tvrtka d.o.o.\"");  // Company(1, 1)
+  EXPECT_EQ(lines[kShowCompanyLine - 1], "1");
+
+  auto t = std::make_unique<SharedState>();
+  t->Language = kEnglish;
+  t->FileName = s_->FileName;
+  ASSERT_TRUE(CitajDatoteku(*t).ok());
+  EXPECT_TRUE(t->ItemTable(1, 1).IsText());
+  EXPECT_EQ(t->ItemTable(1, 1).text(), "5");
+  EXPECT_EQ(t->ItemTable(1, 2).text(), "abc");
+  EXPECT_TRUE(t->ItemTable(1, 3).IsText());
+  EXPECT_EQ(t->ItemTable(205, 2).text(), "12.5");
+  EXPECT_EQ(t->ItemValues(205, 1), 100);
+  EXPECT_EQ(t->ItemValues(205, 2), 12);  // ties to even
+  EXPECT_EQ(t->ItemValues(205, 3), 0);
+  EXPECT_EQ(t->CurrencyName, "EUR");
+  EXPECT_EQ(t->UnitIndex, 1);
+  EXPECT_EQ(t->UnitText, "  ( x 1,000,000)");
+  EXPECT_EQ(t->ShowCompany, 1);
+  EXPECT_EQ(t->Company(1, 1).text(), "Tvrtka d.o.o.");
+  EXPECT_TRUE(t->Company(0, 0).IsText());
+}
+
+TEST_F(WorkbookFileTest, CroatianLettersAreWindows1250Bytes) {
+  s_->ItemTable(1, 1) = Cell::Text("čćđšžČĆĐŠŽ");
+  s_->ItemTable(1, 2) = Cell::Text("Ω€");  // no Omega in the code page; the euro sign is there
+  s_->FileName = Path("hr.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  auto lines = SplitCrLf(ReadAll(s_->FileName));
+  EXPECT_EQ(lines[0], "\"\xE8\xE6\xF0\x9A\x9E\xC8\xC6\xD0\x8A\x8E\"");
+  EXPECT_EQ(lines[1], "\"?\x80\"");
+  auto t = std::make_unique<SharedState>();
+  t->FileName = s_->FileName;
+  ASSERT_TRUE(CitajDatoteku(*t).ok());
+  EXPECT_EQ(t->ItemTable(1, 1).text(), "čćđšžČĆĐŠŽ");
+  EXPECT_EQ(t->ItemTable(1, 2).text(), "?€");
+}
+
+TEST_F(WorkbookFileTest, QuotesAndLineBreaksCannotShiftTheFile) {
+  s_->ItemTable(1, 1) = Cell::Text("say \"hi\"\r\nnext");
+  s_->Company(1, 1) = Cell::Text("A \"B\"");
+  s_->FileName = Path("quotes.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  auto lines = SplitCrLf(ReadAll(s_->FileName));
+  ASSERT_EQ(lines.size(), 25615u);
+  EXPECT_EQ(lines[0], "\"say 'hi'  next\"");
+  auto t = std::make_unique<SharedState>();
+  t->FileName = s_->FileName;
+  ASSERT_TRUE(CitajDatoteku(*t).ok());
+  EXPECT_EQ(t->Company(1, 1).text(), "A 'B'");
+}
+
+TEST_F(WorkbookFileTest, ReadReplacesEveryValueOfThePreviousWorkbook) {
+  s_->ItemTable(205, 1) = Cell::Int32(100);
+  s_->ItemTable(101, 1) = Cell::Text("2025");
+  s_->ItemTable(101, 2) = Cell::Text("Firma A");
+  s_->FileName = Path("a.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  auto t = std::make_unique<SharedState>();
+  t->ItemValues(206, 1) = 999;
+  t->ItemTable(206, 1) = Cell::Int32(999);
+  t->FileName = s_->FileName;
+  t->NewDocFlag = kFlagOn;
+  ASSERT_TRUE(CitajDatoteku(*t).ok());
+  EXPECT_EQ(t->ItemValues(205, 1), 100);
+  EXPECT_EQ(t->ItemValues(206, 1), 0);
+  EXPECT_EQ(t->ItemValues(101, 1), 2025);
+  EXPECT_EQ(t->ItemValues(101, 2), 0);
+  EXPECT_EQ(t->ItemTable(101, 2).text(), "Firma A");  // a name that is no number stays
+  EXPECT_EQ(t->NewDocFlag, kFlagOn);                  // the reader leaves the flag
+}
+
+TEST_F(WorkbookFileTest, BadFilesChangeNothingAndSayWhy) {
+  s_->FileName = Path("good.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  const std::string good = ReadAll(s_->FileName);
+  auto lines = SplitCrLf(good);
+
+  auto write = [&](const char* name, const std::vector<std::string>& ls) {
+    std::ofstream out(Path(name), std::ios::binary);
+    for (const auto& l : ls) out << l << "\r\n";
+    return Path(name);
+  };
+  auto shortLines = lines;
+  shortLines.resize(25000);
+  auto badUnit = lines;
+  badUnit[kUnitLine - 1] = "\"tisuće\"";
+  auto halfUnit = lines;
+  halfUnit[kUnitLine - 1] = "0.5";
+  auto badShow = lines;
+  badShow[kShowCompanyLine - 1] = "";
+
+  struct Case {
+    std::string path;
+    FileError::Kind kind;
+    int line;
+  } cases[] = {
+      {write("short.eka", shortLines), FileError::Kind::TooShort, 25001},
+      {write("unit.eka", badUnit), FileError::Kind::BadUnitIndex, kUnitLine},
+      {write("half.eka", halfUnit), FileError::Kind::BadUnitIndex, kUnitLine},
+      {write("show.eka", badShow), FileError::Kind::BadShowCompany, kShowCompanyLine},
+      {Path("missing.eka"), FileError::Kind::CannotOpen, 0},
+      {dir_.string(), FileError::Kind::CannotOpen, 0},
+  };
+  for (const auto& c : cases) {
+    auto t = std::make_unique<SharedState>();
+    t->ItemTable(205, 1) = Cell::Text("77");
+    t->ItemValues(205, 1) = 77;
+    t->UnitIndex = 1;
+    t->FileName = c.path;
+    FileError e = CitajDatoteku(*t);
+    EXPECT_EQ(e.kind, c.kind) << c.path;
+    EXPECT_EQ(e.line, c.line) << c.path;
+    EXPECT_EQ(t->ItemTable(205, 1).text(), "77");
+    EXPECT_EQ(t->ItemValues(205, 1), 77);
+    EXPECT_EQ(t->UnitIndex, 1);
+    EXPECT_EQ(t->FileName, c.path);
+    EXPECT_EQ(t->NewDocFlag, 0);
+    std::string msg = DescribeFileError(e, c.path, kEnglish);
+    EXPECT_NE(msg.find(c.path), std::string::npos) << msg;
+    if (c.line) {
+      EXPECT_NE(msg.find(std::to_string(c.line)), std::string::npos) << msg;
+    }
+    EXPECT_NE(DescribeFileError(e, c.path, kCroatian), msg);
+  }
+}
+
+TEST_F(WorkbookFileTest, ReadWithoutFileNameMarksANewDocument) {
+  s_->ItemTable(205, 1) = Cell::Text("5");
+  ASSERT_TRUE(CitajDatoteku(*s_).ok());
+  EXPECT_EQ(s_->NewDocFlag, kFlagOn);
+  EXPECT_EQ(s_->ItemValues(205, 1), 5);
+}
+
+TEST_F(WorkbookFileTest, FailedWriteKeepsTheOldFileAndIsReported) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  s_->FileName = Path("keep.eka");
+  s_->ItemTable(1, 1) = Cell::Text("old");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  const std::string before = ReadAll(s_->FileName);
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  s_->ItemTable(1, 1) = Cell::Text("new");
+  FileError e = SaveDataFile(*s_);
+  fs::permissions(dir_, fs::perms::owner_all);
+  EXPECT_EQ(e.kind, FileError::Kind::WriteFailed);
+  EXPECT_FALSE(e.detail.empty());
+  EXPECT_EQ(ReadAll(s_->FileName), before);
+}
+
+TEST_F(WorkbookFileTest, FullDiskKeepsTheOldFileAndIsReported) {
+  s_->FileName = Path("full.eka");
+  s_->ItemTable(1, 1) = Cell::Text("old");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  const std::string before = ReadAll(s_->FileName);
+  // A file-size limit makes the write fail part way, as a full disk does.
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  s_->ItemTable(1, 1) = Cell::Text("new");
+  FileError e = SaveDataFile(*s_);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(e.kind, FileError::Kind::WriteFailed);
+  EXPECT_EQ(ReadAll(s_->FileName), before);
+  for (const auto& entry : fs::directory_iterator(dir_))
+    EXPECT_EQ(entry.path().filename().string(), "full.eka") << "temporary file left";
+}
+
+TEST_F(WorkbookFileTest, WriteIntoAMissingFolderOrOverAFolderFails) {
+  s_->FileName = Path("no/such/folder/x.eka");
+  EXPECT_EQ(SaveDataFile(*s_).kind, FileError::Kind::WriteFailed);
+  fs::create_directories(dir_ / "sub.eka");
+  s_->FileName = Path("sub.eka");
+  EXPECT_EQ(SaveDataFile(*s_).kind, FileError::Kind::WriteFailed);
+  EXPECT_TRUE(fs::is_directory(dir_ / "sub.eka"));
+  for (const auto& entry : fs::directory_iterator(dir_))
+    EXPECT_EQ(entry.path().filename().string().find(".sub.eka."), std::string::npos) << "temporary file left";
+}
+
+TEST_F(WorkbookFileTest, SaveKeepsThePermissionsOfTheOldFile) {
+  s_->FileName = Path("perm.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  fs::permissions(s_->FileName, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  EXPECT_EQ(fs::status(s_->FileName).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(WorkbookFileTest, SaveWithoutFileNameWritesNothing) {
+  EXPECT_TRUE(SaveDataFile(*s_).ok());
+  EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST_F(WorkbookFileTest, LabelColumnsTravelWithTheFile) {
+  FillBalanceSheetLabelsHr(*s_);
+  s_->FileName = Path("labels.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  auto t = std::make_unique<SharedState>();
+  t->FileName = s_->FileName;
+  ASSERT_TRUE(CitajDatoteku(*t).ok());
+  EXPECT_EQ(t->ItemTable(205, 15).text(), "Novac i utržive vrijednosnice");
+  EXPECT_TRUE(t->ItemTable(5, 0).IsEmpty());  // column 0 is not stored
+}
+
+TEST_F(WorkbookFileTest, AcceptsLineFeedsAndFractionsWithoutLeadingZero) {
+  std::ofstream out(Path("lf.eka"), std::ios::binary);
+  for (int i = 1; i <= kWorkbookLines; ++i) {
+    if (i == 3265) {
+      out << ".5\n";
+    } else if (i == kUnitLine || i == kShowCompanyLine) {
+      out << "1\n";
+    } else {
+      out << "\"\"\n";
+    }
+  }
+  out.close();
+  s_->FileName = Path("lf.eka");
+  ASSERT_TRUE(CitajDatoteku(*s_).ok());
+  EXPECT_EQ(s_->ItemTable(205, 1).text(), ".5");
+  EXPECT_EQ(s_->ItemValues(205, 1), 0);  // a half rounds to even
+  EXPECT_EQ(s_->ShowCompany, 1);
+}
+
+}  // namespace
+}  // namespace morvadel

@@ -1,6 +1,35 @@
-#include <cstdio>
+// Start-up: one shared state for the run, the real dialogs, the navigator
+// with every window of the program, and the language choice first.
+#include <QApplication>
+#include <QLocale>
+#include <memory>
 
-int main() {
-  std::puts("Morvadel: the windows are not built yet.");
-  return 0;
+#include "model/shared_state.h"
+#include "platform/dialogs.h"
+#include "platform/navigator.h"
+#include "compare/compare_forms.h"
+#include "entry/entry_forms.h"
+#include "ratios/ratio_forms.h"
+#include "shell/form2a.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Morvadel");
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setStyle("Fusion");
+
+  auto state = std::make_unique<morvadel::SharedState>();
+  const QString mark = QLocale::system().decimalPoint();
+  state->DecimalMark = mark == "," ? ',' : '.';
+  morvadel::QtDialogs dialogs;
+  morvadel::Navigator nav;
+  morvadel::AppContext ctx{*state, nav, dialogs};
+  nav.SetContext(&ctx);
+  morvadel::RegisterShellForms(nav);
+  morvadel::RegisterEntryForms(nav);
+  morvadel::RegisterRatioForms(nav);
+  morvadel::RegisterCompareForms(nav);
+
+  nav.Show(morvadel::FormId::Form1);
+  return app.exec();
 }

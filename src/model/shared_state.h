@@ -87,6 +87,10 @@ struct SharedState {
 
   // Decimal separator of the user's locale, used where numbers are shown.
   char DecimalMark = '.';
+  // True while the workbook in memory is the one in the file FileName names
+  // (after Open or Save As; false after New), so a save never writes a new
+  // workbook over the previous workbook's file unasked.
+  bool FileBacked = false;
 };
 
 // Sets AverageOffered to 7.

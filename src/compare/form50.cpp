@@ -1,0 +1,354 @@
+#include "compare/form50.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "compare/compare_result.h"
+#include "entry/form8.h"
+#include "model/labels.h"
+#include "platform/navigator.h"
+#include "platform/twips.h"
+
+namespace morvadel {
+
+namespace {
+
+constexpr CompareView kViews[] = {
+    {kDunBradstreetView, 600, 45, 11, 10, "Pokazatelji po Dun and Bradstreet-u", "Dun and Bradstreet Ratios"},
+    {kPrenticeHallView, 700, 31, 11, 10, "Pokazatelji po Prentence Hall-u", "Prentice Hall Ratios"},
+    {kRobertMorrisView, 800, 48, 11, 10, "Pokazatelji po Robert Morris-u", "Robert Morris Ratios"},
+    {kCommonSizeBalanceView, 900, 53, 7, 1, "Strukturna bilanca", "Common Size Balance Sheet"},
+    {kCommonSizeIncomeView, 1000, 33, 7, 1, "Strukturni račun dobiti i gubitka", "Common Size Income Statement"},
+};
+
+constexpr const char* kPeriodHeads[] = {"      I", "      II", "     III", "      IV", "      V", "      VI"};
+constexpr const char* kIndustryHeadsEn[] = {"    High", "     Low", "Average", "Ind Comp"};
+constexpr const char* kIndustryHeadsHr[] = {"    Max.", "    Min.", "Prosjek", "Ind.komp"};
+
+constexpr const char* kCommand1Hr = "Strukturna bilanca";
+constexpr const char* kCommand2Hr = "Strukturni račun dobiti i gubitaka";
+constexpr const char* kCommand1En = "Common Size Balance Sheet";
+constexpr const char* kCommand2En = "Common Size Income Statement";
+
+// Twips.
+constexpr int kHeadRowTwips = 250;
+constexpr int kIndustryLabelTwips = 2270;
+constexpr int kIndustryPeriodTwips = 685;
+constexpr int kIndustryFigureTwips = 765;
+constexpr int kCommonLabelTwips = 3200;
+constexpr int kCommonPeriodTwips = 1000;
+constexpr int kGridWidthTwips = 9200;  // both layouts: 2270 + 9 x 685 + 765 = 3200 + 6 x 1000
+constexpr int kDefaultRowTwips = 240;
+constexpr int kVisibleRows = 23;  // rows the grid shows at once, heading included
+
+constexpr int kMargin = 18;
+constexpr int kCellPaddingPx = 9;  // the grid's text padding either side and its cell line
+constexpr double kSmallestPointSize = 6.5;
+const QSize kSourcePictureSize(109, 42);
+
+QPushButton* ViewButton(QWidget* parent) {
+  auto* b = new QPushButton(parent);
+  b->setMinimumSize(220, 34);
+  b->setCursor(Qt::PointingHandCursor);
+  return b;
+}
+
+}  // namespace
+
+const CompareView* CompareViewOf(int code) {
+  for (const CompareView& v : kViews)
+    if (v.code == code) return &v;
+  return nullptr;
+}
+
+void SetCompareViewSettings(SharedState& s, int code) {
+  const CompareView* v = CompareViewOf(code);
+  if (!v) return;
+  s.ReportCode = v->code;
+  s.GridFixedCols = v->gridFixedCols;
+  s.GridFixedRows = 1;
+  s.GridCols = v->gridCols;
+  s.GridRows = v->gridRows;
+  if (s.Language == kCroatian) s.ReportTitle = v->titleHr;
+  if (s.Language == kEnglish) s.ReportTitle = v->titleEn;
+  s.SectionBase = v->sectionBase;
+}
+
+Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  Picture4 = new QLabel(this);
+  layout->addWidget(Picture4);
+
+  auto* body = new QWidget(this);
+  auto* bodyLayout = new QVBoxLayout(body);
+  bodyLayout->setContentsMargins(kMargin, 12, kMargin, 14);
+  bodyLayout->setSpacing(8);
+  layout->addWidget(body);
+
+  Label1 = new QLabel(body);
+  QFont titleFont = Label1->font();
+  titleFont.setBold(true);
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
+  Label1->setFont(titleFont);
+  bodyLayout->addWidget(Label1);
+
+  Picture3 = new QLabel(body);
+  bodyLayout->addWidget(Picture3);
+
+  Tablica = new Grid(body);
+  Tablica->setObjectName("Tablica");
+  // The columns fit without a horizontal scroll bar; the rows scroll.
+  const int extent = Tablica->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Tablica);
+  const int frame = 2 * Tablica->frameWidth();
+  const int gridWidth = PxFromTwips(kGridWidthTwips) + frame + extent;
+  const int gridHeight = PxFromTwips(kHeadRowTwips + (kVisibleRows - 1) * kDefaultRowTwips) + frame;
+  Tablica->setFixedSize(gridWidth, gridHeight);
+  bodyLayout->addWidget(Tablica, 0, Qt::AlignLeft);
+  Picture3->setPixmap(Rule(QSize(gridWidth, 3)));
+
+  edit_ = new CellEditFamily(Tablica, this);
+  edit_->WatchBackground(body);
+  tekst = edit_->tekst;
+
+  // View buttons (common-size views) or the source and its explanations
+  // (industry views) on the left, the way back on the right.
+  auto* commands = new QHBoxLayout;
+  commands->setSpacing(8);
+  Command1 = ViewButton(body);
+  Command2 = ViewButton(body);
+  commands->addWidget(Command1);
+  commands->addWidget(Command2);
+  Picture7 = new QLabel(body);
+  Picture7->setFixedSize(kSourcePictureSize);
+  Picture7->setPixmap(SourcePicture(kRobertMorrisView, kSourcePictureSize));
+  commands->addWidget(Picture7);
+  Picture9 = new PictureButton(IconKind::Help, body);
+  commands->addWidget(Picture9);
+  commands->addStretch();
+  Picture1 = new PictureButton(IconKind::Back, body);
+  commands->addWidget(Picture1);
+  bodyLayout->addSpacing(4);
+  bodyLayout->addLayout(commands);
+
+  // The design's captions.
+  Command1->setText(kCommand1Hr);
+  Command2->setText(kCommand2Hr);
+  Picture4->setPixmap(Banner(kCroatian, QSize(gridWidth + 2 * kMargin, 80)));
+
+  connect(Command1, &QPushButton::clicked, this, &Form50::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form50::Command2_Click);
+  connect(Picture1, &QToolButton::clicked, this, &Form50::Picture1_Click);
+  connect(Picture9, &QToolButton::clicked, this, &Form50::Picture9_Click);
+}
+
+void Form50::Form_Load() {
+  view_ = s_.ReportCode;
+  const bool hr = s_.Language == kCroatian, en = s_.Language == kEnglish;
+  const bool industry = IsIndustryView();
+
+  if (en) {
+    Picture4->setPixmap(Banner(kEnglish, Picture4->pixmap().size()));
+    Command1->setText(kCommand1En);
+    Command2->setText(kCommand2En);
+    Picture1->setToolTip(" Back ");
+    Picture9->setToolTip(" Explanations ");
+  }
+  Label1->setText(QString::fromStdString(s_.ReportTitle));
+
+  if (industry) Picture7->setPixmap(SourcePicture(view_, kSourcePictureSize));
+  if (!industry) {
+    Picture7->hide();
+    Picture9->hide();
+  } else {
+    for (QPushButton* b : {Command1, Command2}) {
+      b->hide();
+      b->setEnabled(false);
+    }
+  }
+  if (hr) {
+    Command1->setText(kCommand1Hr);
+    Command2->setText(kCommand2Hr);
+    Picture1->setToolTip(" Povratak ");
+    Picture9->setToolTip(" Objašnjenja ");
+  }
+  if (view_ == kCommonSizeBalanceView) Command1->setEnabled(false);
+  if (view_ == kCommonSizeIncomeView) Command2->setEnabled(false);
+
+  // Grid shape from the shared settings, never beyond the item table's columns.
+  const int rows = std::clamp<int>(s_.GridRows, 2, 100);
+  const int cols = std::clamp<int>(s_.GridCols, 2, 11);
+  Tablica->SetRows(rows);
+  Tablica->SetCols(cols);
+  Tablica->SetFixedCols(std::clamp<int>(s_.GridFixedCols, 0, cols - 1));
+  Tablica->SetFixedRows(std::clamp<int>(s_.GridFixedRows, 0, rows - 1));
+  Tablica->SetRowHeight(0, kHeadRowTwips);
+  if (industry) {
+    Tablica->SetColWidth(0, kIndustryLabelTwips);
+    for (int c = 1; c < std::min(cols, 10); ++c) Tablica->SetColWidth(c, kIndustryPeriodTwips);
+    if (cols > 10) Tablica->SetColWidth(10, kIndustryFigureTwips);
+  } else {
+    Tablica->SetColWidth(0, kCommonLabelTwips);
+    for (int c = 1; c < std::min(cols, 7); ++c) Tablica->SetColWidth(c, kCommonPeriodTwips);
+  }
+
+  ShadeRows();
+  if (industry) {
+    Tablica->SetRow(view_ == kDunBradstreetView ? 4 : 3);
+    Tablica->SetCol(10);
+  } else {
+    // The grid opens at its top: the first data cell is the current one.
+    Tablica->SetRow(1);
+    Tablica->SetCol(1);
+  }
+
+  for (int c = 1; c < std::min(cols, 7); ++c) Tablica->SetTextMatrix(0, c, kPeriodHeads[c - 1]);
+  if (industry) {
+    const char* const* heads = en ? kIndustryHeadsEn : hr ? kIndustryHeadsHr : nullptr;
+    if (heads)
+      for (int c = 7; c < std::min(cols, 11); ++c) Tablica->SetTextMatrix(0, c, heads[c - 7]);
+    if (hr) setWindowTitle(kIndustryCaptionHr);
+  }
+
+  switch (view_) {
+    case kDunBradstreetView: FillDunBradstreetLabels(s_); break;
+    case kPrenticeHallView: FillPrenticeHallLabels(s_); break;
+    case kRobertMorrisView: FillRobertMorrisLabels(s_); break;
+    case kCommonSizeBalanceView: FillStatementLabels(s_, 2, s_.Language); break;
+    case kCommonSizeIncomeView: FillStatementLabels(s_, 3, s_.Language); break;
+    default: break;
+  }
+  // Row 0 is included: the industry lists head their label column there,
+  // and the statement lists leave it as the last industry list set it.
+  for (int i = 0; i < rows && i < 100; ++i) {
+    Tablica->SetTextMatrix(i, 0, QString::fromStdString(ItemText(s_, i, 0)));
+    const int item = s_.SectionBase + i;
+    if (item >= 0 && item < ItemTableT::kRows) s_.ItemTable(item, 0) = s_.ItemTable(i, 0);
+  }
+
+  if (industry) FitGridFont();
+  Calculate();
+
+  // After the calculation, which empties row 1: the period or company names.
+  for (int c = 0; c < std::min(cols, 7); ++c)
+    Tablica->SetTextMatrix(1, c, QString::fromStdString(ItemText(s_, 101, c)));
+
+  edit_->SetKeyRouting([this](CellEditFamily&, int row, int keyAscii) { RowRule(row, keyAscii); });
+  edit_->SetKeyFilter(&StatementKeyPasses);
+  edit_->SetWriteBack([this] { WriteBack(); });
+  edit_->SetUpEditor();
+  Tablica->setFocus(Qt::OtherFocusReason);
+}
+
+void Form50::Calculate() {
+  const CompareView* v = CompareViewOf(view_);
+  if (!v) return;
+  // The view's own section: the calculation writes there whatever SectionBase says.
+  const CompareResult result = ComputeView(s_, view_);
+  const int rows = std::min(result.lastRow(), Tablica->Rows() - 1);
+  const int cols = std::min(result.lastColumn(), Tablica->Cols() - 1);
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= cols; ++c) Tablica->SetTextMatrix(r, c, QString::fromStdString(result.GridText(r, c)));
+  ApplyCompareResult(s_, result);
+}
+
+// The industry columns are narrow (685 and 765 twips); with the fonts at
+// hand the headings and labels must still fit, so the grid's font is
+// narrowed, then made smaller, until they do.
+void Form50::FitGridFont() {
+  auto fits = [this](const QFont& font) {
+    const QFontMetrics m(font);
+    for (int c = 0; c < Tablica->Cols(); ++c) {
+      const int room = PxFromTwips(Tablica->ColWidth(c)) - kCellPaddingPx;
+      const int lastRow = c == 0 ? Tablica->Rows() - 1 : 0;
+      for (int r = 0; r <= lastRow; ++r)
+        if (m.horizontalAdvance(Tablica->TextMatrix(r, c)) > room) return false;
+    }
+    return true;
+  };
+  QFont font = Tablica->font();
+  if (fits(font)) return;
+  font.setStretch(QFont::SemiCondensed);
+  while (!fits(font) && font.pointSizeF() - 0.25 >= kSmallestPointSize) font.setPointSizeF(font.pointSizeF() - 0.25);
+  Tablica->setFont(font);
+}
+
+void Form50::ShadeIndustryCell(int row) {
+  Tablica->SetRow(row);
+  Tablica->SetCol(10);
+  Tablica->SetCellBackColor(LockedShade);
+}
+
+void Form50::ShadeRow(int row) {
+  Tablica->SetRow(row);
+  for (int c = 1; c <= 6 && c < Tablica->Cols(); ++c) {
+    Tablica->SetCol(c);
+    Tablica->SetCellBackColor(LockedShade);
+  }
+}
+
+void Form50::ShadeRows() {
+  if (IsIndustryView()) {
+    if (Tablica->Cols() <= 10) return;
+    for (int row : LockedRowsOfView(view_))
+      if (row < Tablica->Rows()) ShadeIndustryCell(row);
+    return;
+  }
+  if (!CompareViewOf(view_)) return;
+  for (int r = 1; r < Tablica->Rows(); ++r) ShadeRow(r);
+}
+
+void Form50::WriteBack() { SaveGridToTable(*Tablica, s_); }
+
+void Form50::SwitchView(int16_t code) {
+  edit_->CommitAndWriteBack();
+  SetCompareViewSettings(s_, code);
+  ctx_.nav.Show(FormId::form50);
+}
+
+void Form50::Command1_Click() { SwitchView(kCommonSizeBalanceView); }
+void Form50::Command2_Click() { SwitchView(kCommonSizeIncomeView); }
+
+void Form50::Picture1_Click() {
+  edit_->CommitAndWriteBack();
+  ctx_.nav.Show(FormId::Form2a);
+}
+
+void Form50::Picture9_Click() {
+  if (s_.ReportCode < kDunBradstreetView || s_.ReportCode > kRobertMorrisView) return;
+  edit_->CommitAndWriteBack();
+  ctx_.nav.Show(FormId::Form19);
+}
+
+void Form50::CloseBox() { Picture1_Click(); }
+
+void Form50::RowRule(int row, int keyAscii) {
+  switch (s_.ReportCode) {
+    case kDunBradstreetView: KeyPressRowsDunBradstreet(row, keyAscii); break;
+    case kPrenticeHallView: KeyPressRowsPrenticeHall(row, keyAscii); break;
+    case kRobertMorrisView: KeyPressRowsRobertMorris(row, keyAscii); break;
+    case kCommonSizeBalanceView: KeyPressRowsCommonSizeBalance(row, keyAscii); break;
+    case kCommonSizeIncomeView: KeyPressRowsCommonSizeIncome(row, keyAscii); break;
+    default: break;
+  }
+}
+
+void Form50::KeyPressRowsDunBradstreet(int row, int keyAscii) {
+  if (!IsLockedRow(kDunBradstreetView, row)) edit_->StartNumberEdit(keyAscii);
+}
+void Form50::KeyPressRowsPrenticeHall(int row, int keyAscii) {
+  if (!IsLockedRow(kPrenticeHallView, row)) edit_->StartNumberEdit(keyAscii);
+}
+void Form50::KeyPressRowsRobertMorris(int row, int keyAscii) {
+  if (!IsLockedRow(kRobertMorrisView, row)) edit_->StartNumberEdit(keyAscii);
+}
+void Form50::KeyPressRowsCommonSizeBalance(int, int keyAscii) { edit_->StartNumberEdit(keyAscii); }
+void Form50::KeyPressRowsCommonSizeIncome(int, int keyAscii) { edit_->StartNumberEdit(keyAscii); }
+
+}  // namespace morvadel

@@ -1,0 +1,13 @@
+#include "entry/entry_forms.h"
+
+#include "entry/for7.h"
+#include "entry/form8.h"
+
+namespace morvadel {
+
+void RegisterEntryForms(Navigator& nav) {
+  nav.Register(FormId::form8, [](AppContext& c) { return std::make_unique<Form8>(c); });
+  nav.Register(FormId::for7, [](AppContext& c) { return std::make_unique<For7>(c); });
+}
+
+}  // namespace morvadel

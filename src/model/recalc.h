@@ -1,0 +1,41 @@
+#pragma once
+// Statement recalculation: the period columns of ItemTable into whole
+// numbers in ItemValues, the balance-sheet and income-statement totals, the
+// derived rows 51..58 and 61..91, and every value written back.
+#include <cstdint>
+#include <string>
+
+#include "shared_state.h"
+
+namespace morvadel {
+
+struct RecalcError {
+  enum class Kind {
+    None,
+    NotNumber,  // a cell holds a text that does not read as a number
+    Overflow,   // an amount or a computed total lies outside the 32-bit range
+  };
+  Kind kind = Kind::None;
+  int row = 0;     // the item row of the cell or of the total being computed
+  int period = 0;  // 1..6 (periods I..VI)
+  bool ok() const { return kind == Kind::None; }
+};
+
+// Recalculates rows 2..1600, columns 1..6. All or nothing: everything is
+// computed in a work copy, and ItemTable and ItemValues change only when
+// every cell converts and every sum stays inside the 32-bit range;
+// otherwise both are left exactly as they were and the first fault (in row
+// order for the cells, in computing order for the totals) is returned.
+//
+// The first row of each section (101, 201, ..., 1501) holds the period or
+// company names: a cell there whose text is not a number is left out of the
+// conversion and of the write-back, so it stays text, and ItemValues holds 0
+// for it. A name made only of digits converts like any amount.
+RecalcError RecalculateStatements(SharedState& s);
+
+// A message for the user in the given language (1 Croatian, otherwise
+// English) naming the row's label, the item row and the period (I..VI).
+// "" when e is ok.
+std::string DescribeRecalcError(const RecalcError& e, const SharedState& s, int16_t language);
+
+}  // namespace morvadel

@@ -1,0 +1,25 @@
+#pragma once
+#include "model/shared_state.h"
+
+namespace morvadel {
+
+class Navigator;
+class Dialogs;
+
+// The windows of the program.
+enum class FormId {
+  Form1, Form2a,                         // start-up, main window
+  for7, form8, For20, For21,             // general data, statements, conversion, inflation
+  Form3, Form11, Form12, Form13, Form14, Form15, Unos2, Form18,  // ratios
+  form50, form60, Form19, Form16, Form55,                        // comparisons, graphs
+};
+
+// What every window works with: the one shared state of the run, the
+// navigator that shows the next window, and the dialogs.
+struct AppContext {
+  SharedState& s;
+  Navigator& nav;
+  Dialogs& dialogs;
+};
+
+}  // namespace morvadel

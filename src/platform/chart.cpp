@@ -1,0 +1,435 @@
+#include "platform/chart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "model/cell.h"
+#include "platform/twips.h"
+
+namespace morvadel {
+
+namespace {
+
+constexpr int kLineChart = 3;
+
+// Calm, well separated colours that stay apart on a grey-scale printout too.
+const QColor kPalette[] = {
+    QColor(0x2F, 0x6E, 0xBA), QColor(0xE0, 0x7B, 0x28), QColor(0x3B, 0x9A, 0x57), QColor(0xC2, 0x3B, 0x3B),
+    QColor(0x7E, 0x5B, 0xB5), QColor(0x1F, 0x9E, 0xA8), QColor(0xC9, 0xA2, 0x27), QColor(0x6B, 0x72, 0x7C),
+};
+constexpr int kPaletteSize = sizeof(kPalette) / sizeof(kPalette[0]);
+
+const QColor kText(0x33, 0x3A, 0x44);
+const QColor kGridLine(0xE2, 0xE6, 0xEB);
+const QColor kAxisLine(0x9A, 0xA3, 0xAD);
+
+QFont ChartFont(double points, bool bold = false) {
+  QFont f(QStringLiteral("Liberation Sans"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPointSizeF(points);
+  f.setBold(bold);
+  return f;
+}
+
+// Axis range and ticks on round steps (1, 2, 2.5, 5 times a power of ten),
+// always including zero so that bars grow from the base line.
+struct NiceAxis {
+  double min = 0, max = 1;
+  int ticks = 6;
+  int decimals = 1;
+};
+
+NiceAxis MakeNiceAxis(double lo, double hi) {
+  lo = std::min(lo, 0.0);
+  hi = std::max(hi, 0.0);
+  if (!(hi - lo > 0) || !std::isfinite(hi - lo)) {
+    lo = std::isfinite(lo) ? lo : 0;
+    hi = lo + 1;
+  }
+  const double raw = (hi - lo) / 4;
+  int exponent = static_cast<int>(std::floor(std::log10(raw)));
+  double mantissa = 10;
+  for (double m : {1.0, 2.0, 2.5, 5.0}) {
+    if (m * std::pow(10.0, exponent) >= raw * (1 - 1e-9)) {
+      mantissa = m;
+      break;
+    }
+  }
+  if (mantissa == 10) {
+    mantissa = 1;
+    ++exponent;
+  }
+  const double step = mantissa * std::pow(10.0, exponent);
+  NiceAxis a;
+  a.min = std::floor(lo / step + 1e-9) * step;
+  a.max = std::ceil(hi / step - 1e-9) * step;
+  a.ticks = static_cast<int>(std::lround((a.max - a.min) / step)) + 1;
+  // Just enough decimals to show every step exactly (2.5 needs one more).
+  a.decimals = std::max(0, -exponent + (mantissa == 2.5 ? 1 : 0));
+  return a;
+}
+
+void StyleAxis(QAbstractAxis* axis) {
+  axis->setLabelsFont(ChartFont(7));
+  axis->setLabelsColor(kText);
+  axis->setLinePenColor(kAxisLine);
+  axis->setGridLineColor(kGridLine);
+  axis->setShadesVisible(false);
+}
+
+bool LegendFitsBelow(const QStringList& labels, double chartWidth) {
+  const QFontMetricsF fm(ChartFont(7));
+  double width = 8;
+  for (const QString& label : labels) width += fm.height() + 6 + fm.horizontalAdvance(label) + 10;
+  return width <= chartWidth;
+}
+
+// Rough width of the value axis labels and the margins beside the plot.
+constexpr double kBesidePlot = 56;
+
+// Adjusts what depends on the chart's width: the legend goes below the plot
+// when it fits in one row, else to the right, one entry a line, so that no
+// legend text is cut short; the label of a single category, shown as the
+// axis title, breaks into two lines where the plot is too narrow for it.
+void FitToWidth(QChart* chart, double chartWidth) {
+  QStringList names;
+  for (auto* series : chart->series()) {
+    if (auto* bars = qobject_cast<QBarSeries*>(series))
+      for (auto* set : bars->barSets()) names << set->label();
+    else
+      names << series->name();
+  }
+  const bool below = LegendFitsBelow(names, chartWidth);
+  chart->legend()->setAlignment(below ? Qt::AlignBottom : Qt::AlignRight);
+
+  const auto axes = chart->axes(Qt::Horizontal);
+  if (axes.isEmpty()) return;
+  QAbstractAxis* axis = axes.first();
+  const QString label = axis->property("singleLabel").toString();
+  if (label.isEmpty()) return;
+  const QFontMetricsF fm(axis->titleFont());
+  double room = chartWidth - kBesidePlot;
+  if (chart->legend()->isVisible() && !below) {
+    double widest = 0;
+    for (const QString& n : names) widest = std::max(widest, QFontMetricsF(chart->legend()->font()).horizontalAdvance(n));
+    room -= widest + 30;
+  }
+  QString shown = label.toHtmlEscaped();
+  const int middle = static_cast<int>(label.size()) / 2;
+  if (fm.horizontalAdvance(label) > room) {
+    // Break at the blank nearest the middle.
+    int cut = -1;
+    for (int i = 0; i < label.size(); ++i)
+      if (label[i] == ' ' && (cut < 0 || std::abs(i - middle) < std::abs(cut - middle))) cut = i;
+    if (cut > 0)
+      shown = "<center>" + label.left(cut).toHtmlEscaped() + "<br>" + label.mid(cut + 1).toHtmlEscaped() + "</center>";
+  }
+  axis->setTitleText(shown);
+}
+
+}  // namespace
+
+Chart::Chart(QWidget* parent) : QWidget(parent) {
+  data_.assign(1, 0.0);
+  written_.assign(1, 0);
+  rowLabels_.assign(1, QString());
+  columnLabels_.assign(1, QString());
+  view_ = new QChartView(this);
+  view_->setRenderHint(QPainter::Antialiasing);
+  view_->setFrameShape(QFrame::NoFrame);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(view_);
+  Rebuild();
+}
+
+Chart::~Chart() = default;
+
+void Chart::SetRowCount(int rows) {
+  rows = std::max(rows, 1);
+  if (rows == rows_) return;
+  std::vector<double> data(static_cast<size_t>(rows) * columns_, 0.0);
+  std::vector<char> written(data.size(), 0);
+  for (int r = 0; r < std::min(rows, rows_); ++r)
+    for (int c = 0; c < columns_; ++c) {
+      data[r * columns_ + c] = data_[r * columns_ + c];
+      written[r * columns_ + c] = written_[r * columns_ + c];
+    }
+  data_ = std::move(data);
+  written_ = std::move(written);
+  rows_ = rows;
+  rowLabels_.resize(rows);
+  dirty_ = true;
+}
+
+void Chart::SetColumnCount(int columns) {
+  columns = std::max(columns, 1);
+  if (columns == columns_) return;
+  std::vector<double> data(static_cast<size_t>(rows_) * columns, 0.0);
+  std::vector<char> written(data.size(), 0);
+  for (int r = 0; r < rows_; ++r)
+    for (int c = 0; c < std::min(columns, columns_); ++c) {
+      data[r * columns + c] = data_[r * columns_ + c];
+      written[r * columns + c] = written_[r * columns_ + c];
+    }
+  data_ = std::move(data);
+  written_ = std::move(written);
+  columns_ = columns;
+  columnLabels_.resize(columns);
+  dirty_ = true;
+}
+
+int Chart::RowCount() const { return rows_; }
+int Chart::ColumnCount() const { return columns_; }
+
+void Chart::SetRow(int row) { row_ = row; }
+void Chart::SetColumn(int column) { column_ = column; }
+
+bool Chart::Selected() const { return row_ >= 1 && row_ <= rows_ && column_ >= 1 && column_ <= columns_; }
+
+void Chart::SetData(const QString& text) {
+  if (!Selected()) return;
+  const Converted<double> v = ToDouble(Cell::Text(text.toStdString()));
+  const size_t at = static_cast<size_t>(row_ - 1) * columns_ + (column_ - 1);
+  data_[at] = v.ok() && std::isfinite(v.value) ? v.value : 0.0;
+  written_[at] = 1;
+  dirty_ = true;
+}
+
+void Chart::SetRowLabel(const QString& label) {
+  if (row_ < 1 || row_ > rows_) return;
+  rowLabels_[row_ - 1] = label;
+  dirty_ = true;
+}
+
+void Chart::SetColumnLabel(const QString& label) {
+  if (column_ < 1 || column_ > columns_) return;
+  columnLabels_[column_ - 1] = label;
+  dirty_ = true;
+}
+
+void Chart::SetChartType(int type) {
+  chartType_ = type;
+  dirty_ = true;
+}
+
+void Chart::SetShowLegend(bool show) {
+  legend_ = show;
+  dirty_ = true;
+}
+
+void Chart::SetTitle(const QString& title) {
+  title_ = title;
+  dirty_ = true;
+}
+
+void Chart::SetSeriesInRows(bool inRows) {
+  seriesInRows_ = inRows;
+  dirty_ = true;
+}
+
+void Chart::SetSeriesColor(int series, const QColor& color) {
+  if (series < 1) return;
+  if (static_cast<int>(colors_.size()) < series) colors_.resize(series);
+  colors_[series - 1] = color;
+  dirty_ = true;
+}
+
+QColor Chart::SeriesColor(int series) const {
+  if (series < 1) return QColor();
+  if (series <= static_cast<int>(colors_.size()) && colors_[series - 1].isValid()) return colors_[series - 1];
+  return kPalette[(series - 1) % kPaletteSize];
+}
+
+double Chart::DataAt(int row, int column) const {
+  if (row < 1 || row > rows_ || column < 1 || column > columns_) return 0.0;
+  return data_[(row - 1) * columns_ + (column - 1)];
+}
+
+QString Chart::RowLabelAt(int row) const { return row >= 1 && row <= rows_ ? rowLabels_[row - 1] : QString(); }
+
+QString Chart::ColumnLabelAt(int column) const {
+  return column >= 1 && column <= columns_ ? columnLabels_[column - 1] : QString();
+}
+
+void Chart::Refresh() { Rebuild(); }
+
+void Chart::showEvent(QShowEvent* event) {
+  if (dirty_) Rebuild();
+  QWidget::showEvent(event);
+}
+
+void Chart::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (QChart* chart = view_->chart()) FitToWidth(chart, width());
+}
+
+void Chart::Rebuild() {
+  QChart* old = view_->chart();
+  QChart* chart = BuildChart();
+  FitToWidth(chart, width());
+  view_->setChart(chart);
+  delete old;
+  dirty_ = false;
+}
+
+QChart* Chart::BuildChart() const {
+  // Series and categories by the grid's orientation: normally each column
+  // is a series over the rows; turned around, each row over the columns.
+  const int seriesCount = seriesInRows_ ? rows_ : columns_;
+  const int categoryCount = seriesInRows_ ? columns_ : rows_;
+  auto value = [&](int series, int category) {
+    return seriesInRows_ ? DataAt(series + 1, category + 1) : DataAt(category + 1, series + 1);
+  };
+  // A series that was never given a point is part of the grid but not of
+  // the drawing (the value graphs fill only some rows of theirs).
+  auto filled = [&](int series) {
+    for (int c = 0; c < categoryCount; ++c) {
+      const int r = seriesInRows_ ? series : c, col = seriesInRows_ ? c : series;
+      if (written_[r * columns_ + col]) return true;
+    }
+    return false;
+  };
+  QStringList seriesNames, categories;
+  for (int s = 0; s < seriesCount; ++s) seriesNames << (seriesInRows_ ? RowLabelAt(s + 1) : ColumnLabelAt(s + 1));
+  for (int c = 0; c < categoryCount; ++c) categories << (seriesInRows_ ? ColumnLabelAt(c + 1) : RowLabelAt(c + 1));
+
+  double lo = 0, hi = 0;
+  for (size_t i = 0; i < data_.size(); ++i) {
+    if (!written_[i]) continue;
+    lo = std::min(lo, data_[i]);
+    hi = std::max(hi, data_[i]);
+  }
+  const NiceAxis nice = MakeNiceAxis(lo, hi);
+
+  auto* chart = new QChart;
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundRoundness(0);
+  chart->setBackgroundBrush(Qt::white);
+  chart->setBackgroundPen(Qt::NoPen);
+  chart->setMargins(QMargins(4, 4, 8, 4));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->setLocalizeNumbers(true);
+  chart->setLocale(QLocale());
+  if (!title_.isEmpty()) {
+    chart->setTitle(title_);
+    chart->setTitleFont(ChartFont(8, true));
+    chart->setTitleBrush(kText);
+  }
+
+  auto* axisX = new QBarCategoryAxis;
+  StyleAxis(axisX);
+  axisX->setGridLineVisible(false);
+  if (categoryCount == 1) {
+    // One category: its label as the axis title, which may use the whole
+    // width of the plot (a category label gets only half of it).
+    // The blank category keeps the room of a label line, which the axis
+    // counts on when it lays out its title; a tiny font keeps it thin.
+    axisX->append(QStringLiteral(" "));
+    axisX->setLabelsFont(ChartFont(1));
+    axisX->setTitleFont(ChartFont(7));
+    axisX->setTitleBrush(kText);
+    axisX->setProperty("singleLabel", categories[0]);
+    axisX->setTitleText(categories[0].toHtmlEscaped());
+  } else {
+    // Empty or repeated labels still need distinct categories.
+    QStringList shown;
+    for (const QString& category : categories) {
+      QString label = category.toHtmlEscaped();
+      while (label.isEmpty() || shown.contains(label)) label += QChar(0x200B);
+      shown << label;
+    }
+    axisX->append(shown);
+  }
+  auto* axisY = new QValueAxis;
+  axisY->setRange(nice.min, nice.max);
+  axisY->setTickCount(nice.ticks);
+  axisY->setLabelFormat(QStringLiteral("%.%1f").arg(nice.decimals));
+  axisY->setMinorTickCount(0);
+  StyleAxis(axisY);
+  chart->addAxis(axisX, Qt::AlignBottom);
+  chart->addAxis(axisY, Qt::AlignLeft);
+
+  if (chartType_ == kLineChart) {
+    for (int s = 0; s < seriesCount; ++s) {
+      if (!filled(s)) continue;
+      auto* line = new QLineSeries;
+      line->setName(seriesNames[s].toHtmlEscaped());
+      for (int c = 0; c < categoryCount; ++c) line->append(c, value(s, c));
+      QPen pen(SeriesColor(s + 1), 2);
+      pen.setCapStyle(Qt::RoundCap);
+      pen.setJoinStyle(Qt::RoundJoin);
+      line->setPen(pen);
+      line->setPointsVisible(true);
+      line->setMarkerSize(3);
+      chart->addSeries(line);
+      line->attachAxis(axisX);
+      line->attachAxis(axisY);
+    }
+  } else {
+    // Every other type of the design draws as the ordinary bar chart.
+    auto* bars = new QBarSeries;
+    bars->setBarWidth(seriesCount * categoryCount <= 2 ? 0.5 : 0.8);
+    for (int s = 0; s < seriesCount; ++s) {
+      if (!filled(s)) continue;
+      auto* set = new QBarSet(seriesNames[s].toHtmlEscaped());
+      for (int c = 0; c < categoryCount; ++c) set->append(value(s, c));
+      set->setColor(SeriesColor(s + 1));
+      set->setBorderColor(SeriesColor(s + 1).darker(115));
+      bars->append(set);
+    }
+    chart->addSeries(bars);
+    bars->attachAxis(axisX);
+    bars->attachAxis(axisY);
+  }
+
+  QLegend* legend = chart->legend();
+  const bool anyName = std::any_of(seriesNames.begin(), seriesNames.end(), [](const QString& n) { return !n.isEmpty(); });
+  legend->setVisible(legend_ && anyName);
+  legend->setFont(ChartFont(7));
+  legend->setLabelColor(kText);
+  legend->setBackgroundVisible(false);
+  legend->setBorderColor(Qt::transparent);
+  legend->setMarkerShape(QLegend::MarkerShapeRectangle);
+  return chart;
+}
+
+QImage Chart::Picture(int widthTwips, int heightTwips) const {
+  const QSize size(std::max(1, PxFromTwips(widthTwips)), std::max(1, PxFromTwips(heightTwips)));
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+
+  // An offscreen copy in a scene of its own: the widget may be hidden or
+  // never shown, and its own chart keeps its screen size.
+  QGraphicsScene scene;
+  QChart* chart = BuildChart();
+  scene.addItem(chart);
+  FitToWidth(chart, size.width());
+  chart->setGeometry(QRectF(QPointF(0, 0), QSizeF(size)));
+  chart->layout()->activate();
+  scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));
+
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  scene.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), scene.sceneRect());
+  painter.end();
+  return image;
+}
+
+}  // namespace morvadel

@@ -1,0 +1,83 @@
+#pragma once
+// The chart control "Graf1".."Graf3": a data grid of rows (categories) by
+// columns (series), filled one point at a time as text, drawn with Qt Charts.
+// ChartType 1 (the default) draws bars, 3 a two-dimensional line chart.
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QChart;
+class QChartView;
+
+namespace morvadel {
+
+class Chart : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Chart(QWidget* parent = nullptr);
+  ~Chart() override;
+
+  void SetRowCount(int rows);        // categories, at least 1
+  void SetColumnCount(int columns);  // series, at least 1
+  int RowCount() const;
+  int ColumnCount() const;
+
+  // Select a data point (1-based, as the data grid counts them); a point
+  // outside the grid takes no data and no label.
+  void SetRow(int row);
+  void SetColumn(int column);
+  // Value of the selected point, given as text and read as a number; a text
+  // that is not a number gives no point (0). A series none of whose points
+  // was ever given is left out of the drawing.
+  void SetData(const QString& text);
+  void SetRowLabel(const QString& label);     // label of the selected row
+  void SetColumnLabel(const QString& label);  // legend text of the selected column
+  void SetChartType(int type);
+  void SetShowLegend(bool show);
+  void SetTitle(const QString& title);
+  // Design choices of a window: series in rows turns the grid around (each
+  // row a line or bar set over the columns, as the value graphs need), and
+  // a series may get a colour of its own (1-based, as the data grid counts).
+  void SetSeriesInRows(bool inRows);
+  void SetSeriesColor(int series, const QColor& color);
+  QColor SeriesColor(int series) const;
+
+  double DataAt(int row, int column) const;
+  QString RowLabelAt(int row) const;
+  QString ColumnLabelAt(int column) const;
+  int ChartType() const { return chartType_; }
+
+  // Redraw after the data are set.
+  void Refresh();
+
+  // The chart drawn at the given size in twips, also while it is hidden.
+  // Handed over inside the program (never through the system clipboard).
+  QImage Picture(int widthTwips, int heightTwips) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Rebuild();
+  // A fresh chart of the current data and look; the caller owns it.
+  QChart* BuildChart() const;
+  bool Selected() const;
+
+  int rows_ = 1, columns_ = 1, row_ = 1, column_ = 1;
+  int chartType_ = 1;
+  bool legend_ = false;
+  QString title_;
+  std::vector<double> data_;   // rows_ x columns_
+  std::vector<char> written_;  // the points that were given data
+  std::vector<QString> rowLabels_, columnLabels_;
+  bool seriesInRows_ = false;
+  bool dirty_ = true;
+  std::vector<QColor> colors_;  // chosen series colours; invalid = default
+  QChartView* view_ = nullptr;
+};
+
+}  // namespace morvadel

@@ -1,0 +1,63 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace morvadel {
+
+std::string QtNameFilters(const std::string& filter) {
+  QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString desc = parts[i].trimmed();
+    QString pattern = parts[i + 1].trimmed();
+    out << (desc.contains('(') ? desc : desc + " (" + pattern + ")");
+  }
+  return out.join(";;").toStdString();
+}
+
+namespace {
+
+QWidget* Parent() { return QApplication::activeWindow(); }
+
+QMessageBox::Icon QtIcon(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+std::string QtDialogs::OpenFile(const std::string& filter) {
+  return QFileDialog::getOpenFileName(Parent(), QString(), QString(),
+                                      QString::fromStdString(QtNameFilters(filter)))
+      .toStdString();
+}
+
+std::string QtDialogs::SaveFile(const std::string& filter, const std::string& suggested,
+                                const std::string& title) {
+  return QFileDialog::getSaveFileName(Parent(), QString::fromStdString(title), QString::fromStdString(suggested),
+                                      QString::fromStdString(QtNameFilters(filter)))
+      .toStdString();
+}
+
+void QtDialogs::Message(const std::string& text, MsgIcon icon, const std::string& title) {
+  QMessageBox box(QtIcon(icon), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
+                  Parent());
+  box.exec();
+}
+
+bool QtDialogs::AskYesNo(const std::string& text, MsgIcon icon, const std::string& title) {
+  QMessageBox box(QtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
+                  QMessageBox::Yes | QMessageBox::No, Parent());
+  return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace morvadel

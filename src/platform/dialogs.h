@@ -1,0 +1,39 @@
+#pragma once
+// Message boxes and file dialogs. Windows use them through this interface so
+// that tests can answer them.
+#include <string>
+
+class QWidget;
+
+namespace morvadel {
+
+enum class MsgIcon { None, Information, Question, Warning, Critical };
+
+inline constexpr const char* kAppTitle = "Morvadel";
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // filter as the windows give it: "description|pattern" pairs joined by "|".
+  // An empty result means the user cancelled.
+  virtual std::string OpenFile(const std::string& filter) = 0;
+  virtual std::string SaveFile(const std::string& filter, const std::string& suggested,
+                               const std::string& title = "") = 0;
+  virtual void Message(const std::string& text, MsgIcon icon, const std::string& title = kAppTitle) = 0;
+  virtual bool AskYesNo(const std::string& text, MsgIcon icon, const std::string& title = kAppTitle) = 0;
+};
+
+// The real dialogs, over QFileDialog and QMessageBox.
+class QtDialogs : public Dialogs {
+ public:
+  std::string OpenFile(const std::string& filter) override;
+  std::string SaveFile(const std::string& filter, const std::string& suggested,
+                       const std::string& title) override;
+  void Message(const std::string& text, MsgIcon icon, const std::string& title) override;
+  bool AskYesNo(const std::string& text, MsgIcon icon, const std::string& title) override;
+};
+
+// "Datoteke (*.eka) |*.eka" as a Qt name filter list.
+std::string QtNameFilters(const std::string& filter);
+
+}  // namespace morvadel

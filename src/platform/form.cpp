@@ -1,0 +1,23 @@
+#include "platform/form.h"
+
+#include <QCloseEvent>
+
+#include "platform/dialogs.h"
+#include "platform/navigator.h"
+
+namespace morvadel {
+
+Form::Form(AppContext& ctx, FormId id) : QWidget(nullptr), ctx_(ctx), s_(ctx.s), id_(id) {
+  setWindowTitle(kAppTitle);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Form::CloseBox() { ctx_.nav.Show(FormId::Form2a); }
+
+void Form::closeEvent(QCloseEvent* event) {
+  // The navigator unloads windows itself; a close box only asks to leave.
+  event->ignore();
+  CloseBox();
+}
+
+}  // namespace morvadel

@@ -1,0 +1,34 @@
+#pragma once
+// The program's pictures, drawn by the program itself: title banners in
+// each language, the icons of the picture buttons, and a few decorations.
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QToolButton>
+
+namespace morvadel {
+
+enum class IconKind {
+  New, Open, Save, SaveAs, Exit,       // workbook commands
+  Print, ExportSheet, ExportWeb, ExportDoc, ExportDocAppend,
+  Back, Forward, Previous, Menu, Help, Continue, Sum, Average,
+  Croatian, English,                   // the language choice
+};
+
+// Title banner with the product title; language 1 Croatian, 2 English.
+QPixmap Banner(int language, QSize size);
+QIcon Icon(IconKind kind);
+// A thin horizontal rule and a picture of an industry-ratio source
+// (1 Dun and Bradstreet, 2 Prentice Hall, 3 Robert Morris).
+QPixmap Rule(QSize size);
+QPixmap SourcePicture(int source, QSize size);
+
+// A flat button that shows a picture, as the windows' picture buttons.
+class PictureButton : public QToolButton {
+  Q_OBJECT
+ public:
+  PictureButton(IconKind kind, QWidget* parent = nullptr, int sizePx = 40);
+};
+
+}  // namespace morvadel

@@ -1,0 +1,66 @@
+#include "ratios/form18.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "platform/navigator.h"
+#include "ratios/ratio_help_pages.h"
+
+namespace morvadel {
+namespace {
+
+constexpr int kWidth = 640;
+
+}  // namespace
+
+Form18::Form18(AppContext& ctx) : Form(ctx, FormId::Form18) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  Picture1 = new QLabel(this);
+  Picture1->setPixmap(Banner(kCroatian, QSize(kWidth, 80)));
+  layout->addWidget(Picture1);
+
+  auto* body = new QWidget(this);
+  auto* bodyLayout = new QHBoxLayout(body);
+  bodyLayout->setContentsMargins(16, 12, 12, 10);
+  bodyLayout->setSpacing(10);
+  Text1 = new QPlainTextEdit(body);
+  QFont font("Times New Roman");
+  font.setStyleHint(QFont::Serif);
+  font.setPointSizeF(9.75);
+  Text1->setFont(font);
+  Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Text1->setMinimumSize(480, 340);
+  bodyLayout->addWidget(Text1, 1);
+  Picture2 = new PictureButton(IconKind::Back, body, 36);
+  connect(Picture2, &QToolButton::clicked, this, &Form18::Picture2_Click);
+  bodyLayout->addWidget(Picture2, 0, Qt::AlignBottom);
+  layout->addWidget(body);
+
+  Picture3 = new QLabel(this);
+  Picture3->setPixmap(Rule(QSize(kWidth, 6)));
+  layout->addWidget(Picture3);
+  layout->addSpacing(4);
+  // The banner and the rule are drawn for this width.
+  setFixedWidth(kWidth);
+}
+
+void Form18::Form_Load() {
+  // The banner of the language, as on every other window.
+  if (s_.Language == kEnglish) Picture1->setPixmap(Banner(kEnglish, QSize(kWidth, 80)));
+  const std::string page = HelpPageText(s_.RatioCode, s_.Language);
+  Text1->setPlainText(QString::fromStdString(page).replace("\r\n", "\n"));
+  Text1->moveCursor(QTextCursor::Start);
+}
+
+void Form18::Picture2_Click() {
+  if (s_.RatioCode == kAveragesHelpCode) s_.RatioCode = s_.SavedRatioCode;
+  ctx_.nav.Show(FormId::Unos2);
+}
+
+void Form18::CloseBox() { Picture2_Click(); }
+
+}  // namespace morvadel

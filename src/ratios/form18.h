@@ -1,0 +1,29 @@
+#pragma once
+// The help pages of the ratio window: the explanation of the ratio in
+// RatioCode, or of average values (RatioCode 1001), in the current language.
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "platform/form.h"
+#include "platform/pictures.h"
+
+namespace morvadel {
+
+class Form18 : public Form {
+  Q_OBJECT
+
+ public:
+  explicit Form18(AppContext& ctx);
+  void Form_Load() override;
+  // Back to the ratio window, on the ratio it was showing.
+  void Picture2_Click();
+
+  QLabel *Picture1, *Picture3;
+  QPlainTextEdit* Text1;
+  PictureButton* Picture2;
+
+ protected:
+  void CloseBox() override;
+};
+
+}  // namespace morvadel

@@ -1,0 +1,274 @@
+#include "ratio_engine.h"
+
+#include <limits>
+#include <optional>
+
+#include "model/check.h"
+#include "model/number.h"
+#include "ratios/ratio_catalogue.h"
+
+namespace morvadel {
+
+RatioResult::RatioResult() {
+  for (auto& row : rows) row.fill(" ");
+}
+
+std::string& RatioResult::cell(int row, int col) {
+  MORVADEL_CHECK(row >= 2 && row <= 5 && col >= 0 && col <= 6);
+  return rows[static_cast<size_t>(row - 2)][static_cast<size_t>(col)];
+}
+
+const std::string& RatioResult::cell(int row, int col) const {
+  MORVADEL_CHECK(row >= 2 && row <= 5 && col >= 0 && col <= 6);
+  return rows[static_cast<size_t>(row - 2)][static_cast<size_t>(col)];
+}
+
+std::string RatioResult::ProblemMessage() const {
+  std::string text;
+  for (const RatioProblem& p : problems) {
+    if (!text.empty()) text += '\n';
+    text += p.message;
+  }
+  return text;
+}
+
+namespace {
+
+constexpr int kPlaces = Currency::kPlaces;
+
+const char* const kPeriodNames[] = {"", "I", "II", "III", "IV", "V", "VI"};
+
+int64_t Pow10(int n) {
+  int64_t p = 1;
+  for (int i = 0; i < n; ++i) p *= 10;
+  return p;
+}
+
+// A four-decimal currency value rounded half up to `digits` decimals, exactly
+// on its decimal value (what RoundHalfUp does to the double of it).
+std::optional<Currency> RoundHalfUpRaw(int64_t raw, int digits) {
+  const int64_t step = Pow10(kPlaces - digits);
+  auto units = RoundQuotient(raw, step, 0, Rounding::HalfUp);
+  if (!units) return std::nullopt;
+  const Int128 scaled = static_cast<Int128>(*units) * step;
+  if (scaled > std::numeric_limits<int64_t>::max() || scaled < std::numeric_limits<int64_t>::min())
+    return std::nullopt;
+  return Currency::FromRaw(static_cast<int64_t>(scaled));
+}
+
+std::string ValueText(const SharedState& s, Currency v) {
+  return FormatScaled(v.raw, kPlaces, s.DecimalMark);
+}
+
+std::string ProblemText(int16_t language, RatioProblemKind kind, int row, int otherRow, int period) {
+  const std::string r = std::to_string(row);
+  const std::string p = kPeriodNames[period];
+  const bool hr = language == kCroatian;
+  switch (kind) {
+    case RatioProblemKind::NotNumber:
+      return hr ? "Redak " + r + ", razdoblje " + p +
+                      " nije moguće pročitati: upisana vrijednost nije broj. Razdoblje je prikazano bez vrijednosti."
+                : "Row " + r + ", period " + p +
+                      " could not be read: the entry is not a number. The period is shown without a value.";
+    case RatioProblemKind::OutOfRange:
+      return hr ? "Redak " + r + ", razdoblje " + p +
+                      " nije moguće pročitati: broj je izvan dopuštenog raspona. Razdoblje je prikazano bez vrijednosti."
+                : "Row " + r + ", period " + p +
+                      " could not be read: the number is out of range. The period is shown without a value.";
+    case RatioProblemKind::ResultOutOfRange: {
+      const std::string o = std::to_string(otherRow);
+      return hr ? "Retci " + r + " i " + o + ", razdoblje " + p +
+                      ": rezultat je izvan dopuštenog raspona. Razdoblje je prikazano bez vrijednosti."
+                : "Rows " + r + " and " + o + ", period " + p +
+                      ": the result is out of range. The period is shown without a value.";
+    }
+  }
+  return {};
+}
+
+void AddProblem(const SharedState& s, RatioResult& out, RatioProblemKind kind, int row, int otherRow,
+                int period) {
+  out.problems.push_back(
+      RatioProblem{kind, row, otherRow, period, ProblemText(s.Language, kind, row, otherRow, period)});
+}
+
+// Steps 3 and 4 of a period: the cell as currency through CurrencyScratch.
+// Row 0 means "no row" and reads as empty. A cell that cannot be read gives
+// 0 and a problem.
+bool ReadCell(SharedState& s, int row, int period, Currency& into, RatioResult& out) {
+  s.CurrencyScratch = Currency{};
+  into = Currency{};
+  bool ok = true;
+  if (row > 0) {
+    Converted<Currency> c = ToCurrency(s.ItemTable(row, period));
+    if (c.ok()) {
+      s.CurrencyScratch = c.value;
+    } else {
+      AddProblem(s, out,
+                 c.status == ConvStatus::NotNumber ? RatioProblemKind::NotNumber
+                                                   : RatioProblemKind::OutOfRange,
+                 row, 0, period);
+      ok = false;
+    }
+  }
+  into = s.CurrencyScratch;
+  return ok;
+}
+
+}  // namespace
+
+bool Pros(SharedState& s, int period) {
+  MORVADEL_CHECK(period >= 2 && period <= kRatioPeriods);
+  Currency& den = s.RatioPeriods(kDenominatorField, period);
+  s.RealDenominators(kDenominatorField, 1) = s.RatioPeriods(kDenominatorField, 1);
+  s.RealDenominators(kDenominatorField, period) = den;
+  if (!den.IsZero()) {
+    // The mean of two currency values always fits; only its rounding can
+    // step past the range's very edge.
+    const Int128 sum = static_cast<Int128>(s.RealDenominators(kDenominatorField, period - 1).raw) + den.raw;
+    auto mean = RoundQuotient(sum, 2, 0, Rounding::HalfEven);
+    if (!mean) return false;
+    den = Currency::FromRaw(*mean);
+  }
+  s.RoundArg = den.ToDouble();
+  auto whole = RoundHalfUpRaw(den.raw, 0);
+  if (!whole) return false;
+  den = *whole;
+  return true;
+}
+
+void Napuni(SharedState& s, int numeratorRow, int denominatorRow, RatioResult& out) {
+  const int16_t code = s.RatioCode;
+  if (s.Language == kCroatian) {
+    s.NumeratorLabelHr = std::string(NumeratorLabel(code, kCroatian));
+    s.RatioKindText = std::string(RatioKind(code, kCroatian));
+    s.DenominatorLabelHr = std::string(DenominatorLabel(code, kCroatian));
+    out.cell(2, 0) = s.NumeratorLabelHr;
+    out.cell(3, 0) = s.DenominatorLabelHr;
+  } else if (s.Language == kEnglish) {
+    s.NumeratorLabelEn = std::string(NumeratorLabel(code, kEnglish));
+    s.RatioKindText = std::string(RatioKind(code, kEnglish));
+    s.DenominatorLabelEn = std::string(DenominatorLabel(code, kEnglish));
+    out.cell(2, 0) = s.NumeratorLabelEn;
+    out.cell(3, 0) = s.DenominatorLabelEn;
+  }
+  if (s.Language == kCroatian || s.Language == kEnglish) {
+    out.ratioChart.rowLabel = s.RatioKindText;
+    out.numeratorChart.rowLabel = std::string(NumeratorChartLabel(code, s.Language));
+    out.denominatorChart.rowLabel = std::string(DenominatorLabel(code, s.Language));
+  }
+  out.cell(4, 0) = s.RatioKindText;
+
+  const RatioEntry* entry = FindRatio(code);
+  const int decimals = entry != nullptr ? entry->decimals : 2;
+  const bool averaging = s.AverageMode == kFlagOn;
+  auto& rp = s.RatioPeriods;
+
+  for (int j = 1; j <= kRatioPeriods; ++j) {
+    Currency& num = rp(kNumeratorField, j);
+    Currency& den = rp(kDenominatorField, j);
+    Currency& ratio = rp(kRatioField, j);
+    Currency& dyn = rp(kDynamicsField, j);
+
+    // A period whose result leaves the currency range has no value at all,
+    // and later averaging sees no real denominator for it either.
+    auto dropPeriod = [&] {
+      num = den = ratio = dyn = Currency{};
+      if (averaging && j > 1) s.RealDenominators(kDenominatorField, j) = Currency{};
+      out.cell(2, j) = " ";
+      out.cell(3, j) = " ";
+      out.cell(4, j) = "";
+      out.cell(5, j) = "";
+      AddProblem(s, out, RatioProblemKind::ResultOutOfRange, numeratorRow, denominatorRow, j);
+    };
+
+    // An unreadable cell leaves the whole period without a value: both
+    // figures read as 0, so ratio and dynamics come out 0 as well.
+    const bool numOk = ReadCell(s, numeratorRow, j, num, out);
+    const bool denOk = ReadCell(s, denominatorRow, j, den, out);
+    if (!numOk || !denOk) num = den = Currency{};
+    if (!num.IsZero()) out.cell(2, j) = ValueText(s, num);
+
+    if (averaging && j > 1 && !Pros(s, j)) {
+      dropPeriod();
+      continue;
+    }
+    if (!den.IsZero()) out.cell(3, j) = ValueText(s, den);
+
+    ratio = Currency{};
+    s.RoundArg = 0.0;
+    out.cell(4, j) = "";
+    int64_t quotient = 0;
+    if (!den.IsZero()) {
+      auto q = RoundQuotient(num.raw, den.raw, kPlaces, Rounding::HalfEven);
+      if (!q) {
+        dropPeriod();
+        continue;
+      }
+      quotient = *q;
+      ratio = Currency::FromRaw(quotient);
+      s.RoundArg = ratio.ToDouble();
+    }
+    // The rounding starts from the four-decimal quotient for every code.
+    auto rounded = RoundHalfUpRaw(quotient, decimals);
+    if (!rounded) {
+      dropPeriod();
+      continue;
+    }
+    ratio = *rounded;
+    if (!ratio.IsZero()) out.cell(4, j) = ValueText(s, ratio);
+
+    out.cell(5, 1) = "100";
+    out.cell(5, j) = "";
+    // Without a ratio in period I the index is taken against 1, but that 1
+    // is only the divisor: period I keeps no ratio, so its chart point and
+    // printed row show none.
+    const Currency base = rp(kRatioField, 1);
+    const int64_t divisor = base.IsZero() ? Currency::kScale : base.raw;
+    auto d = RoundQuotient(static_cast<Int128>(100) * ratio.raw, divisor, kPlaces, Rounding::HalfEven);
+    if (!d) {
+      dropPeriod();
+      continue;
+    }
+    dyn = Currency::FromRaw(*d);
+    if (!dyn.IsZero()) {
+      s.RoundArg = dyn.ToDouble();
+      auto dr = RoundHalfUpRaw(dyn.raw, 2);
+      if (!dr) {
+        dropPeriod();
+        continue;
+      }
+      dyn = *dr;
+    }
+    if (!dyn.IsZero()) out.cell(5, j) = ValueText(s, dyn);
+  }
+  // Period I's index always reads 100, whatever the periods held.
+  out.cell(5, 1) = "100";
+}
+
+void UbaciBrojke(SharedState& s, RatioResult& out) {
+  int numeratorRow = 0;
+  int denominatorRow = 0;
+  if (const RatioEntry* e = FindRatio(s.RatioCode)) {
+    numeratorRow = e->numeratorRow;
+    denominatorRow = e->denominatorRow;
+  }
+  Napuni(s, numeratorRow, denominatorRow, out);
+}
+
+RatioResult LoadRatio(SharedState& s) {
+  RatioResult out;
+  out.title = std::string(RatioTitle(s.RatioCode, s.Language));
+  if (s.Language == kCroatian) out.cell(5, 0) = "Dinamika I = 100";
+  if (s.Language == kEnglish) out.cell(5, 0) = "Dynamics 1st = 100";
+  UbaciBrojke(s, out);
+  for (int j = 1; j <= kRatioPeriods; ++j) {
+    const auto k = static_cast<size_t>(j - 1);
+    out.ratioChart.values[k] = ValueText(s, s.RatioPeriods(kRatioField, j));
+    out.numeratorChart.values[k] = ValueText(s, s.RatioPeriods(kNumeratorField, j));
+    out.denominatorChart.values[k] = ValueText(s, s.RatioPeriods(kDenominatorField, j));
+  }
+  return out;
+}
+
+}  // namespace morvadel

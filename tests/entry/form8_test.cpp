@@ -1,0 +1,330 @@
+// The statement entry window, driven as a user drives it.
+#include <cstdlib>
+#include <functional>
+#include <set>
+
+#include "entry_fixture.h"
+#include "model/labels.h"
+#include "model/recalc.h"
+
+namespace morvadel::test {
+namespace {
+
+class Form8Test : public EntryFixture {
+ protected:
+  // Types text into cell (row, col) of the current sheet and confirms it.
+  void Enter(Form8* f, int row, int col, const QString& text) {
+    f->Tablica->SetRow(row);
+    f->Tablica->SetCol(col);
+    TypeIntoGrid(f->Tablica, f->tekst, text);
+    Key(f->tekst, Qt::Key_Return);
+  }
+  Form8* Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    return dynamic_cast<Form8*>(Next());
+  }
+};
+
+TEST_F(Form8Test, LockedRowsOfEachSheet) {
+  const std::set<int> expected[] = {
+      {},
+      {1, 2, 3, 4, 10, 11, 12, 15, 16, 17, 21, 22, 23, 24, 25, 32, 33, 34, 38, 39, 40, 41, 46, 47, 48, 49, 50, 51, 52},
+      {1, 2, 5, 6, 7, 10, 11, 12, 17, 18, 19, 20, 21, 22, 24, 25, 26, 29},
+      {1, 2, 3, 5, 6, 7, 13, 14, 15, 24, 25, 26, 27, 32, 33, 34, 35, 36, 44, 45, 46, 47, 49, 50},
+      {1, 2},
+  };
+  for (int sheet = 1; sheet <= 5; ++sheet) {
+    SCOPED_TRACE(sheet);
+    Form8* f = Sheet(sheet);
+    ASSERT_NE(f, nullptr);
+    const int rows = SheetOf(sheet).gridRows;
+    EXPECT_EQ(f->Tablica->Rows(), rows);
+    for (int r = 1; r < rows; ++r) {
+      const bool locked = expected[sheet - 1].count(r) != 0;
+      EXPECT_EQ(IsLockedStatementRow(sheet, r), locked) << "row " << r;
+      for (int c = 1; c <= 6; ++c)
+        EXPECT_EQ(f->Tablica->CellBackColorAt(r, c) == LockedShade, locked) << "row " << r << " col " << c;
+      // Typing on a locked row opens nothing; on any other row it opens the editor.
+      f->Tablica->SetRow(r);
+      TypeChar(f->Tablica, '5');
+      EXPECT_EQ(f->Family()->EditorOpen(), !locked) << "row " << r;
+      if (f->Family()->EditorOpen()) Key(f->tekst, Qt::Key_Escape);
+    }
+  }
+  EXPECT_EQ(LockedShade, QColor(231, 231, 222));
+}
+
+TEST_F(Form8Test, ShapeHeadsFirstCellAndSheetButtons) {
+  const int firstRow[] = {1, 5, 3, 4, 3};
+  for (int sheet = 1; sheet <= 5; ++sheet) {
+    SCOPED_TRACE(sheet);
+    Form8* f = Sheet(sheet);
+    Grid* g = f->Tablica;
+    EXPECT_EQ(g->Cols(), 7);
+    EXPECT_EQ(g->FixedRows(), 1);
+    EXPECT_EQ(g->FixedCols(), 1);
+    EXPECT_EQ(g->RowHeight(0), 250);
+    EXPECT_EQ(g->ColWidth(0), 3200);
+    for (int c = 1; c <= 6; ++c) EXPECT_EQ(g->ColWidth(c), 1000);
+    const char* heads[] = {"      I", "      II", "     III", "      IV", "      V", "      VI"};
+    for (int c = 1; c <= 6; ++c) EXPECT_EQ(g->TextMatrix(0, c), heads[c - 1]);
+    EXPECT_EQ(g->Row(), firstRow[sheet - 1]);
+    EXPECT_EQ(g->Col(), 1);
+    QPushButton* buttons[] = {f->Command1, f->Command2, f->Command3, f->Command4, f->Command5};
+    for (int b = 1; b <= 5; ++b) EXPECT_EQ(buttons[b - 1]->isEnabled(), b != sheet);
+    EXPECT_TRUE(f->Command6->isEnabled());
+    EXPECT_EQ(s->SectionBase, sheet * 100);
+    EXPECT_FALSE(f->tekst->isVisible());
+  }
+}
+
+TEST_F(Form8Test, CaptionsTitlesAndLabelsInBothLanguages) {
+  struct Case {
+    int16_t language;
+    const char* caption;
+    const char* buttons[6];
+    const char* continueTip;
+    const char* sumTip;
+    const char* titles[5];
+    const char* balanceRow3;
+  } cases[] = {
+      {kCroatian,
+       "Unos podataka",
+       {"Opći podaci", "Bruto bilanca", "Rn dobiti i gubitaka", "Novčani tijek", "Troškovi", "Osnove"},
+       " Nastavak ",
+       " Izračun ",
+       {"Opći podaci", "Bruto bilanca", "Račun dobiti i gubitaka", "Novčani tijek - indirektna metoda", "Troškovi"},
+       "Imovina (Aktiva)"},
+      {kEnglish,
+       "Morvadel",
+       {"General Data", "Balance Sheet", "Income Statement", "Cash Flow", "Expenses", "About"},
+       " Continue ",
+       " Sum ",
+       {"General Data", "Balance Sheet", "Income Statement", "Cash Flow - Indirect Method", "Expenses"},
+       "Assets"},
+  };
+  for (const auto& c : cases) {
+    for (int sheet = 1; sheet <= 5; ++sheet) {
+      SCOPED_TRACE(testing::Message() << c.language << " sheet " << sheet);
+      Form8* f = Sheet(sheet, c.language);
+      EXPECT_EQ(f->windowTitle(), QString::fromUtf8(c.caption));
+      QPushButton* buttons[] = {f->Command1, f->Command2, f->Command3, f->Command4, f->Command5, f->Command6};
+      for (int b = 0; b < 6; ++b) EXPECT_EQ(buttons[b]->text(), QString::fromUtf8(c.buttons[b]));
+      EXPECT_EQ(f->Picture1->toolTip(), c.continueTip);
+      EXPECT_EQ(f->Picture5->toolTip(), c.sumTip);
+      EXPECT_EQ(f->Label1->text(), QString::fromUtf8(c.titles[sheet - 1]));
+      EXPECT_EQ(s->ReportTitle, c.titles[sheet - 1]);
+      // The labels of the sheet, also in column 0 of its section.
+      const auto labels = StatementLabels(sheet, c.language);
+      for (size_t i = 1; i < labels.size(); ++i) {
+        EXPECT_EQ(f->Tablica->TextMatrix(static_cast<int>(i + 1), 0).toStdString(), labels[i]);
+        EXPECT_EQ(Item(sheet * 100 + static_cast<int>(i) + 1, 0), labels[i]);
+      }
+      if (sheet == 2) {
+        EXPECT_EQ(f->Tablica->TextMatrix(3, 0).toStdString(), c.balanceRow3);
+      }
+    }
+  }
+}
+
+TEST_F(Form8Test, AFigureTypedOnTheBalanceSheetSurvivesASheetSwitch) {
+  Form8* f = Sheet(2);
+  Enter(f, 5, 2, "1250");
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 2), "1250");
+  f = Click(f->Command3);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(s->ReportCode, 3);
+  EXPECT_EQ(s->GridRows, 33);
+  EXPECT_EQ(s->SectionBase, 300);
+  EXPECT_EQ(Item(205, 2), "1250");
+  Activate(f);
+  f = Click(f->Command2);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 2), "1250");
+}
+
+TEST_F(Form8Test, AllDataRowsOfTheGeneralSheetComeBack) {
+  Form8* f = Sheet(1);
+  for (int r = 2; r <= 13; ++r) Enter(f, r, 1, QString::number(r * 10));
+  Enter(f, 1, 1, "x2019");  // the letter opens an empty editor; the rest is taken
+  f = Click(f->Command5);
+  Activate(f);
+  f = Click(f->Command1);
+  for (int r = 2; r <= 13; ++r) EXPECT_EQ(f->Tablica->TextMatrix(r, 1), QString::number(r * 10)) << r;
+  EXPECT_EQ(f->Tablica->TextMatrix(1, 1), "2019");
+  EXPECT_EQ(Item(107, 1), "70");
+}
+
+TEST_F(Form8Test, PeriodNamesOfTheGeneralSheetShowOnEverySheet) {
+  s->FileName = Path("w.eka");
+  s->ItemTable(101, 1) = Cell::Text("2022");
+  s->ItemTable(101, 2) = Cell::Text("Firma A");
+  s->ItemTable(301, 1) = Cell::Text("stale");
+  for (int sheet = 1; sheet <= 5; ++sheet) {
+    Form8* f = Sheet(sheet);
+    EXPECT_EQ(f->Tablica->TextMatrix(1, 1), "2022") << sheet;
+    EXPECT_EQ(f->Tablica->TextMatrix(1, 2), "Firma A") << sheet;
+    EXPECT_EQ(f->Tablica->TextMatrix(1, 3), "") << sheet;
+  }
+  // A name changed on another sheet is a change of the names themselves.
+  Form8* f = Sheet(3);
+  QTest::mouseClick(f->Tablica->viewport(), Qt::LeftButton, {}, CellCentre(*f->Tablica, 1, 2));
+  ASSERT_TRUE(f->Family()->EditorOpen());
+  EXPECT_EQ(f->tekst->selectedText(), "Firma A");
+  TypeText(f->tekst, "Firma B");
+  Key(f->tekst, Qt::Key_Return);
+  f = Click(f->Command1);
+  EXPECT_EQ(f->Tablica->TextMatrix(1, 2), "Firma B");
+  EXPECT_EQ(Item(301, 2), "Firma B");
+}
+
+TEST_F(Form8Test, SumRecalculatesAndShowsTheTotals) {
+  Form8* f = Sheet(2);
+  Enter(f, 5, 1, "100");
+  Enter(f, 6, 1, "50");
+  Enter(f, 7, 1, "30");
+  // The last figure is still in the open editor when Sum is pressed.
+  f->Tablica->SetRow(8);
+  TypeIntoGrid(f->Tablica, f->tekst, "20");
+  ASSERT_TRUE(f->Family()->EditorOpen());
+  f = Click(f->Picture5);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(s->ReportCode, 2);
+  EXPECT_EQ(f->Tablica->TextMatrix(8, 1), "20");
+  EXPECT_EQ(f->Tablica->TextMatrix(11, 1), "200");  // Total current assets
+  EXPECT_EQ(f->Tablica->TextMatrix(22, 1), "200");  // Total assets
+  EXPECT_EQ(f->Tablica->TextMatrix(11, 2), "");     // a zero total shows empty
+  EXPECT_EQ(s->ItemTable(211, 1), Cell::Int32(200));
+}
+
+TEST_F(Form8Test, AFailedSumShowsItsMessageAndKeepsTheWindow) {
+  Form8* f = Sheet(2);
+  Enter(f, 5, 1, "2147483647");
+  Enter(f, 6, 1, "1");
+  s->ItemValues(211, 1) = 7;
+  QTest::mouseClick(f->Picture5, Qt::LeftButton);
+  EXPECT_FALSE(nav->HasPending());
+  EXPECT_EQ(nav->Current(), f);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  RecalcError expected = RecalculateStatements(*s);  // the same fault again
+  EXPECT_FALSE(expected.ok());
+  EXPECT_EQ(dialogs.messages[0].text, DescribeRecalcError(expected, *s, kEnglish));
+  EXPECT_EQ(dialogs.messages[0].title, "Morvadel");
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "2147483647");
+  EXPECT_EQ(f->Tablica->TextMatrix(6, 1), "1");
+  EXPECT_EQ(s->ItemTable(205, 1), Cell::Text("2147483647"));
+  EXPECT_EQ(s->ItemTable(211, 1), Cell::Text(""));  // as written back, not recalculated
+  EXPECT_EQ(s->ItemValues(211, 1), 7);
+}
+
+TEST_F(Form8Test, EscKeepsTheOldTextAndLettersNeverEnterAFigure) {
+  s->FileName = Path("w.eka");
+  s->ItemTable(205, 1) = Cell::Text("500");
+  Form8* f = Sheet(2);
+  ASSERT_EQ(f->Tablica->TextMatrix(5, 1), "500");
+  TypeIntoGrid(f->Tablica, f->tekst, "9");
+  Key(f->tekst, Qt::Key_Escape);
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "500");
+  // A letter on an unlocked row opens an empty editor; letters typed into
+  // it are refused.
+  TypeIntoGrid(f->Tablica, f->tekst, "abc");
+  EXPECT_TRUE(f->Family()->EditorOpen());
+  EXPECT_EQ(f->tekst->text(), "");
+  TypeText(f->tekst, "1,5\"");
+  EXPECT_EQ(f->tekst->text(), "15");
+  // A letter on a locked row opens nothing.
+  Key(f->tekst, Qt::Key_Escape);
+  f->Tablica->SetRow(11);
+  TypeChar(f->Tablica, 'a');
+  EXPECT_FALSE(f->Family()->EditorOpen());
+}
+
+TEST_F(Form8Test, UpAndDownWalkTheColumnCommittingEachFigure) {
+  Form8* f = Sheet(5);
+  ASSERT_EQ(f->Tablica->Row(), 3);
+  for (const char* figure : {"11", "12", "13"}) {
+    TypeIntoGrid(f->Tablica, f->tekst, figure);
+    Key(f->tekst, Qt::Key_Down);
+  }
+  EXPECT_EQ(f->Tablica->Row(), 6);
+  EXPECT_EQ(f->Tablica->TextMatrix(3, 1), "11");
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "13");
+  TypeIntoGrid(f->Tablica, f->tekst, "7");
+  Key(f->tekst, Qt::Key_Up);
+  EXPECT_EQ(f->Tablica->Row(), 5);
+  EXPECT_EQ(f->Tablica->TextMatrix(6, 1), "7");
+}
+
+TEST_F(Form8Test, EveryWayOutWritesBackAnOpenEdit) {
+  struct Case {
+    const char* name;
+    std::function<void(Form8*)> leave;
+    FormId target;
+  } cases[] = {
+      {"continue", [](Form8* f) { QTest::mouseClick(f->Picture1, Qt::LeftButton); }, FormId::Form2a},
+      {"about", [](Form8* f) { QTest::mouseClick(f->Command6, Qt::LeftButton); }, FormId::for7},
+      {"sheet", [](Form8* f) { QTest::mouseClick(f->Command4, Qt::LeftButton); }, FormId::form8},
+      {"close box", [](Form8* f) { f->close(); }, FormId::Form2a},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    s->ItemTable(206, 3) = Cell();
+    Form8* f = Sheet(2);
+    f->Tablica->SetRow(6);
+    f->Tablica->SetCol(3);
+    TypeIntoGrid(f->Tablica, f->tekst, "-42.5");
+    ASSERT_TRUE(f->Family()->EditorOpen());
+    c.leave(f);
+    EXPECT_EQ(Next()->id(), c.target);
+    EXPECT_EQ(s->ItemTable(206, 3), Cell::Text("-42.5"));
+  }
+}
+
+TEST_F(Form8Test, FillsFromTheTableWithoutAFileAndStartsEmptyOnlyOnceAfterNew) {
+  s->ItemTable(205, 1) = Cell::Text("77");
+  Form8* f = Sheet(2);
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "77");  // no file named: still filled
+  f = Sheet(2);
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "77");
+
+  s->NewDocFlag = kFlagOn;
+  f = Sheet(2);
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "");
+  EXPECT_EQ(s->NewDocFlag, kFlagOff);
+  Enter(f, 6, 1, "5");
+  f = Click(f->Command2);
+  EXPECT_EQ(f->Tablica->TextMatrix(6, 1), "5");
+  // The first showing after New wrote its empty cells back.
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "");
+}
+
+TEST_F(Form8Test, AboutOpensTheGeneralDataWindow) {
+  Form8* f = Sheet(4);
+  QTest::mouseClick(f->Command6, Qt::LeftButton);
+  EXPECT_NE(dynamic_cast<For7*>(Next()), nullptr);
+}
+
+TEST_F(Form8Test, Screenshots) {
+  const char* out = std::getenv("MORVADEL_SCREENSHOTS");
+  if (!out) GTEST_SKIP() << "set MORVADEL_SCREENSHOTS to a folder to take them";
+  s->ItemTable(101, 1) = Cell::Text("2021");
+  s->ItemTable(101, 2) = Cell::Text("2022");
+  s->ItemTable(205, 1) = Cell::Text("1200");
+  s->ItemTable(206, 1) = Cell::Text("800");
+  for (int16_t language : {kCroatian, kEnglish}) {
+    for (int sheet = 1; sheet <= 5; ++sheet) {
+      Form8* f = Sheet(sheet, language);
+      if (sheet == 2) {
+        f->Tablica->SetRow(7);
+        TypeIntoGrid(f->Tablica, f->tekst, "450");
+      }
+      f->adjustSize();
+      QApplication::processEvents();
+      const QString name = QString("%1/form8_%2_%3.png").arg(out).arg(language == kCroatian ? "hr" : "en").arg(sheet);
+      EXPECT_TRUE(f->grab().save(name));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace morvadel::test

@@ -1,0 +1,348 @@
+#include "model/recalc.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/labels.h"
+
+namespace morvadel {
+namespace {
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+
+using Inputs = std::map<int, std::string>;  // item row -> typed text
+
+std::unique_ptr<SharedState> NewState() { return std::make_unique<SharedState>(); }
+
+void Type(SharedState& s, int col, const Inputs& in) {
+  for (const auto& [row, text] : in) s.ItemTable(row, col) = Cell::Text(text);
+}
+
+// The cell as the grids show it after a recalculation.
+std::string Shown(const SharedState& s, int row, int col) { return CellText(s.ItemTable(row, col)); }
+
+void ExpectTablesEqual(const SharedState& a, const SharedState& b) {
+  for (int r = 0; r < ItemTableT::kRows; ++r)
+    for (int c = 0; c < ItemTableT::kCols; ++c) {
+      ASSERT_EQ(a.ItemTable(r, c), b.ItemTable(r, c)) << "ItemTable row " << r << " col " << c;
+      ASSERT_EQ(a.ItemValues(r, c), b.ItemValues(r, c)) << "ItemValues row " << r << " col " << c;
+    }
+}
+
+// A complete balance sheet, income statement and the expense rows the
+// industry rows read, period I; the other periods use multiples of it.
+const Inputs kFullStatements = {
+    {102, "365"},
+    // Balance sheet.
+    {205, "1000"}, {206, "2500"}, {207, "3000"}, {208, "150"}, {209, "350"},
+    {213, "20000"}, {214, "6000"}, {218, "1200"}, {219, "300"}, {220, "500"},
+    {226, "800"}, {227, "400"}, {228, "1900"}, {229, "600"}, {230, "250"}, {231, "50"},
+    {235, "5000"}, {236, "700"}, {237, "300"},
+    {242, "1000"}, {243, "6000"}, {244, "5500"}, {245, "500"},
+    // Income statement.
+    {303, "36500"}, {304, "21000"}, {308, "4000"}, {309, "3000"},
+    {313, "600"}, {314, "400"}, {315, "200"}, {316, "900"}, {323, "2000"},
+    // Expense details.
+    {503, "100"}, {504, "1500"}, {505, "50"}, {506, "30"}, {507, "7000"},
+    {509, "800"}, {510, "400"}, {511, "1200"}, {514, "250"}, {515, "70"},
+};
+
+// Hand-computed results of kFullStatements (linear rows only; the division
+// rows are checked separately because they do not scale).
+const std::map<int, int> kFullLinearResults = {
+    // Totals.
+    {211, 7000}, {216, 14000}, {222, 23000}, {233, 4000}, {239, 6000}, {240, 10000},
+    {247, 12000}, {248, 13000}, {250, 23000}, {252, 0},
+    {306, 15500}, {311, 8500}, {318, 37300}, {319, 29300}, {321, 8000}, {325, 6000},
+    // Ratio window rows.
+    {51, 3500}, {52, 19000}, {53, 8900}, {54, 6900}, {55, 19000},
+    // Industry rows.
+    {81, 500}, {82, 1500}, {83, 1000}, {84, 12500}, {85, 7500}, {86, 3500}, {87, 11000},
+    {88, 8900}, {89, 7650}, {90, 12000}, {91, 1650}, {70, 6900}, {71, 1650}, {72, 1200},
+    {73, 7350}, {74, 7200}, {75, 3500}, {76, 3000}, {77, 8900}, {78, 12500}, {79, 6000},
+    {61, 2000}, {62, 1200}, {63, 300}, {64, 5300}, {67, 3000},
+};
+
+TEST(RecalculateStatements, FullStatementsGiveEveryTotalAndDerivedRow) {
+  auto s = NewState();
+  Type(*s, 1, kFullStatements);
+  Inputs tripled;
+  for (const auto& [row, text] : kFullStatements) tripled[row] = std::to_string(std::stoi(text) * (row == 102 ? 1 : 3));
+  Type(*s, 4, tripled);
+  // Rows outside every formula keep what was typed.
+  for (int row : {66, 68, 69, 80}) s->ItemTable(row, 1) = Cell::Text(std::to_string(row));
+
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+
+  for (const auto& [row, want] : kFullLinearResults) {
+    EXPECT_EQ(s->ItemValues(row, 1), want) << "row " << row;
+    EXPECT_EQ(s->ItemValues(row, 4), 3 * want) << "row " << row << " period IV";
+    if (want == 0)
+      EXPECT_EQ(s->ItemTable(row, 1), Cell::Text("")) << "row " << row;
+    else
+      EXPECT_EQ(s->ItemTable(row, 1), Cell::Int32(want)) << "row " << row;
+  }
+  // 21000 / 3000, 36500 / 2500 = 14.6, 21000 / 4000 = 5.25, 36500 / 365.
+  const std::map<int, std::pair<int, int>> division = {
+      {56, {7, 7}}, {57, {15, 15}}, {58, {5, 5}}, {65, {100, 300}}};
+  for (const auto& [row, want] : division) {
+    EXPECT_EQ(s->ItemValues(row, 1), want.first) << "row " << row;
+    EXPECT_EQ(s->ItemValues(row, 4), want.second) << "row " << row << " period IV";
+  }
+  for (int row : {66, 68, 69, 80}) EXPECT_EQ(s->ItemTable(row, 1), Cell::Int32(row));
+  // Typed figures come back as whole-number cells; untouched periods stay empty.
+  EXPECT_EQ(s->ItemTable(205, 1), Cell::Int32(1000));
+  EXPECT_EQ(s->ItemTable(102, 4), Cell::Int32(365));
+  for (int c : {2, 3, 5, 6})
+    for (int row : {211, 222, 51, 56, 65, 67, 76, 87}) EXPECT_EQ(s->ItemTable(row, c), Cell::Text("")) << row;
+}
+
+TEST(RecalculateStatements, EmptyWorkbookStaysEmptyAndClearsStaleValues) {
+  auto s = NewState();
+  s->ItemValues.Fill(77);  // left over from an earlier workbook
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+  for (int r = 2; r <= 1600; ++r)
+    for (int c = 1; c <= 6; ++c) {
+      ASSERT_EQ(s->ItemTable(r, c), Cell::Text("")) << r << "," << c;
+      ASSERT_EQ(s->ItemValues(r, c), 0) << r << "," << c;
+    }
+  // Outside the range nothing is touched.
+  EXPECT_TRUE(s->ItemTable(1, 1).IsEmpty());
+  EXPECT_TRUE(s->ItemTable(205, 7).IsEmpty());
+  EXPECT_EQ(s->ItemValues(1, 1), 77);
+  EXPECT_EQ(s->ItemValues(205, 7), 77);
+}
+
+TEST(RecalculateStatements, ClearedCellCountsZeroAndTotalsDrop) {
+  auto s = NewState();
+  Type(*s, 2, {{205, "100"}, {206, "50"}});
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+  EXPECT_EQ(s->ItemTable(211, 2), Cell::Int32(150));
+  s->ItemTable(205, 2) = Cell::Text("");
+  s->ItemTable(206, 2) = Cell();  // never assigned counts the same
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+  for (int row : {205, 206, 211, 222, 51, 86, 75, 252}) {
+    EXPECT_EQ(s->ItemTable(row, 2), Cell::Text("")) << row;
+    EXPECT_EQ(s->ItemValues(row, 2), 0) << row;
+  }
+}
+
+struct Case {
+  const char* name;
+  Inputs in;
+  std::map<int, std::string> want;  // item row -> shown text ("" = empty)
+};
+
+class RecalcCases : public testing::TestWithParam<Case> {};
+
+TEST_P(RecalcCases, GivesTheExpectedRows) {
+  const Case& k = GetParam();
+  auto s = NewState();
+  Type(*s, 3, k.in);
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+  for (const auto& [row, text] : k.want) EXPECT_EQ(Shown(*s, row, 3), text) << "row " << row;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgeCases, RecalcCases,
+    testing::Values(
+        Case{"CurrentAssetsOnly",
+             {{205, "100"}, {206, "50"}, {207, "30"}},
+             {{211, "180"}, {222, "180"}, {51, "150"}, {86, "150"}, {75, "150"}, {252, "180"},
+              {250, ""}, {76, "180"}, {67, ""}, {87, "180"}}},
+        Case{"Row56HalfToEvenDown", {{304, "10"}, {207, "4"}}, {{56, "2"}}},
+        Case{"Row56HalfToEvenUp", {{304, "14"}, {207, "4"}}, {{56, "4"}}},
+        Case{"Row56NoInventory", {{304, "14"}}, {{56, ""}}},
+        Case{"Row56NegativeHalves", {{304, "-10"}, {207, "4"}}, {{56, "-2"}}},
+        Case{"Row56NegativeHalvesUp", {{304, "-14"}, {207, "4"}}, {{56, "-4"}}},
+        Case{"Row56QuotientBelowHalf", {{304, "1"}, {207, "3"}}, {{56, ""}}},
+        Case{"Row56LargeHalf", {{304, "2147483647"}, {207, "2"}}, {{56, "1073741824"}}},
+        Case{"Row57HalfToEven", {{303, "7"}, {206, "2"}}, {{57, "4"}}},
+        Case{"Row58FromComputedTotal", {{304, "5"}, {226, "1"}, {231, "1"}}, {{58, "2"}, {233, "2"}}},
+        Case{"Row58NoCurrentLiabilities", {{304, "5"}}, {{58, ""}}},
+        Case{"Row67NeedsBothSides", {{205, "500"}}, {{67, ""}, {76, "500"}}},
+        Case{"Row67WithBothSides", {{205, "500"}, {228, "200"}}, {{67, "300"}, {76, "300"}, {87, "700"}}},
+        Case{"Row67NoCurrentAssets", {{228, "200"}}, {{67, ""}, {76, "-200"}}},
+        Case{"Row65SalesPerDay", {{303, "730"}, {102, "73"}}, {{65, "10"}}},
+        Case{"Row65NoDays", {{303, "730"}}, {{65, ""}}},
+        Case{"Row65NoSales", {{102, "365"}}, {{65, ""}}},
+        Case{"Row65HalfToEven", {{303, "5"}, {102, "2"}}, {{65, "2"}}},
+        Case{"BalancedSheetIsEmpty", {{205, "300"}, {243, "300"}}, {{222, "300"}, {250, "300"}, {252, ""}}},
+        Case{"FractionsHalfToEven",
+             {{205, "12.5"}, {206, "13.5"}, {207, "12,5"}, {208, "-2.5"}, {209, "0.4"}},
+             {{205, "12"}, {206, "14"}, {207, "12"}, {208, "-2"}, {209, ""}, {211, "36"}}},
+        Case{"BlankTextCountsZero", {{205, "   "}, {206, "0"}}, {{205, ""}, {206, ""}, {211, ""}}},
+        Case{"SumsNearTheLimitFit",
+             {{205, "2147483646"}, {206, "1"}},
+             {{211, "2147483647"}, {51, "2147483647"}}},
+        Case{"NegativeLimitFits", {{213, "-2147483648"}}, {{216, "-2147483648"}, {222, "-2147483648"}}}),
+    [](const testing::TestParamInfo<Case>& i) { return std::string(i.param.name); });
+
+TEST(RecalculateStatements, NumericCellKindsConvertHalfToEven) {
+  auto s = NewState();
+  s->ItemTable(205, 1) = Cell::Double(2.5);
+  s->ItemTable(206, 1) = Cell::Money(Currency::FromRaw(35000));  // 3.5
+  s->ItemTable(207, 1) = Cell::Int16(-7);
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+  EXPECT_EQ(s->ItemTable(205, 1), Cell::Int32(2));
+  EXPECT_EQ(s->ItemTable(206, 1), Cell::Int32(4));
+  EXPECT_EQ(s->ItemTable(207, 1), Cell::Int32(-7));
+  EXPECT_EQ(s->ItemTable(211, 1), Cell::Int32(-1));
+}
+
+TEST(RecalculateStatements, NamesInHeadingRowsSurviveAsText) {
+  auto s = NewState();
+  s->ItemTable(101, 1) = Cell::Text("Firma d.d.");
+  s->ItemTable(101, 2) = Cell::Text("2024");
+  s->ItemTable(101, 3) = Cell::Text("  ");
+  s->ItemTable(101, 4) = Cell::Text("12,5");
+  s->ItemTable(201, 1) = Cell::Text("Firma d.d.");  // copied there by the page header
+  s->ItemTable(301, 2) = Cell::Text("Q1/2024");
+  s->ItemTable(801, 6) = Cell::Text("Ind. prosjek");
+  s->ItemTable(1501, 5) = Cell::Text("Zadnji");
+  s->ItemTable(205, 1) = Cell::Text("40");
+  s->ItemValues(101, 1) = 99;
+
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+
+  EXPECT_EQ(s->ItemTable(101, 1), Cell::Text("Firma d.d."));
+  EXPECT_EQ(s->ItemValues(101, 1), 0);
+  EXPECT_EQ(s->ItemTable(101, 2), Cell::Int32(2024));
+  EXPECT_EQ(s->ItemValues(101, 2), 2024);
+  EXPECT_EQ(s->ItemTable(101, 3), Cell::Text(""));
+  EXPECT_EQ(s->ItemTable(101, 4), Cell::Int32(12));
+  EXPECT_EQ(s->ItemTable(201, 1), Cell::Text("Firma d.d."));
+  EXPECT_EQ(s->ItemTable(301, 2), Cell::Text("Q1/2024"));
+  EXPECT_EQ(s->ItemTable(801, 6), Cell::Text("Ind. prosjek"));
+  EXPECT_EQ(s->ItemTable(1501, 5), Cell::Text("Zadnji"));
+  const std::pair<int, int> names[] = {{201, 1}, {301, 2}, {801, 6}, {1501, 5}};
+  for (auto [row, col] : names) EXPECT_EQ(s->ItemValues(row, col), 0) << row;
+  EXPECT_EQ(s->ItemTable(211, 1), Cell::Int32(40));
+  // Names survive a second run as well.
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+  EXPECT_EQ(s->ItemTable(101, 1), Cell::Text("Firma d.d."));
+}
+
+struct FaultCase {
+  const char* name;
+  int col;
+  Inputs in;
+  RecalcError::Kind kind;
+  int row;
+};
+
+class RecalcFaults : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(RecalcFaults, ReportTheFaultAndChangeNothing) {
+  const FaultCase& k = GetParam();
+  auto s = NewState();
+  // A workbook recalculated once, then edited: the edits must stay as typed.
+  Type(*s, 1, kFullStatements);
+  s->ItemTable(101, 1) = Cell::Text("Firma");
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+  s->ItemTable(205, 1) = Cell::Text("1000.5");
+  Type(*s, k.col, k.in);
+  const SharedState before = *s;
+
+  RecalcError e = RecalculateStatements(*s);
+
+  EXPECT_EQ(e.kind, k.kind);
+  EXPECT_EQ(e.row, k.row);
+  EXPECT_EQ(e.period, k.col);
+  EXPECT_FALSE(e.ok());
+  ExpectTablesEqual(*s, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, RecalcFaults,
+    testing::Values(
+        FaultCase{"TextInAmount", 2, {{305, "12a"}}, RecalcError::Kind::NotNumber, 305},
+        FaultCase{"TextInDays", 6, {{102, "godina"}}, RecalcError::Kind::NotNumber, 102},
+        FaultCase{"FirstBadCellInRowOrder", 5, {{402, "x"}, {230, "y"}}, RecalcError::Kind::NotNumber, 230},
+        FaultCase{"TextInSecondRowOfSection", 3, {{202, "Aktiva"}}, RecalcError::Kind::NotNumber, 202},
+        FaultCase{"TypedAmountTooLarge", 2, {{205, "3000000000"}}, RecalcError::Kind::Overflow, 205},
+        FaultCase{"DigitsNameTooLargeInHeading", 4, {{101, "12345678901"}}, RecalcError::Kind::Overflow, 101},
+        FaultCase{"TotalTooLarge", 3, {{205, "2147483647"}, {206, "1"}}, RecalcError::Kind::Overflow, 211},
+        FaultCase{"IntermediateSumTooLarge", 3, {{205, "2147483647"}, {206, "1"}, {207, "-5"}},
+                  RecalcError::Kind::Overflow, 211},
+        FaultCase{"DifferenceTooLarge", 2, {{213, "-2147483648"}, {214, "1"}}, RecalcError::Kind::Overflow, 216},
+        FaultCase{"BracketedSumTooLarge", 6, {{304, "2147483647"}, {308, "1"}}, RecalcError::Kind::Overflow, 311},
+        FaultCase{"TotalOfEditedFiguresTooLarge", 1, {{228, "2147483647"}}, RecalcError::Kind::Overflow, 233},
+        FaultCase{"DerivedRowTooLarge", 5, {{503, "2147483647"}, {504, "1"}}, RecalcError::Kind::Overflow, 89},
+        FaultCase{"QuotientTooLarge", 4, {{303, "-2147483648"}, {206, "-1"}}, RecalcError::Kind::Overflow, 57}),
+    [](const testing::TestParamInfo<FaultCase>& i) { return std::string(i.param.name); });
+
+TEST(RecalculateStatements, FaultInOnePeriodLeavesEveryPeriodUnchanged) {
+  auto s = NewState();
+  Type(*s, 1, {{205, "10"}});
+  Type(*s, 6, {{205, std::to_string(kMax)}, {206, "1"}});
+  const SharedState before = *s;
+  RecalcError e = RecalculateStatements(*s);
+  EXPECT_EQ(e.kind, RecalcError::Kind::Overflow);
+  EXPECT_EQ(e.row, 211);
+  EXPECT_EQ(e.period, 6);
+  ExpectTablesEqual(*s, before);
+  EXPECT_EQ(s->ItemTable(211, 1), Cell());  // period I was not written either
+}
+
+TEST(DescribeRecalcError, NamesLabelRowAndPeriodInBothLanguages) {
+  auto s = NewState();
+  s->ItemTable(205, 2) = Cell::Text("abc");
+  RecalcError bad = RecalculateStatements(*s);
+  ASSERT_EQ(bad.kind, RecalcError::Kind::NotNumber);
+
+  struct Want {
+    RecalcError e;
+    int16_t language;
+    std::string text;
+  };
+  const RecalcError overflow{RecalcError::Kind::Overflow, 211, 3};
+  const std::vector<Want> cases = {
+      {bad, kEnglish,
+       "Row 205 (Cash and marketable securities), period II: the entry \"abc\" is not a number. "
+       "Nothing was recalculated."},
+      {bad, kCroatian,
+       "Redak 205 (Novac i utržive vrijednosnice), razdoblje II: upisani tekst \"abc\" nije broj. "
+       "Ništa nije preračunato."},
+      {overflow, kEnglish,
+       "Row 211 (Total current assets), period III: the amount is outside the allowed range "
+       "(-2147483648 to 2147483647). Nothing was recalculated."},
+      {overflow, kCroatian,
+       "Redak 211 (Ukupna tekuća imovina), razdoblje III: iznos je izvan dopuštenog raspona "
+       "(od -2147483648 do 2147483647). Ništa nije preračunato."},
+      {{RecalcError::Kind::Overflow, 89, 6}, kEnglish,
+       "Row 89, period VI: the amount is outside the allowed range (-2147483648 to 2147483647). "
+       "Nothing was recalculated."},
+      {{RecalcError::Kind::Overflow, 515, 4}, kCroatian,
+       "Redak 515, razdoblje IV: iznos je izvan dopuštenog raspona (od -2147483648 do 2147483647). "
+       "Ništa nije preračunato."},
+      {{RecalcError::Kind::Overflow, 102, 5}, kEnglish,
+       "Row 102 (Period length in days), period V: the amount is outside the allowed range "
+       "(-2147483648 to 2147483647). Nothing was recalculated."},
+  };
+  for (const Want& w : cases) EXPECT_EQ(DescribeRecalcError(w.e, *s, w.language), w.text);
+  EXPECT_EQ(DescribeRecalcError(RecalcError{}, *s, kEnglish), "");
+}
+
+TEST(DescribeRecalcError, FallsBackToTheRowsOwnLabelColumn) {
+  auto s = NewState();
+  s->ItemTable(605, kLabelHrColumn) = Cell::Text("Brza likvidnost");
+  s->ItemTable(605, kLabelEnColumn) = Cell::Text("Quick ratio");
+  s->ItemTable(210, kLabelEnColumn) = Cell::Text("typed note");  // empty in the catalogue
+  const RecalcError e{RecalcError::Kind::NotNumber, 605, 1};
+  s->ItemTable(605, 1) = Cell::Text("n/a");
+  EXPECT_EQ(DescribeRecalcError(e, *s, kEnglish),
+            "Row 605 (Quick ratio), period I: the entry \"n/a\" is not a number. Nothing was recalculated.");
+  EXPECT_EQ(DescribeRecalcError(e, *s, kCroatian),
+            "Redak 605 (Brza likvidnost), razdoblje I: upisani tekst \"n/a\" nije broj. Ništa nije preračunato.");
+  EXPECT_EQ(DescribeRecalcError({RecalcError::Kind::Overflow, 210, 2}, *s, kEnglish).rfind("Row 210 (typed note), period II:", 0), 0u);
+}
+
+}  // namespace
+}  // namespace morvadel

@@ -1,0 +1,257 @@
+// The chart control: its data grid filled as text, its labels, its type, and
+// the picture it hands to the printed pages.
+#include <gtest/gtest.h>
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QTest>
+#include <cstdlib>
+
+#include "platform/chart.h"
+#include "platform/twips.h"
+
+namespace morvadel {
+namespace {
+
+// Pixels that differ from the top-left corner (the chart's background).
+int InkedPixels(const QImage& image) {
+  const QRgb bg = image.pixel(0, 0);
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) != bg;
+  return n;
+}
+
+// Screenshots for a look by eye, when MORVADEL_SHOTS names a folder.
+void Shot(const QImage& image, const char* name) {
+  if (const char* dir = std::getenv("MORVADEL_SHOTS")) image.save(QString(dir) + "/" + name + ".png");
+}
+
+QChart* Drawn(Chart& chart) { return chart.findChild<QChartView*>()->chart(); }
+
+TEST(Chart, DataAreReadAsNumbersFromText) {
+  struct Case {
+    const char* text;
+    double value;
+  } cases[] = {{"12,5", 12.5}, {"12.5", 12.5}, {"-3", -3}, {" 7 ", 7}, {"", 0}, {"abc", 0}, {"1.2.3", 0}, {"1e3", 0}};
+  Chart chart;
+  chart.SetRowCount(1);
+  chart.SetColumnCount(static_cast<int>(std::size(cases)));
+  for (int j = 0; j < static_cast<int>(std::size(cases)); ++j) {
+    chart.SetColumn(j + 1);
+    chart.SetData("99");  // overwritten: a later text replaces the value
+    chart.SetData(cases[j].text);
+  }
+  for (int j = 0; j < static_cast<int>(std::size(cases)); ++j)
+    EXPECT_DOUBLE_EQ(chart.DataAt(1, j + 1), cases[j].value) << "text '" << cases[j].text << "'";
+}
+
+TEST(Chart, PointsAndLabelsGoToTheSelectedRowAndColumn) {
+  Chart chart;
+  chart.SetRowCount(3);
+  chart.SetColumnCount(2);
+  chart.SetRow(2);
+  chart.SetColumn(2);
+  chart.SetData("4");
+  chart.SetRowLabel("Current ratio");
+  chart.SetColumnLabel("2023");
+  chart.SetRow(3);
+  chart.SetColumn(1);
+  chart.SetData("5");
+  EXPECT_EQ(chart.DataAt(2, 2), 4);
+  EXPECT_EQ(chart.DataAt(3, 1), 5);
+  EXPECT_EQ(chart.DataAt(1, 1), 0);
+  EXPECT_EQ(chart.RowLabelAt(2), "Current ratio");
+  EXPECT_EQ(chart.ColumnLabelAt(2), "2023");
+  EXPECT_EQ(chart.RowLabelAt(1), "");
+
+  // A point outside the grid takes nothing and disturbs nothing.
+  chart.SetRow(4);
+  chart.SetData("9");
+  chart.SetRowLabel("outside");
+  chart.SetRow(0);
+  chart.SetData("9");
+  EXPECT_EQ(chart.DataAt(4, 1), 0);
+  EXPECT_EQ(chart.RowCount(), 3);
+  EXPECT_EQ(chart.DataAt(3, 1), 5);
+  EXPECT_EQ(chart.RowLabelAt(3), "");
+
+  // Growing the grid keeps the points that remain.
+  chart.SetColumnCount(4);
+  EXPECT_EQ(chart.DataAt(2, 2), 4);
+  EXPECT_EQ(chart.DataAt(3, 1), 5);
+  EXPECT_EQ(chart.ColumnLabelAt(2), "2023");
+  chart.SetRowCount(0);
+  EXPECT_EQ(chart.RowCount(), 1);
+}
+
+TEST(Chart, ColumnsAreBarSetsNamedByTheirLabelsOverTheRows) {
+  Chart chart;
+  chart.SetRowCount(2);
+  chart.SetColumnCount(3);
+  for (int c = 1; c <= 3; ++c) {
+    chart.SetColumn(c);
+    chart.SetColumnLabel(QString("P%1").arg(c));
+    for (int r = 1; r <= 2; ++r) {
+      chart.SetRow(r);
+      chart.SetData(QString::number(10 * r + c));
+    }
+  }
+  chart.Refresh();
+  ASSERT_EQ(Drawn(chart)->series().size(), 1);
+  auto* bars = qobject_cast<QBarSeries*>(Drawn(chart)->series()[0]);
+  ASSERT_NE(bars, nullptr);
+  ASSERT_EQ(bars->count(), 3);
+  EXPECT_EQ(bars->barSets()[1]->label(), "P2");
+  EXPECT_EQ(bars->barSets()[1]->at(0), 12);
+  EXPECT_EQ(bars->barSets()[1]->at(1), 22);
+}
+
+TEST(Chart, TypeThreeDrawsOneLinePerSeriesAndLeavesOutSeriesWithoutData) {
+  // Rows 2 to 6 filled, row 1 never given a point, as the value graphs do.
+  Chart chart;
+  chart.SetRowCount(6);
+  chart.SetColumnCount(3);
+  for (int r = 2; r <= 6; ++r)
+    for (int c = 1; c <= 3; ++c) {
+      chart.SetRow(r);
+      chart.SetColumn(c);
+      chart.SetData(QString::number(10 * r + c));
+    }
+  chart.SetChartType(3);
+  chart.Refresh();
+  EXPECT_EQ(chart.ChartType(), 3);
+  auto series = Drawn(chart)->series();
+  ASSERT_EQ(series.size(), 3);
+  auto* line = qobject_cast<QLineSeries*>(series[1]);
+  ASSERT_NE(line, nullptr);
+  ASSERT_EQ(line->count(), 6);
+  EXPECT_EQ(line->at(0).y(), 0);
+  EXPECT_EQ(line->at(3).y(), 42);
+
+  // Turned around, each row is a line over the columns; row 1 has none.
+  chart.SetSeriesInRows(true);
+  chart.Refresh();
+  series = Drawn(chart)->series();
+  ASSERT_EQ(series.size(), 5);
+  line = qobject_cast<QLineSeries*>(series[2]);
+  ASSERT_NE(line, nullptr);
+  ASSERT_EQ(line->count(), 3);
+  EXPECT_EQ(line->at(1).y(), 42);
+  // Colours stay with the grid's series, not with the drawn ones.
+  EXPECT_EQ(line->pen().color(), chart.SeriesColor(4));
+
+  // Back to bars: type 1 draws a bar series again.
+  chart.SetChartType(1);
+  chart.Refresh();
+  ASSERT_EQ(Drawn(chart)->series().size(), 1);
+  EXPECT_NE(qobject_cast<QBarSeries*>(Drawn(chart)->series()[0]), nullptr);
+}
+
+TEST(Chart, ChosenSeriesColoursAreDrawn) {
+  Chart chart;
+  chart.SetColumnCount(2);
+  for (int c = 1; c <= 2; ++c) {
+    chart.SetColumn(c);
+    chart.SetData("1");
+  }
+  chart.SetSeriesColor(2, QColor(255, 0, 0));
+  chart.Refresh();
+  auto* bars = qobject_cast<QBarSeries*>(Drawn(chart)->series()[0]);
+  ASSERT_NE(bars, nullptr);
+  ASSERT_EQ(bars->count(), 2);
+  EXPECT_EQ(bars->barSets()[1]->color(), QColor(255, 0, 0));
+  EXPECT_EQ(chart.SeriesColor(2), QColor(255, 0, 0));
+  EXPECT_NE(chart.SeriesColor(1), chart.SeriesColor(3));
+}
+
+// The ratio window's charts: one row, six periods, a legend on the first.
+void FillRatioChart(Chart& chart, bool legend) {
+  const char* values[] = {"1,85", "2.10", "1,4", "0", "2,65", "3.05"};
+  const char* years[] = {"2019", "2020", "2021", "2022", "2023", "31.12.2024"};
+  chart.SetRowCount(1);
+  chart.SetColumnCount(6);
+  chart.SetRow(1);
+  chart.SetRowLabel("Current ratio");
+  for (int j = 1; j <= 6; ++j) {
+    chart.SetColumn(j);
+    chart.SetData(values[j - 1]);
+    if (legend) chart.SetColumnLabel(years[j - 1]);
+  }
+  chart.SetShowLegend(legend);
+  chart.Refresh();
+}
+
+TEST(Chart, PictureOfAHiddenChartHasTheSizeAskedAndShowsTheChart) {
+  Chart chart;  // never shown
+  FillRatioChart(chart, true);
+  ASSERT_FALSE(chart.isVisible());
+  struct Case {
+    int w, h;
+    const char* shot;
+  } cases[] = {{4000, 3000, "chart_print"}, {3900, 2850, "chart_small"}, {8000, 4500, "chart_wide"}};
+  for (const Case& c : cases) {
+    const QImage image = chart.Picture(c.w, c.h);
+    EXPECT_EQ(image.size(), QSize(PxFromTwips(c.w), PxFromTwips(c.h)));
+    EXPECT_GT(InkedPixels(image), image.width() * image.height() / 50) << c.shot;
+    Shot(image, c.shot);
+  }
+  // A long row label of a chart without legend, as the numerator charts;
+  // negative values and a title.
+  Chart numerator;
+  numerator.SetColumnCount(6);
+  numerator.SetRowLabel("Net property+L.term liabilit.");
+  numerator.SetTitle("Numerator");
+  for (int j = 1; j <= 6; ++j) {
+    numerator.SetColumn(j);
+    numerator.SetData(QString::number(1250000 * (j == 4 ? -1 : 1) + 180000 * j - 90000 * (j % 3)));
+  }
+  numerator.Refresh();
+  const QImage numeratorPicture = numerator.Picture(4000, 3000);
+  EXPECT_GT(InkedPixels(numeratorPicture), numeratorPicture.width() * numeratorPicture.height() / 50);
+  Shot(numeratorPicture, "chart_numerator");
+
+  // The picture follows the data, not an earlier drawing.
+  const QImage before = chart.Picture(4000, 3000);
+  chart.SetColumn(3);
+  chart.SetData("9");
+  EXPECT_NE(chart.Picture(4000, 3000), before);
+}
+
+TEST(Chart, PictureOfALineChartWithFiveSeries) {
+  Chart chart;
+  chart.SetRowCount(6);
+  chart.SetColumnCount(6);
+  chart.SetSeriesInRows(true);
+  const char* names[] = {"Total assets", "Current assets", "Equity", "Sales", "R&D <costs>"};
+  for (int k = 2; k <= 6; ++k) {
+    chart.SetRow(k);
+    chart.SetRowLabel(names[k - 2]);
+    for (int p = 1; p <= 6; ++p) {
+      chart.SetColumn(p);
+      chart.SetData(QString::number((7 - k) * 40000 + p * 9000 * (k % 2 ? 1 : -1) + 150000));
+    }
+  }
+  for (int p = 1; p <= 6; ++p) {
+    chart.SetColumn(p);
+    chart.SetColumnLabel(QString("20%1").arg(18 + p));
+  }
+  chart.SetChartType(3);
+  chart.SetShowLegend(true);
+  chart.Refresh();
+  const QImage image = chart.Picture(8000, 4500);
+  EXPECT_EQ(image.size(), QSize(PxFromTwips(8000), PxFromTwips(4500)));
+  EXPECT_GT(InkedPixels(image), 1000);
+  Shot(image, "chart_lines");
+
+  chart.resize(600, 340);
+  chart.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+  Shot(chart.grab().toImage(), "chart_lines_screen");
+}
+
+}  // namespace
+}  // namespace morvadel

@@ -1,0 +1,101 @@
+// The program's own pictures: every icon exists, the banners speak their
+// language, decorations fill the size asked.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <cstdlib>
+
+#include "platform/pictures.h"
+
+namespace morvadel {
+namespace {
+
+const IconKind kAllIcons[] = {
+    IconKind::New,       IconKind::Open,           IconKind::Save,      IconKind::SaveAs,   IconKind::Exit,
+    IconKind::Print,     IconKind::ExportSheet,    IconKind::ExportWeb, IconKind::ExportDoc, IconKind::ExportDocAppend,
+    IconKind::Back,      IconKind::Forward,        IconKind::Previous,  IconKind::Menu,     IconKind::Help,
+    IconKind::Continue,  IconKind::Sum,            IconKind::Average,   IconKind::Croatian, IconKind::English,
+};
+
+int OpaquePixels(const QImage& image) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += qAlpha(image.pixel(x, y)) > 0;
+  return n;
+}
+
+void Shot(const QPixmap& pm, const char* name) {
+  if (const char* dir = std::getenv("MORVADEL_SHOTS")) pm.save(QString(dir) + "/" + name + ".png");
+}
+
+TEST(Pictures, EveryIconIsDrawnAndTheIconsDiffer) {
+  std::vector<QImage> drawn;
+  for (IconKind kind : kAllIcons) {
+    const QIcon icon = Icon(kind);
+    ASSERT_FALSE(icon.isNull());
+    const QImage image = icon.pixmap(40, 40).toImage();
+    EXPECT_EQ(image.size(), QSize(40, 40));
+    EXPECT_GT(OpaquePixels(image), 200) << static_cast<int>(kind);
+    for (const QImage& other : drawn) EXPECT_NE(image, other) << static_cast<int>(kind);
+    // A disabled button shows the same drawing greyed.
+    EXPECT_NE(icon.pixmap(QSize(40, 40), QIcon::Disabled).toImage(), image);
+    drawn.push_back(image);
+  }
+  // All icons in one strip, at button size and small.
+  const int n = static_cast<int>(std::size(kAllIcons));
+  QPixmap strip(n * 48, 48 + 24 + 44);
+  strip.fill(QColor(0xF3, 0xF4, 0xF6));
+  QPainter p(&strip);
+  for (int i = 0; i < n; ++i) {
+    Icon(kAllIcons[i]).paint(&p, QRect(i * 48 + 4, 4, 40, 40));
+    Icon(kAllIcons[i]).paint(&p, QRect(i * 48 + 16, 50, 16, 16));
+    // Disabled, as the buttons look while no workbook is open.
+    p.drawPixmap(i * 48 + 4, 72, Icon(kAllIcons[i]).pixmap(QSize(40, 40), QIcon::Disabled));
+  }
+  p.end();
+  Shot(strip, "icons");
+  QPixmap big(10 * 100, 2 * 100);
+  big.fill(Qt::white);
+  QPainter q(&big);
+  for (int i = 0; i < n; ++i) Icon(kAllIcons[i]).paint(&q, QRect(i % 10 * 100 + 4, i / 10 * 100 + 4, 92, 92));
+  q.end();
+  Shot(big, "icons_large");
+}
+
+TEST(Pictures, BannersFitTheirSizeAndDifferByLanguage) {
+  for (QSize size : {QSize(500, 60), QSize(620, 90), QSize(720, 90), QSize(800, 90)}) {
+    const QPixmap hr = Banner(1, size), en = Banner(2, size);
+    EXPECT_EQ(hr.deviceIndependentSize().toSize(), size);
+    EXPECT_EQ(en.deviceIndependentSize().toSize(), size);
+    EXPECT_NE(hr.toImage(), en.toImage());
+    if (size == QSize(720, 90)) {
+      Shot(hr, "banner_hr");
+      Shot(en, "banner_en");
+    }
+    if (size == QSize(500, 60)) Shot(en, "banner_en_small");
+  }
+}
+
+TEST(Pictures, DecorationsAndSourceCards) {
+  const QPixmap rule = Rule(QSize(600, 4));
+  EXPECT_EQ(rule.deviceIndependentSize().toSize(), QSize(600, 4));
+  EXPECT_GT(OpaquePixels(rule.toImage()), 600);
+  std::vector<QImage> cards;
+  for (int source = 1; source <= 3; ++source) {
+    const QPixmap card = SourcePicture(source, QSize(109, 42));
+    EXPECT_EQ(card.deviceIndependentSize().toSize(), QSize(109, 42));
+    for (const QImage& other : cards) EXPECT_NE(card.toImage(), other);
+    cards.push_back(card.toImage());
+    Shot(card, source == 1 ? "source_1" : source == 2 ? "source_2" : "source_3");
+  }
+}
+
+TEST(Pictures, PictureButtonShowsItsIconFlat) {
+  PictureButton button(IconKind::Print, nullptr, 40);
+  EXPECT_TRUE(button.autoRaise());
+  EXPECT_EQ(button.iconSize(), QSize(40, 40));
+  EXPECT_FALSE(button.icon().isNull());
+}
+
+}  // namespace
+}  // namespace morvadel

@@ -1,0 +1,449 @@
+#include "platform/grid.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/twips.h"
+
+namespace morvadel {
+namespace {
+
+const QColor kShade(231, 231, 222);
+
+// A window with the grid and a line edit that can hold the focus instead.
+class GridTest : public testing::Test {
+ protected:
+  // A statement-like grid: label column 3200 twips, period columns 1000,
+  // heading row 250.
+  void Build(int cols, int rows, int fixedCols, QSize size) {
+    Make(cols, rows, fixedCols, size);
+    Show();
+  }
+
+  // The window built but not yet shown, as a load handler leaves it.
+  void Make(int cols, int rows, int fixedCols, QSize size) {
+    window_ = std::make_unique<QWidget>();
+    window_->resize(size.width() + 40, size.height() + 80);
+    grid_ = new Grid(window_.get());
+    grid_->setGeometry(10, 20, size.width(), size.height());
+    other_ = new QLineEdit(window_.get());
+    other_->setGeometry(10, size.height() + 30, 100, 24);
+    grid_->SetCols(cols);
+    grid_->SetRows(rows);
+    grid_->SetFixedCols(fixedCols);
+    grid_->SetFixedRows(1);
+    grid_->SetRowHeight(0, 250);
+    grid_->SetColWidth(0, 3200);
+    for (int c = 1; c < cols; ++c) grid_->SetColWidth(c, 1000);
+    Record();
+  }
+
+  void Show() {
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    other_->setFocus();
+    log_.clear();
+  }
+
+  // Every event goes into log_ by name; LeaveCell and Click also note the
+  // current cell they see.
+  void Record() {
+    grid_->onGotFocus = [this] { log_.push_back("GotFocus"); };
+    grid_->onMouseDown = [this](int button, int shift, int x, int y) {
+      log_.push_back("MouseDown");
+      down_ = {button, shift, x, y};
+    };
+    grid_->onLeaveCell = [this] {
+      log_.push_back("LeaveCell");
+      seenAtLeave_ = {grid_->Row(), grid_->Col()};
+    };
+    grid_->onClick = [this] {
+      log_.push_back("Click");
+      seenAtClick_ = {grid_->Row(), grid_->Col()};
+    };
+    grid_->onScroll = [this] { log_.push_back("Scroll"); };
+    grid_->onKeyPress = [this](int& key) {
+      log_.push_back("KeyPress");
+      keys_.push_back(key);
+    };
+  }
+
+  // Centre of a cell in viewport pixels, from the twips sizes, while the grid
+  // is not scrolled.
+  QPoint CellCentre(int row, int col) const {
+    int x = 0, y = 0;
+    for (int c = 0; c < col; ++c) x += grid_->ColWidth(c);
+    for (int r = 0; r < row; ++r) y += grid_->RowHeight(r);
+    return QPoint(PxFromTwips(x + grid_->ColWidth(col) / 2), PxFromTwips(y + grid_->RowHeight(row) / 2));
+  }
+
+  void Click(QPoint inViewport, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(grid_->viewport(), button, Qt::NoModifier, inViewport);
+  }
+
+  void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(grid_, key, mods); }
+
+  QImage Shot() { return grid_->viewport()->grab().toImage(); }
+
+  std::unique_ptr<QWidget> window_;
+  Grid* grid_ = nullptr;
+  QLineEdit* other_ = nullptr;
+  std::vector<std::string> log_;
+  std::vector<int> keys_;
+  std::vector<int> down_;
+  std::pair<int, int> seenAtLeave_{-1, -1}, seenAtClick_{-1, -1};
+};
+
+using Log = std::vector<std::string>;
+
+TEST_F(GridTest, FixedCellsTakeTextWithoutMovingTheCurrentCell) {
+  Build(7, 14, 1, {700, 300});
+  const QRect heading(PxFromTwips(3200 + 2000) + 2, 1, 60, 14);  // cell (0, 3)
+  auto darkPixels = [&](const QImage& img, QRect area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (qGray(img.pixel(x, y)) < 100) ++n;
+    return n;
+  };
+  EXPECT_EQ(darkPixels(Shot(), heading), 0);
+
+  grid_->SetTextMatrix(0, 3, "     III");
+  grid_->SetTextMatrix(5, 0, "Ukupno aktiva");
+  EXPECT_EQ(grid_->TextMatrix(0, 3), "     III");
+  EXPECT_EQ(grid_->TextMatrix(5, 0), "Ukupno aktiva");
+  EXPECT_EQ(grid_->Row(), 1);
+  EXPECT_EQ(grid_->Col(), 1);
+  EXPECT_TRUE(log_.empty());
+  EXPECT_GT(darkPixels(Shot(), heading), 0);
+  EXPECT_GT(darkPixels(Shot(), QRect(2, PxFromTwips(250 + 4 * 240) + 1, 80, 14)), 0);
+}
+
+TEST_F(GridTest, CellBackColorColoursExactlyTheCurrentCell) {
+  Build(7, 53, 1, {700, 400});
+  grid_->SetRow(10);
+  grid_->SetCol(3);
+  grid_->SetCellBackColor(kShade);
+  for (int r = 0; r < grid_->Rows(); ++r)
+    for (int c = 0; c < grid_->Cols(); ++c) {
+      const bool fixed = r == 0 || c == 0;
+      const QColor expected = r == 10 && c == 3 ? kShade : fixed ? QColor(240, 240, 240) : QColor(Qt::white);
+      EXPECT_EQ(grid_->CellBackColorAt(r, c), expected) << r << "," << c;
+    }
+  // Painted so once the cell is no longer current; its neighbours stay white.
+  grid_->SetRow(20);
+  const QImage img = Shot();
+  EXPECT_EQ(QColor(img.pixel(CellCentre(10, 3))), kShade);
+  EXPECT_EQ(QColor(img.pixel(CellCentre(10, 2))), QColor(Qt::white));
+  EXPECT_EQ(QColor(img.pixel(CellCentre(11, 3))), QColor(Qt::white));
+}
+
+TEST_F(GridTest, LeaveCellSeesTheOldCellBeforeEveryMove) {
+  Build(7, 14, 1, {700, 300});
+  struct Case {
+    const char* name;
+    std::function<void()> act;
+    std::pair<int, int> to;
+  };
+  const std::vector<Case> cases = {
+      {"SetRow", [&] { grid_->SetRow(4); }, {4, 1}},
+      {"SetCol", [&] { grid_->SetCol(5); }, {4, 5}},
+      {"Down", [&] { Key(Qt::Key_Down); }, {5, 5}},
+      {"Left", [&] { Key(Qt::Key_Left); }, {5, 4}},
+      {"End", [&] { Key(Qt::Key_End); }, {5, 6}},
+      {"Ctrl+Home", [&] { Key(Qt::Key_Home, Qt::ControlModifier); }, {1, 1}},
+      {"Ctrl+End", [&] { Key(Qt::Key_End, Qt::ControlModifier); }, {13, 6}},
+      {"PageUp", [&] { Key(Qt::Key_PageUp); }, {1, 6}},
+      {"click", [&] { Click(CellCentre(7, 2)); }, {7, 2}},
+  };
+  grid_->SetFocusToGrid();
+  for (const Case& c : cases) {
+    const std::pair<int, int> from{grid_->Row(), grid_->Col()};
+    log_.clear();
+    seenAtLeave_ = {-1, -1};
+    c.act();
+    EXPECT_EQ(seenAtLeave_, from) << c.name;
+    EXPECT_EQ(std::make_pair(grid_->Row(), grid_->Col()), c.to) << c.name;
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), "LeaveCell"), 1) << c.name;
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), "Click"), c.name == std::string("click") ? 1 : 0) << c.name;
+  }
+  // A move that goes nowhere raises nothing.
+  log_.clear();
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(grid_->Col(), 1);
+  grid_->SetRow(1);
+  log_.clear();
+  Key(Qt::Key_Up);
+  Key(Qt::Key_Left);
+  grid_->SetRow(0);  // clamped to the first data row, where it already is
+  EXPECT_TRUE(log_.empty());
+  EXPECT_EQ(grid_->Row(), 1);
+  grid_->SetRow(99);
+  EXPECT_EQ(grid_->Row(), 13);
+}
+
+TEST_F(GridTest, ClickGivesFocusThenMouseDownLeaveCellAndClickOnTheNewCell) {
+  Build(7, 14, 1, {700, 300});
+  ASSERT_FALSE(grid_->hasFocus());
+  const QPoint p = CellCentre(6, 4);
+  Click(p);
+  EXPECT_EQ(log_, (Log{"GotFocus", "MouseDown", "LeaveCell", "Click"}));
+  EXPECT_EQ(seenAtLeave_, std::make_pair(1, 1));
+  EXPECT_EQ(seenAtClick_, std::make_pair(6, 4));
+  const QPoint inGrid = grid_->viewport()->mapTo(grid_, p);
+  EXPECT_EQ(down_, (std::vector<int>{1, 0, TwipsFromPx(inGrid.x()), TwipsFromPx(inGrid.y())}));
+
+  // Again on the same cell: the grid has the focus and the cell does not move.
+  log_.clear();
+  Click(p);
+  EXPECT_EQ(log_, (Log{"MouseDown", "Click"}));
+
+  // The right button only reports the press.
+  log_.clear();
+  Click(CellCentre(8, 2), Qt::RightButton);
+  EXPECT_EQ(log_, (Log{"MouseDown"}));
+  EXPECT_EQ(down_[0], 2);
+  EXPECT_EQ(grid_->Row(), 6);
+}
+
+TEST_F(GridTest, ClicksOutsideTheDataCellsRaiseMouseDownAndClickOnly) {
+  Build(7, 14, 1, {700, 300});
+  grid_->SetRow(3);
+  grid_->SetCol(2);
+  // The cells end at 9200 twips (613 px) across and 3370 twips (225 px) down.
+  struct Case {
+    const char* name;
+    QPoint at;
+  };
+  const std::vector<Case> cases = {
+      {"label column", CellCentre(7, 0)},
+      {"heading row", CellCentre(0, 4)},
+      {"corner", CellCentre(0, 0)},
+      {"right of the last column", QPoint(650, CellCentre(5, 1).y())},
+      {"below the last row", QPoint(CellCentre(1, 3).x(), 260)},
+  };
+  for (const Case& c : cases) {
+    log_.clear();
+    Click(c.at);
+    EXPECT_EQ(log_.back(), "Click") << c.name;
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), "MouseDown"), 1) << c.name;
+    EXPECT_EQ(std::count(log_.begin(), log_.end(), "LeaveCell"), 0) << c.name;
+    EXPECT_EQ(std::make_pair(grid_->Row(), grid_->Col()), std::make_pair(3, 2)) << c.name;
+    const QPoint inGrid = grid_->viewport()->mapTo(grid_, c.at);
+    EXPECT_EQ(down_, (std::vector<int>{1, 0, TwipsFromPx(inGrid.x()), TwipsFromPx(inGrid.y())})) << c.name;
+  }
+}
+
+TEST_F(GridTest, TenFixedColumnsLeaveOnlyColumnTen) {
+  Build(11, 45, 10, {700, 400});
+  grid_->SetColWidth(0, 2270);
+  for (int c = 1; c <= 9; ++c) grid_->SetColWidth(c, 685);
+  grid_->SetColWidth(10, 765);
+  EXPECT_EQ(grid_->Col(), 10);
+  grid_->SetCol(3);
+  EXPECT_EQ(grid_->Col(), 10);
+  grid_->SetFocusToGrid();
+  for (Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End}) {
+    Key(k);
+    EXPECT_EQ(grid_->Col(), 10);
+  }
+  Key(Qt::Key_Down);
+  EXPECT_EQ(std::make_pair(grid_->Row(), grid_->Col()), std::make_pair(2, 10));
+
+  log_.clear();
+  Click(CellCentre(5, 4));  // a period column: fixed here
+  EXPECT_EQ(log_, (Log{"MouseDown", "Click"}));
+  EXPECT_EQ(std::make_pair(grid_->Row(), grid_->Col()), std::make_pair(2, 10));
+  Click(CellCentre(7, 10));
+  EXPECT_EQ(std::make_pair(grid_->Row(), grid_->Col()), std::make_pair(7, 10));
+  EXPECT_GT(grid_->CellWidth(), 0);
+}
+
+TEST_F(GridTest, TypedKeysReachKeyPressWithTheirCodes) {
+  Build(7, 14, 1, {700, 300});
+  grid_->SetFocusToGrid();
+  log_.clear();
+  Key(Qt::Key_7);
+  QKeyEvent c(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("č"));
+  QApplication::sendEvent(grid_, &c);
+  QKeyEvent Z(QEvent::KeyPress, Qt::Key_Z, Qt::ShiftModifier, "Z");
+  QApplication::sendEvent(grid_, &Z);
+  for (Qt::Key k : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space}) Key(k);
+  EXPECT_EQ(keys_, (std::vector<int>{'7', 0x10D, 'Z', 8, 13, 13, 27, 32}));
+  EXPECT_EQ(std::count(log_.begin(), log_.end(), "KeyPress"), 8);
+  EXPECT_EQ(log_.size(), 8u);  // nothing else happens
+  EXPECT_EQ(std::make_pair(grid_->Row(), grid_->Col()), std::make_pair(1, 1));
+  EXPECT_TRUE(grid_->Text().isEmpty());
+  // Shortcuts are not typing.
+  Key(Qt::Key_C, Qt::ControlModifier);
+  Key(Qt::Key_F2);
+  EXPECT_EQ(keys_.size(), 8u);
+}
+
+TEST_F(GridTest, CellRectangleIsWhereTheCellIsShownAfterScrolling) {
+  Build(7, 53, 1, {400, 200});
+  grid_->SetRow(40);
+  grid_->SetCol(6);
+  EXPECT_GT(grid_->verticalScrollBar()->value(), 0);
+  EXPECT_GT(grid_->horizontalScrollBar()->value(), 0);
+  const int left = grid_->CellLeft(), top = grid_->CellTop();
+  const int width = grid_->CellWidth(), height = grid_->CellHeight();
+  EXPECT_EQ(left % kTwipsPerPixel, 0);
+  EXPECT_NEAR(width, 1000, 15);
+  EXPECT_NEAR(height, 240, 15);
+  // Wholly inside the viewport, right of the label column and below the heads.
+  const QRect view = grid_->viewport()->geometry();
+  EXPECT_GE(left, TwipsFromPx(view.x()) + 3200 - 15);
+  EXPECT_GE(top, TwipsFromPx(view.y()) + 250 - 15);
+  EXPECT_LE(left + width, TwipsFromPx(view.right() + 1));
+  EXPECT_LE(top + height, TwipsFromPx(view.bottom() + 1));
+
+  // A press in the middle of that rectangle lands on the current cell.
+  log_.clear();
+  const QPoint mid(PxFromTwips(left + width / 2), PxFromTwips(top + height / 2));
+  Click(grid_->viewport()->mapFrom(grid_, mid));
+  EXPECT_EQ(std::count(log_.begin(), log_.end(), "LeaveCell"), 0);
+  EXPECT_EQ(std::make_pair(grid_->Row(), grid_->Col()), std::make_pair(40, 6));
+
+  // Columns 1 to 6 do not fit beside the label column at once.
+  EXPECT_TRUE(grid_->ColIsVisible(0));
+  EXPECT_TRUE(grid_->ColIsVisible(6));
+  EXPECT_FALSE(grid_->ColIsVisible(1));
+  grid_->SetCol(1);
+  EXPECT_TRUE(grid_->ColIsVisible(1));
+  EXPECT_FALSE(grid_->ColIsVisible(6));
+  EXPECT_FALSE(grid_->ColIsVisible(7));
+
+  EXPECT_EQ(grid_->LeftTwips(), 150);
+  EXPECT_EQ(grid_->TopTwips(), 300);
+}
+
+TEST_F(GridTest, EveryWayOfScrollingRaisesScroll) {
+  Build(7, 53, 1, {700, 200});
+  auto scrolls = [&] { return std::count(log_.begin(), log_.end(), "Scroll"); };
+  grid_->SetRow(5);  // already in view
+  EXPECT_EQ(scrolls(), 0);
+  grid_->SetRow(30);
+  EXPECT_EQ(scrolls(), 1);
+  EXPECT_EQ(log_.front(), "LeaveCell");  // before the view moves
+
+  log_.clear();
+  grid_->verticalScrollBar()->setValue(0);
+  EXPECT_EQ(scrolls(), 1);
+
+  log_.clear();
+  QWheelEvent wheel(QPointF(50, 50), grid_->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(grid_->viewport(), &wheel);
+  EXPECT_EQ(scrolls(), 1);
+  EXPECT_GT(grid_->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(grid_->Row(), 30);  // scrolling does not move the current cell
+
+  log_.clear();
+  grid_->SetFocusToGrid();
+  grid_->SetRow(1);
+  log_.clear();
+  Key(Qt::Key_PageDown);
+  Key(Qt::Key_PageDown);
+  EXPECT_GT(grid_->Row(), 10);
+  EXPECT_GE(scrolls(), 1);
+  EXPECT_EQ(grid_->CellWidth() > 0, true);
+}
+
+TEST_F(GridTest, RowSetBeforeTheFirstShowDoesNotLeaveTheGridScrolled) {
+  Make(7, 53, 1, {700, 400});
+  grid_->SetRow(52);
+  grid_->SetRow(5);
+  Show();
+  EXPECT_EQ(grid_->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(grid_->Row(), 5);
+
+  // A row below the view is brought in when the grid appears.
+  Make(7, 53, 1, {700, 200});
+  grid_->SetRow(40);
+  Show();
+  EXPECT_GT(grid_->verticalScrollBar()->value(), 0);
+  EXPECT_GT(grid_->CellWidth(), 0);
+}
+
+TEST_F(GridTest, ReshapingKeepsTextsAndClampsTheCurrentCell) {
+  Build(7, 14, 1, {700, 300});
+  grid_->SetTextMatrix(3, 2, "125");
+  grid_->SetRow(12);
+  grid_->SetCol(6);
+  grid_->SetCellBackColor(kShade);
+  grid_->SetRows(10);
+  grid_->SetCols(4);
+  EXPECT_EQ(std::make_pair(grid_->Row(), grid_->Col()), std::make_pair(9, 3));
+  grid_->SetRows(14);
+  grid_->SetCols(7);
+  EXPECT_EQ(grid_->TextMatrix(3, 2), "125");
+  EXPECT_EQ(grid_->TextMatrix(12, 6), "");
+  EXPECT_EQ(grid_->CellBackColorAt(12, 6), QColor(Qt::white));
+  EXPECT_EQ(grid_->RowHeight(12), 240);
+  EXPECT_EQ(grid_->ColWidth(6), 960);
+  // No selectable cell: the current one sits on the last row and column.
+  grid_->SetFixedCols(7);
+  EXPECT_EQ(grid_->Col(), 6);
+}
+
+using GridDeathTest = GridTest;
+
+TEST_F(GridDeathTest, IndexOutsideTheGridStops) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  Grid grid;
+  grid.SetRows(53);
+  grid.SetCols(7);
+  EXPECT_DEATH(grid.TextMatrix(53, 0), "check failed");
+  EXPECT_DEATH(grid.SetTextMatrix(0, 7, "x"), "check failed");
+  EXPECT_DEATH(grid.RowHeight(-1), "check failed");
+  EXPECT_DEATH(grid.SetColWidth(7, 100), "check failed");
+}
+
+// The balance sheet as the entry window shows it, for looking at.
+TEST_F(GridTest, ScreenshotOfAShadedStatement) {
+  Make(7, 53, 1, {700, 420});
+  const char* heads[] = {"      I", "      II", "     III", "      IV", "      V", "      VI"};
+  for (int c = 1; c <= 6; ++c) grid_->SetTextMatrix(0, c, heads[c - 1]);
+  const std::vector<int> locked = {1,  2,  3,  4,  10, 11, 12, 15, 16, 17, 21, 22, 23, 24, 25, 32, 33,
+                                   34, 38, 39, 40, 41, 46, 47, 48, 49, 50, 51, 52};
+  for (int r : locked) {
+    grid_->SetRow(r);
+    for (int c = 1; c <= 6; ++c) {
+      grid_->SetCol(c);
+      grid_->SetCellBackColor(kShade);
+    }
+  }
+  for (int r = 1; r < 53; ++r) grid_->SetTextMatrix(r, 0, QString("Stavka bilance %1").arg(r));
+  grid_->SetTextMatrix(1, 0, "Razdoblje");
+  grid_->SetTextMatrix(1, 1, "2023");
+  grid_->SetTextMatrix(1, 2, "2024");
+  for (int r = 5; r < 10; ++r)
+    for (int c = 1; c <= 3; ++c) grid_->SetTextMatrix(r, c, QString::number(r * 1234 + c * 17));
+  grid_->SetTextMatrix(6, 4, "-12,5");
+  grid_->SetTextMatrix(7, 4, "n/a");
+  grid_->SetRow(5);
+  grid_->SetCol(2);
+  Show();
+  EXPECT_EQ(grid_->verticalScrollBar()->value(), 0);
+  grid_->SetFocusToGrid();
+  EXPECT_TRUE(window_->grab().save("/tmp/grid_balance.png"));
+  grid_->verticalScrollBar()->setValue(grid_->verticalScrollBar()->maximum());
+  other_->setFocus();
+  EXPECT_TRUE(window_->grab().save("/tmp/grid_balance_scrolled.png"));
+}
+
+}  // namespace
+}  // namespace morvadel

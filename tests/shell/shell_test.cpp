@@ -1,0 +1,442 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "fake_dialogs.h"
+#include "model/workbook_file.h"
+#include "platform/navigator.h"
+#include "shell/form1.h"
+#include "shell/form2a.h"
+
+namespace morvadel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A stand-in for the windows other parts of the program provide.
+class DummyForm : public Form {
+ public:
+  DummyForm(AppContext& ctx, FormId id) : Form(ctx, id) {}
+  void Form_Load() override { ++loads; }
+  static inline int loads = 0;
+};
+
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s = std::make_unique<SharedState>();
+    nav = std::make_unique<Navigator>();
+    ctx = std::make_unique<AppContext>(AppContext{*s, *nav, dialogs});
+    nav->SetContext(ctx.get());
+    RegisterShellForms(*nav);
+    dir = fs::temp_directory_path() /
+          ("morvadel_shell_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  void RegisterDummy(FormId id) {
+    nav->Register(id, [id](AppContext& c) { return std::make_unique<DummyForm>(c, id); });
+  }
+  void RegisterAllTargets() {
+    for (FormId id : {FormId::form8, FormId::Form11, FormId::form50, FormId::Form16, FormId::For20, FormId::For21})
+      RegisterDummy(id);
+  }
+  Form2a* Main(int16_t language = kEnglish) {
+    s->Language = language;
+    nav->Show(FormId::Form2a);
+    nav->ProcessPending();
+    return dynamic_cast<Form2a*>(nav->Current());
+  }
+  std::string Path(const char* name) const { return (dir / name).string(); }
+  std::string Saved(const std::string& path) const {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
+  void WriteWorkbook(const std::string& path, const char* cell11) {
+    auto t = std::make_unique<SharedState>();
+    t->ItemTable(1, 1) = Cell::Text(cell11);
+    t->ItemTable(205, 1) = Cell::Text("100");
+    t->FileName = path;
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+  }
+
+  std::unique_ptr<SharedState> s;
+  FakeDialogs dialogs;
+  std::unique_ptr<Navigator> nav;
+  std::unique_ptr<AppContext> ctx;
+  fs::path dir;
+};
+
+TEST_F(ShellTest, LanguageChoiceLoadsTheSummaryLabelsAndShowsTheMainWindow) {
+  struct Case {
+    bool croatian;
+    int16_t language;
+    const char* firstLabel;
+  } cases[] = {{true, kCroatian, "Razdoblje"}, {false, kEnglish, "Period"}};
+  for (const auto& c : cases) {
+    SetUp();
+    nav->Show(FormId::Form1);
+    nav->ProcessPending();
+    auto* f1 = dynamic_cast<Form1*>(nav->Current());
+    ASSERT_NE(f1, nullptr);
+    EXPECT_EQ(f1->Picture6->toolTip(), " Program na hrvatskom jezku ");
+    EXPECT_EQ(f1->Picture4->toolTip(), " Enter ");
+    QTest::mouseClick(c.croatian ? f1->Picture6 : f1->Picture4, Qt::LeftButton);
+    nav->ProcessPending();
+    EXPECT_EQ(s->Language, c.language);
+    EXPECT_EQ(s->ItemTable(1, 0).text(), c.firstLabel);
+    EXPECT_NE(dynamic_cast<Form2a*>(nav->Current()), nullptr);
+    TearDown();
+  }
+}
+
+TEST_F(ShellTest, FirstShowingWithoutFileDisablesTheAnalysisCommands) {
+  RegisterAllTargets();
+  struct Case {
+    int16_t language;
+    const char* status;
+  } cases[] = {{kCroatian, "Molim otvorite datoteku!"}, {kEnglish, "Open file, please !"}};
+  for (const auto& c : cases) {
+    Form2a* m = Main(c.language);
+    for (QWidget* w : std::initializer_list<QWidget*>{m->Command1, m->Command3, m->Command4, m->Command81,
+                                                      m->Command82, m->Picture5, m->Picture6, m->Picture7})
+      EXPECT_FALSE(w->isEnabled());
+    EXPECT_TRUE(m->Command7->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{m->Picture2, m->Picture9, m->Picture10, m->Picture11,
+                                                      m->Picture8})
+      EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(m->Text1->text(), c.status);
+    EXPECT_EQ(m->Text1->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(m->windowTitle(), "Morvadel");
+  }
+}
+
+TEST_F(ShellTest, CaptionsAndTooltipsInBothLanguages) {
+  Form2a* m = Main(kCroatian);
+  EXPECT_EQ(m->Command3->text(), "Strukturna financijska izvješća");
+  EXPECT_EQ(m->Command4->text(), "Grafički prikaz vrijednosti iz izvješća ");
+  EXPECT_EQ(m->Frame2->title(), "Usporedba po");
+  EXPECT_EQ(m->Frame1->title(), "File");
+  m = Main(kEnglish);
+  EXPECT_EQ(m->Command1->text(), "Financial Ratios");
+  EXPECT_EQ(m->Command3->text(), "Common Size Statements ");
+  EXPECT_EQ(m->Command4->text(), "Financial Statement Value Graphs");
+  EXPECT_EQ(m->Command7->text(), "Data Entry");
+  EXPECT_EQ(m->Command81->text(), "Foreign Currency Conversion");
+  EXPECT_EQ(m->Command82->text(), "Inflation Adjustment");
+  EXPECT_EQ(m->Frame2->title(), "Comparable with");
+  EXPECT_EQ(m->Frame1->title(), "File");
+  EXPECT_EQ(m->Picture2->toolTip(), " New ");
+  EXPECT_EQ(m->Picture9->toolTip(), " Open ");
+  EXPECT_EQ(m->Picture10->toolTip(), " Save ");
+  EXPECT_EQ(m->Picture11->toolTip(), " SaveAs ");
+  EXPECT_EQ(m->Picture8->toolTip(), " Exit ");
+}
+
+TEST_F(ShellTest, CommandsWhoseWindowIsMissingStayDisabled) {
+  RegisterDummy(FormId::Form11);
+  s->FileName = "/some/file.eka";
+  Form2a* m = Main();
+  EXPECT_TRUE(m->Command1->isEnabled());
+  EXPECT_FALSE(m->Command3->isEnabled());
+  EXPECT_FALSE(m->Command7->isEnabled());
+  EXPECT_FALSE(m->Picture5->isEnabled());
+  EXPECT_EQ(m->Text1->text(), "/some/file.eka");
+}
+
+TEST_F(ShellTest, EachCommandSetsItsSettingsAndOpensItsWindow) {
+  RegisterAllTargets();
+  s->FileName = "/x.eka";
+  struct Case {
+    QPushButton* Form2a::*command;
+    QToolButton* Form2a::*picture;
+    FormId target;
+    int16_t cols, rows, fixedCols, code, section;
+    const char* titleHr;
+    const char* titleEn;
+  } cases[] = {
+      {&Form2a::Command3, nullptr, FormId::form50, 7, 53, 1, 9, 900, "Strukturna bilanca", "Common Size Balance Sheet"},
+      {&Form2a::Command7, nullptr, FormId::form8, 7, 14, 1, 1, 100, "Opći podaci", "General Data"},
+      {nullptr, &Form2a::Picture5, FormId::form50, 11, 45, 10, 1, 600, "Pokazatelji po Dun and Bradstreet-u",
+       "Dun and Bradstreet Ratios"},
+      {nullptr, &Form2a::Picture6, FormId::form50, 11, 31, 10, 2, 700, "Pokazatelji po Prentence Hall-u",
+       "Prentice Hall Ratios"},
+      {nullptr, &Form2a::Picture7, FormId::form50, 11, 48, 10, 3, 800, "Pokazatelji po Robert Morris-u",
+       "Robert Morris Ratios"},
+  };
+  for (int16_t language : {kCroatian, kEnglish}) {
+    for (const auto& c : cases) {
+      Form2a* m = Main(language);
+      QWidget* button = c.command ? static_cast<QWidget*>(m->*c.command) : static_cast<QWidget*>(m->*c.picture);
+      QTest::mouseClick(button, Qt::LeftButton);
+      nav->ProcessPending();
+      EXPECT_EQ(nav->Current()->id(), c.target);
+      EXPECT_EQ(s->GridCols, c.cols);
+      EXPECT_EQ(s->GridRows, c.rows);
+      EXPECT_EQ(s->GridFixedCols, c.fixedCols);
+      EXPECT_EQ(s->GridFixedRows, 1);
+      EXPECT_EQ(s->ReportCode, c.code);
+      EXPECT_EQ(s->SectionBase, c.section);
+      EXPECT_EQ(s->ReportTitle, language == kCroatian ? c.titleHr : c.titleEn);
+    }
+  }
+  Form2a* m = Main();
+  QTest::mouseClick(m->Command7, Qt::LeftButton);
+  EXPECT_EQ(s->RatioCode, 1);
+  m = Main();
+  s->SelectedPeriod = 4;
+  QTest::mouseClick(m->Command1, Qt::LeftButton);
+  nav->ProcessPending();
+  EXPECT_EQ(s->SelectedPeriod, 1);
+  EXPECT_EQ(nav->Current()->id(), FormId::Form11);
+  for (auto cmd : {&Form2a::Command4, &Form2a::Command81, &Form2a::Command82}) {
+    m = Main();
+    QTest::mouseClick(m->*cmd, Qt::LeftButton);
+    nav->ProcessPending();
+    EXPECT_NE(nav->Current()->id(), FormId::Form2a);
+  }
+}
+
+TEST_F(ShellTest, OpenReadsTheFileEnablesTheCommandsAndBacksTheWorkbook) {
+  RegisterAllTargets();
+  WriteWorkbook(Path("a.eka"), "abc");
+  Form2a* m = Main();
+  s->NewDocFlag = kFlagOn;
+  dialogs.openAnswers = {Path("a.eka")};
+  QTest::mouseClick(m->Picture9, Qt::LeftButton);
+  EXPECT_EQ(dialogs.filters.back(), "Datoteke (*.eka) |*.eka");
+  EXPECT_EQ(s->FileName, Path("a.eka"));
+  EXPECT_EQ(s->ItemTable(1, 1).text(), "abc");
+  EXPECT_EQ(s->ItemValues(205, 1), 100);
+  EXPECT_EQ(s->NewDocFlag, 0);
+  EXPECT_TRUE(m->Command3->isEnabled());
+  EXPECT_EQ(m->Text1->text().toStdString(), Path("a.eka"));
+  EXPECT_EQ(m->Text1->palette().color(QPalette::Text), QColor(0, 0, 0));
+}
+
+TEST_F(ShellTest, CancelledDialogsChangeNothing) {
+  s->FileName = Path("keep.eka");
+  s->ItemTable(1, 1) = Cell::Text("mine");
+  Form2a* m = Main();
+  QTest::mouseClick(m->Picture2, Qt::LeftButton);  // New: the status asks for Save As
+  const QString status = m->Text1->text();
+  dialogs.openAnswers = {""};
+  QTest::mouseClick(m->Picture9, Qt::LeftButton);
+  dialogs.saveAnswers = {""};
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  EXPECT_EQ(s->FileName, Path("keep.eka"));
+  EXPECT_EQ(m->Text1->text(), status);
+  EXPECT_FALSE(fs::exists(Path("keep.eka")));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ShellTest, AFailedOpenKeepsTheWorkbookFileNameAndStatus) {
+  WriteWorkbook(Path("good.eka"), "good");
+  std::ofstream(Path("short.eka")) << "\"x\"\r\n";
+  s->FileName = Path("good.eka");
+  ASSERT_TRUE(CitajDatoteku(*s).ok());
+  s->FileBacked = true;
+  Form2a* m = Main();
+  const QString status = m->Text1->text();
+  dialogs.openAnswers = {Path("short.eka")};
+  QTest::mouseClick(m->Picture9, Qt::LeftButton);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find(Path("short.eka")), std::string::npos);
+  EXPECT_EQ(dialogs.messages[0].title, "Morvadel");
+  EXPECT_EQ(s->FileName, Path("good.eka"));
+  EXPECT_EQ(s->ItemTable(1, 1).text(), "good");
+  EXPECT_EQ(m->Text1->text(), status);
+}
+
+TEST_F(ShellTest, NewEmptiesTheWorkbookAndSaveRefusesUntilSaveAs) {
+  WriteWorkbook(Path("old.eka"), "old");
+  s->FileName = Path("old.eka");
+  ASSERT_TRUE(CitajDatoteku(*s).ok());
+  s->FileBacked = true;
+  s->CurrencyName = "EUR";
+  Form2a* m = Main(kCroatian);
+  const std::string before = Saved(Path("old.eka"));
+  QTest::mouseClick(m->Picture2, Qt::LeftButton);
+  EXPECT_EQ(m->Text1->text(), "Spremite file prije obrade (Save As)");
+  EXPECT_EQ(m->Text1->palette().color(QPalette::Text), QColor(255, 0, 0));
+  EXPECT_EQ(s->NewDocFlag, kFlagOn);
+  EXPECT_EQ(s->ItemTable(1, 1).text(), "");
+  EXPECT_EQ(s->ItemTable(1600, 16).text(), "");
+  EXPECT_EQ(s->ItemValues(205, 1), 0);
+  EXPECT_EQ(s->FileName, Path("old.eka"));
+  EXPECT_EQ(s->CurrencyName, "EUR");
+  QTest::mouseClick(m->Picture10, Qt::LeftButton);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, " Molim koristite SaveAs  !!!");
+  EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Information);
+  EXPECT_EQ(Saved(Path("old.eka")), before);
+
+  // Once the entry window has reset the flag, the first Save still asks for
+  // a name rather than writing over the previous workbook's file.
+  s->NewDocFlag = 0;
+  dialogs.saveAnswers = {Path("new.eka")};
+  QTest::mouseClick(m->Picture10, Qt::LeftButton);
+  EXPECT_EQ(dialogs.saveCalls, 1);
+  EXPECT_EQ(Saved(Path("old.eka")), before);
+  EXPECT_TRUE(fs::exists(Path("new.eka")));
+  EXPECT_EQ(s->FileName, Path("new.eka"));
+  // From then on Save writes without asking.
+  s->ItemTable(1, 1) = Cell::Text("changed");
+  QTest::mouseClick(m->Picture10, Qt::LeftButton);
+  EXPECT_EQ(dialogs.saveCalls, 1);
+  EXPECT_NE(Saved(Path("new.eka")).find("\"changed\""), std::string::npos);
+}
+
+TEST_F(ShellTest, SaveAsAfterNewWritesButSaveStillRefusesWhileTheFlagIsOn) {
+  Form2a* m = Main(kEnglish);
+  QTest::mouseClick(m->Picture2, Qt::LeftButton);
+  EXPECT_EQ(m->Text1->text(), "Before you start data processing - Save As!");
+  dialogs.saveAnswers = {Path("b.eka")};
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  EXPECT_TRUE(fs::exists(Path("b.eka")));
+  EXPECT_EQ(s->NewDocFlag, kFlagOn);  // Save As leaves the flag
+  EXPECT_EQ(m->Text1->text().toStdString(), Path("b.eka"));
+  QTest::mouseClick(m->Picture10, Qt::LeftButton);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, " Please use SaveAs  !!!");
+}
+
+TEST_F(ShellTest, SaveWithoutFileNameAsksForOne) {
+  Form2a* m = Main();
+  s->ItemTable(1, 1) = Cell::Text("typed");
+  dialogs.saveAnswers = {Path("first.eka")};
+  QTest::mouseClick(m->Picture10, Qt::LeftButton);
+  EXPECT_EQ(dialogs.saveCalls, 1);
+  EXPECT_EQ(s->FileName, Path("first.eka"));
+  EXPECT_TRUE(fs::exists(Path("first.eka")));
+}
+
+TEST_F(ShellTest, AFailedSaveAsReportsAndKeepsFileNameAndOldFile) {
+  WriteWorkbook(Path("old.eka"), "old");
+  s->FileName = Path("old.eka");
+  s->FileBacked = true;
+  Form2a* m = Main();
+  dialogs.saveAnswers = {Path("missing/dir/x.eka")};
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find("missing/dir/x.eka"), std::string::npos);
+  EXPECT_EQ(s->FileName, Path("old.eka"));
+  // A failed plain Save reports too and leaves the file.
+  fs::create_directories(Path("dir.eka"));
+  s->FileName = Path("dir.eka");
+  QTest::mouseClick(m->Picture10, Qt::LeftButton);
+  EXPECT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_TRUE(fs::is_directory(Path("dir.eka")));
+}
+
+TEST_F(ShellTest, ExitAsksEveryTimeAndEndsOnlyWhenDone) {
+  struct Case {
+    int16_t language;
+    bool yes;
+    const char* saveAs;  // nullptr: no dialog expected; "" cancels
+    bool ends;
+    bool written;
+  } cases[] = {
+      {kCroatian, false, nullptr, true, false},
+      {kEnglish, true, "out.eka", true, true},
+      {kEnglish, true, "", false, false},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    Form2a* m = Main(c.language);
+    dialogs = FakeDialogs();
+    dialogs.yesNoAnswers = {c.yes};
+    if (c.saveAs) dialogs.saveAnswers = {*c.saveAs ? Path(c.saveAs) : ""};
+    QTest::mouseClick(m->Picture8, Qt::LeftButton);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    if (c.language == kCroatian) {
+      EXPECT_EQ(dialogs.questions[0].text, "Želite li snimiti datoteke?");
+      EXPECT_EQ(dialogs.questions[0].icon, MsgIcon::Question);
+    } else {
+      EXPECT_EQ(dialogs.questions[0].text, "Do you want to save the changes you made?");
+      EXPECT_EQ(dialogs.questions[0].icon, MsgIcon::None);
+    }
+    EXPECT_EQ(nav->QuitRequested(), c.ends);
+    EXPECT_EQ(nav->Current() != nullptr, !c.ends);
+    EXPECT_EQ(fs::exists(Path("out.eka")), c.written);
+    EXPECT_TRUE(fs::is_empty(dir) || c.written);
+    TearDown();
+  }
+}
+
+TEST_F(ShellTest, CloseBoxOfTheMainWindowIsExitAndOfOthersTheWayBack) {
+  RegisterAllTargets();
+  Form2a* m = Main();
+  dialogs.yesNoAnswers = {false};
+  QCloseEvent close;
+  QApplication::sendEvent(m, &close);
+  EXPECT_EQ(dialogs.questions.size(), 1u);
+  EXPECT_TRUE(nav->QuitRequested());
+
+  SetUp();
+  RegisterAllTargets();
+  s->Language = kEnglish;
+  nav->Show(FormId::form8);
+  nav->ProcessPending();
+  QCloseEvent close2;
+  QApplication::sendEvent(nav->Current(), &close2);
+  nav->ProcessPending();
+  EXPECT_EQ(nav->Current()->id(), FormId::Form2a);
+}
+
+TEST_F(ShellTest, NavigatorShowsOneWindowAtATimeAndRebuildsItOnEveryShowing) {
+  RegisterAllTargets();
+  DummyForm::loads = 0;
+  Main();
+  for (int i = 0; i < 200; ++i) {
+    nav->Show(FormId::form8);
+    nav->ProcessPending();
+    nav->Show(FormId::Form2a);
+    nav->ProcessPending();
+  }
+  EXPECT_EQ(DummyForm::loads, 200);
+  int visible = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) ++visible;
+  EXPECT_EQ(visible, 1);
+  // A request is carried out by the event loop after the handler returns.
+  nav->Show(FormId::form8);
+  EXPECT_EQ(nav->Current()->id(), FormId::Form2a);
+  QApplication::processEvents();
+  EXPECT_EQ(nav->Current()->id(), FormId::form8);
+}
+
+TEST_F(ShellTest, CroatianChoiceTranslatesQtsOwnDialogTexts) {
+  nav->Show(FormId::Form1);
+  nav->ProcessPending();
+  auto* f1 = dynamic_cast<Form1*>(nav->Current());
+  ASSERT_NE(f1, nullptr);
+  QTest::mouseClick(f1->Picture6, Qt::LeftButton);
+  EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+}
+
+TEST_F(ShellTest, Screenshots) {
+  RegisterAllTargets();
+  for (int16_t language : {kCroatian, kEnglish}) {
+    Form2a* m = Main(language);
+    m->adjustSize();
+    m->grab().save(QString("/tmp/morvadel_form2a_%1.png").arg(language));
+    nav->Show(FormId::Form1);
+    nav->ProcessPending();
+    nav->Current()->adjustSize();
+    nav->Current()->grab().save("/tmp/morvadel_form1.png");
+  }
+}
+
+}  // namespace
+}  // namespace morvadel

@@ -1,0 +1,57 @@
+#pragma once
+// Dialogs answered by the test: queued answers, recorded messages.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace morvadel {
+
+class FakeDialogs : public Dialogs {
+ public:
+  struct Shown {
+    std::string text;
+    MsgIcon icon;
+    std::string title;
+  };
+
+  std::deque<std::string> openAnswers;  // "" = cancel
+  std::deque<std::string> saveAnswers;
+  std::deque<bool> yesNoAnswers;
+  std::vector<Shown> messages;
+  std::vector<Shown> questions;
+  std::vector<std::string> filters;
+  int openCalls = 0, saveCalls = 0;
+
+  std::string OpenFile(const std::string& filter) override {
+    ++openCalls;
+    filters.push_back(filter);
+    return Pop(openAnswers);
+  }
+  std::string SaveFile(const std::string& filter, const std::string&, const std::string&) override {
+    ++saveCalls;
+    filters.push_back(filter);
+    return Pop(saveAnswers);
+  }
+  void Message(const std::string& text, MsgIcon icon, const std::string& title) override {
+    messages.push_back({text, icon, title});
+  }
+  bool AskYesNo(const std::string& text, MsgIcon icon, const std::string& title) override {
+    questions.push_back({text, icon, title});
+    if (yesNoAnswers.empty()) return false;
+    bool a = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return a;
+  }
+
+ private:
+  static std::string Pop(std::deque<std::string>& q) {
+    if (q.empty()) return "";
+    std::string a = q.front();
+    q.pop_front();
+    return a;
+  }
+};
+
+}  // namespace morvadel

@@ -480,7 +480,8 @@ void Grid::paintEvent(QPaintEvent* event) {
       const QString& text = At(r, c).text;
       if (!text.isEmpty()) {
         const QRect inner = cell.adjusted(kTextPadding, 0, -kTextPadding, -1);
-        const bool right = !fixed && ReadsAsNumber(text);
+        // Figures line up on the right, also in frozen value columns.
+        const bool right = r >= fixedRows_ && c > 0 && ReadsAsNumber(text);
         p.setPen(fixed ? kFixedText : kText);
         p.drawText(inner, (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
                    text);

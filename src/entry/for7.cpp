@@ -1,5 +1,7 @@
 #include "entry/for7.h"
 
+#include "platform/workbook_save.h"
+
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
@@ -224,30 +226,8 @@ void For7::Picture1_Click() {
     ctx_.dialogs.Message(DescribeRecalcError(e, s_, s_.Language), MsgIcon::Critical);
     return;
   }
-  if (!SaveWorkbook()) return;
+  if (!SaveWorkbook(s_, ctx_.dialogs)) return;
   ctx_.nav.Show(FormId::Form2a);
-}
-
-bool For7::SaveWorkbook() {
-  if (!s_.FileName.empty() && s_.FileBacked) {
-    const FileError e = SaveDataFile(s_);
-    if (!e.ok()) ctx_.dialogs.Message(DescribeFileError(e, s_.FileName, s_.Language), MsgIcon::Critical);
-    return e.ok();
-  }
-  // A new workbook gets a file of its own instead of replacing the
-  // previous workbook's file.
-  const std::string path = ctx_.dialogs.SaveFile(kWorkbookFileFilter, s_.FileName);
-  if (path.empty()) return false;
-  const std::string previous = s_.FileName;
-  s_.FileName = path;
-  const FileError e = SaveDataFile(s_);
-  if (!e.ok()) {
-    s_.FileName = previous;
-    ctx_.dialogs.Message(DescribeFileError(e, path, s_.Language), MsgIcon::Critical);
-    return false;
-  }
-  s_.FileBacked = true;
-  return true;
 }
 
 void For7::CloseBox() {

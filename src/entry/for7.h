@@ -17,7 +17,6 @@ namespace morvadel {
 
 using CompanyBlock = Table<Cell, 6, 3>;
 
-inline constexpr const char* kWorkbookFileFilter = "Datoteke (*.eka) |*.eka";
 
 // The heading (0, 1) and the five labels (1..5, 0) of the company block in
 // one language; nothing else is touched.
@@ -63,7 +62,6 @@ class For7 : public Form {
   void StoreWindow();
   // Writes the workbook file, asking for a name first while the workbook
   // has no file of its own; false when cancelled or failed.
-  bool SaveWorkbook();
 
   CellEditFamily* edit_;
 };

@@ -267,24 +267,13 @@ void Form2a::Picture10_Click() {
     SaveAsDialog();
     return;
   }
-  FileError e = SaveDataFile(s_);
-  if (!e.ok()) ctx_.dialogs.Message(DescribeFileError(e, s_.FileName, s_.Language), MsgIcon::Critical);
+  SaveWorkbook(s_, ctx_.dialogs);
 }
 
 void Form2a::Picture11_Click() { SaveAsDialog(); }
 
 bool Form2a::SaveAsDialog() {
-  std::string path = ctx_.dialogs.SaveFile(kWorkbookFilter, s_.FileName);
-  if (path.empty()) return false;
-  const std::string previous = s_.FileName;
-  s_.FileName = path;
-  FileError e = SaveDataFile(s_);
-  if (!e.ok()) {
-    s_.FileName = previous;
-    ctx_.dialogs.Message(DescribeFileError(e, path, s_.Language), MsgIcon::Critical);
-    return false;
-  }
-  s_.FileBacked = true;
+  if (!SaveWorkbookAs(s_, ctx_.dialogs)) return false;
   UpdateCommandsAndStatus();
   return true;
 }

@@ -9,10 +9,9 @@
 
 #include "platform/form.h"
 #include "platform/pictures.h"
+#include "platform/workbook_save.h"
 
 namespace morvadel {
-
-inline constexpr const char* kWorkbookFilter = "Datoteke (*.eka) |*.eka";
 
 class Form2a : public Form {
   Q_OBJECT

@@ -1,12 +1,12 @@
 #include "compare/form19.h"
 
-#include <QHBoxLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <initializer_list>
 
 #include "platform/navigator.h"
+#include "platform/window_frame.h"
 
 namespace morvadel {
 
@@ -158,17 +158,11 @@ std::string IndustrySourceHelpText(int reportCode, int16_t language) {
 }
 
 Form19::Form19(AppContext& ctx) : Form(ctx, FormId::Form19) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Picture1 = new QLabel(this);
-  Picture1->setPixmap(Banner(kCroatian, QSize(kWidth, 80)));
-  layout->addWidget(Picture1);
-
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QHBoxLayout(body);
-  bodyLayout->setContentsMargins(16, 14, 16, 10);
-  bodyLayout->setSpacing(14);
+  const WindowFrame frame =
+      BuildWindowFrame(this, QSize(kWidth, 80), QMargins(16, 14, 16, 10), 14, Qt::Horizontal);
+  Picture1 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
   Text1 = new QTextEdit(body);
   QFont font("Times New Roman");
   font.setStyleHint(QFont::Serif);
@@ -196,12 +190,8 @@ Form19::Form19(AppContext& ctx) : Form(ctx, FormId::Form19) {
   side->setContentsMargins(0, 0, 0, 0);
   sideBox->setFixedWidth(271);
   bodyLayout->addWidget(sideBox);
-  layout->addWidget(body);
 
-  Picture3 = new QLabel(this);
-  Picture3->setPixmap(Rule(QSize(kWidth, 6)));
-  layout->addWidget(Picture3);
-  layout->addSpacing(4);
+  Picture3 = AddBottomRule(this, frame.layout, kWidth);
 
   connect(Picture5, &QToolButton::clicked, this, &Form19::Picture5_Click);
 }

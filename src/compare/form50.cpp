@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -11,6 +10,7 @@
 #include "entry/form8.h"
 #include "model/labels.h"
 #include "platform/navigator.h"
+#include "platform/window_frame.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -79,39 +79,18 @@ void SetCompareViewSettings(SharedState& s, int code) {
 }
 
 Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  // The banner is drawn once the grid's width is known.
+  const WindowFrame frame = BuildWindowFrame(this, QSize(), QMargins(kMargin, 12, kMargin, 14), 8);
+  Picture4 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
 
-  Picture4 = new QLabel(this);
-  layout->addWidget(Picture4);
-
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QVBoxLayout(body);
-  bodyLayout->setContentsMargins(kMargin, 12, kMargin, 14);
-  bodyLayout->setSpacing(8);
-  layout->addWidget(body);
-
-  Label1 = new QLabel(body);
-  QFont titleFont = Label1->font();
-  titleFont.setBold(true);
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
-  Label1->setFont(titleFont);
-  bodyLayout->addWidget(Label1);
-
-  Picture3 = new QLabel(body);
-  bodyLayout->addWidget(Picture3);
-
-  Tablica = new Grid(body);
-  Tablica->setObjectName("Tablica");
-  // The columns fit without a horizontal scroll bar; the rows scroll.
-  const int extent = Tablica->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Tablica);
-  const int frame = 2 * Tablica->frameWidth();
-  const int gridWidth = PxFromTwips(kGridWidthTwips) + frame + extent;
-  const int gridHeight = PxFromTwips(kHeadRowTwips + (kVisibleRows - 1) * kDefaultRowTwips) + frame;
-  Tablica->setFixedSize(gridWidth, gridHeight);
-  bodyLayout->addWidget(Tablica, 0, Qt::AlignLeft);
-  Picture3->setPixmap(Rule(QSize(gridWidth, 3)));
+  const TitledGrid titled = AddTitledGrid(body, bodyLayout, kGridWidthTwips);
+  Label1 = titled.title;
+  Picture3 = titled.rule;
+  Tablica = titled.grid;
+  const int gridWidth = titled.gridWidth;
+  Tablica->setFixedHeight(GridHeightPx(Tablica, kHeadRowTwips + (kVisibleRows - 1) * kDefaultRowTwips));
 
   edit_ = new CellEditFamily(Tablica, this);
   edit_->WatchBackground(body);

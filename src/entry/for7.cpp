@@ -6,13 +6,13 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
+#include "entry/form8.h"
 #include "model/recalc.h"
 #include "model/workbook_file.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
-#include "platform/twips.h"
+#include "platform/window_frame.h"
 
 namespace morvadel {
 
@@ -49,25 +49,12 @@ void FillCompanyLabelsEn(CompanyBlock& company) {
 }
 
 For7::For7(AppContext& ctx) : Form(ctx, FormId::for7) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  const WindowFrame frame = BuildWindowFrame(this, QSize(kBannerWidth, 80), QMargins(22, 12, 22, 16), 8);
+  Picture4 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
 
-  Picture4 = new QLabel(this);
-  Picture4->setPixmap(Banner(kCroatian, QSize(kBannerWidth, 80)));
-  layout->addWidget(Picture4);
-
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QVBoxLayout(body);
-  bodyLayout->setContentsMargins(22, 12, 22, 16);
-  bodyLayout->setSpacing(8);
-  layout->addWidget(body);
-
-  Label3 = new QLabel(body);
-  QFont titleFont = Label3->font();
-  titleFont.setBold(true);
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
-  Label3->setFont(titleFont);
+  Label3 = TitleLabel(body);
   bodyLayout->addWidget(Label3);
 
   Picture3 = new QLabel(body);
@@ -76,9 +63,8 @@ For7::For7(AppContext& ctx) : Form(ctx, FormId::for7) {
 
   Tablica = new Grid(body);
   Tablica->setObjectName("Tablica");
-  const int frame = 2 * Tablica->frameWidth();
-  Tablica->setFixedSize(PxFromTwips(kLabelColTwips + kValueColTwips) + frame + 1,
-                        PxFromTwips(kHeadRowTwips + 5 * kDefaultRowTwips) + frame + 1);
+  Tablica->setFixedSize(GridWidthPx(Tablica, kLabelColTwips + kValueColTwips, false) + 1,
+                        GridHeightPx(Tablica, kHeadRowTwips + 5 * kDefaultRowTwips) + 1);
   bodyLayout->addWidget(Tablica, 0, Qt::AlignLeft);
 
   edit_ = new CellEditFamily(Tablica, this);
@@ -208,14 +194,9 @@ void For7::StoreWindow() {
 
 void For7::Command1_Click() {
   edit_->CommitAndWriteBack();
-  s_.GridCols = 7;
-  s_.GridRows = 14;
-  s_.GridFixedCols = 1;
-  s_.GridFixedRows = 1;
-  s_.ReportCode = 1;
-  if (s_.Language == kCroatian) s_.ReportTitle = "Opći podaci";
-  if (s_.Language == kEnglish) s_.ReportTitle = "General Data";
-  s_.SectionBase = 100;
+  SetStatementSheetSettings(s_, 1);
+  if (s_.Language == kCroatian) s_.ReportTitle = SheetOf(1).titleHr;
+  if (s_.Language == kEnglish) s_.ReportTitle = SheetOf(1).titleEn;
   ctx_.nav.Show(FormId::form8);
 }
 

@@ -2,9 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QScrollBar>
-#include <QStyle>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -14,7 +11,7 @@
 #include "model/recalc.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
-#include "platform/twips.h"
+#include "platform/window_frame.h"
 
 namespace morvadel {
 
@@ -54,9 +51,29 @@ QPushButton* SheetButton(QWidget* parent) {
   return b;
 }
 
+// The design's captions, which the Croatian window shows again on loading.
+void SetCroatianCaptions(Form8& f) {
+  f.Command1->setText("Opći podaci");
+  f.Command2->setText("Bruto bilanca");
+  f.Command3->setText("Rn dobiti i gubitaka");
+  f.Command4->setText("Novčani tijek");
+  f.Command5->setText("Troškovi");
+  f.Command6->setText("Osnove");
+}
+
 }  // namespace
 
 const StatementSheet& SheetOf(int code) { return kSheets[ValidSheet(code) - 1]; }
+
+void SetStatementSheetSettings(SharedState& s, int code) {
+  const StatementSheet& sheet = SheetOf(code);
+  s.GridCols = 7;
+  s.GridRows = sheet.gridRows;
+  s.GridFixedCols = 1;
+  s.GridFixedRows = 1;
+  s.ReportCode = sheet.code;
+  s.SectionBase = sheet.sectionBase;
+}
 
 bool IsLockedStatementRow(int sheet, int row) {
   if (sheet < 1 || sheet > 5) return false;
@@ -66,38 +83,17 @@ bool IsLockedStatementRow(int sheet, int row) {
 }
 
 Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  // The banner is drawn once the grid's width is known.
+  const WindowFrame frame = BuildWindowFrame(this, QSize(), QMargins(18, 12, 18, 14), 8);
+  Picture4 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
 
-  Picture4 = new QLabel(this);
-  layout->addWidget(Picture4);
-
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QVBoxLayout(body);
-  bodyLayout->setContentsMargins(18, 12, 18, 14);
-  bodyLayout->setSpacing(8);
-  layout->addWidget(body);
-
-  Label1 = new QLabel(body);
-  QFont titleFont = Label1->font();
-  titleFont.setBold(true);
-  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.35);
-  Label1->setFont(titleFont);
-  bodyLayout->addWidget(Label1);
-
-  Picture3 = new QLabel(body);
-  bodyLayout->addWidget(Picture3);
-
-  Tablica = new Grid(body);
-  Tablica->setObjectName("Tablica");
-  // The columns fit without a horizontal scroll bar; the rows scroll.
-  const int extent = Tablica->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Tablica);
-  const int frame = 2 * Tablica->frameWidth();
-  const int gridWidth = PxFromTwips(kLabelColTwips + 6 * kPeriodColTwips) + frame + extent;
-  Tablica->setFixedWidth(gridWidth);
-  bodyLayout->addWidget(Tablica, 0, Qt::AlignLeft);
-  Picture3->setPixmap(Rule(QSize(gridWidth, 3)));
+  const TitledGrid titled = AddTitledGrid(body, bodyLayout, kLabelColTwips + 6 * kPeriodColTwips);
+  Label1 = titled.title;
+  Picture3 = titled.rule;
+  Tablica = titled.grid;
+  const int gridWidth = titled.gridWidth;
 
   edit_ = new CellEditFamily(Tablica, this);
   edit_->WatchBackground(body);
@@ -127,13 +123,7 @@ Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
   commands->addWidget(Picture1);
   bodyLayout->addLayout(commands);
 
-  // The design's captions.
-  Command1->setText("Opći podaci");
-  Command2->setText("Bruto bilanca");
-  Command3->setText("Rn dobiti i gubitaka");
-  Command4->setText("Novčani tijek");
-  Command5->setText("Troškovi");
-  Command6->setText("Osnove");
+  SetCroatianCaptions(*this);
   Picture4->setPixmap(Banner(kCroatian, QSize(gridWidth + 36, 80)));
 
   connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
@@ -157,12 +147,7 @@ void Form8::Form_Load() {
   if (hr) {
     Label1->setText(sheet.titleHr);
     s_.ReportTitle = sheet.titleHr;
-    Command1->setText("Opći podaci");
-    Command2->setText("Bruto bilanca");
-    Command3->setText("Rn dobiti i gubitaka");
-    Command4->setText("Novčani tijek");
-    Command5->setText("Troškovi");
-    Command6->setText("Osnove");
+    SetCroatianCaptions(*this);
     Picture1->setToolTip(" Nastavak ");
     Picture5->setToolTip(" Izračun ");
   }
@@ -193,7 +178,7 @@ void Form8::Form_Load() {
   for (int c = 1; c < cols; ++c) Tablica->SetColWidth(c, kPeriodColTwips);
   // As many rows as the sheet has, up to a screenful; the rest scroll.
   const int shown = std::min(rows, kVisibleRows);
-  Tablica->setFixedHeight(PxFromTwips(kHeadRowTwips + (shown - 1) * kDefaultRowTwips) + 2 * Tablica->frameWidth() + 1);
+  Tablica->setFixedHeight(GridHeightPx(Tablica, kHeadRowTwips + (shown - 1) * kDefaultRowTwips) + 1);
 
   if (sheet_ >= 2) {
     for (int r = 1; r < rows; ++r) {
@@ -257,13 +242,7 @@ void Form8::WriteBack() {
 
 void Form8::ShowSheet(int code) {
   edit_->CommitAndWriteBack();
-  const StatementSheet& sheet = SheetOf(code);
-  s_.GridCols = 7;
-  s_.GridRows = sheet.gridRows;
-  s_.GridFixedCols = 1;
-  s_.GridFixedRows = 1;
-  s_.ReportCode = sheet.code;
-  s_.SectionBase = sheet.sectionBase;
+  SetStatementSheetSettings(s_, code);
   ctx_.nav.Show(FormId::form8);
 }
 

@@ -29,6 +29,8 @@ struct StatementSheet {
   const char* titleEn;
 };
 const StatementSheet& SheetOf(int code);
+// The grid settings the entry window reads to show that sheet.
+void SetStatementSheetSettings(SharedState& s, int code);
 
 // True for the grid rows of a sheet into which typing starts no edit: the
 // period-name row, the blank and heading rows and the computed totals.

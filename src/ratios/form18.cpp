@@ -1,9 +1,7 @@
 #include "ratios/form18.h"
 
-#include <QHBoxLayout>
-#include <QVBoxLayout>
-
 #include "platform/navigator.h"
+#include "platform/window_frame.h"
 #include "ratios/ratio_help_pages.h"
 
 namespace morvadel {
@@ -14,17 +12,11 @@ constexpr int kWidth = 640;
 }  // namespace
 
 Form18::Form18(AppContext& ctx) : Form(ctx, FormId::Form18) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Picture1 = new QLabel(this);
-  Picture1->setPixmap(Banner(kCroatian, QSize(kWidth, 80)));
-  layout->addWidget(Picture1);
-
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QHBoxLayout(body);
-  bodyLayout->setContentsMargins(16, 12, 12, 10);
-  bodyLayout->setSpacing(10);
+  const WindowFrame frame =
+      BuildWindowFrame(this, QSize(kWidth, 80), QMargins(16, 12, 12, 10), 10, Qt::Horizontal);
+  Picture1 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
   Text1 = new QPlainTextEdit(body);
   QFont font("Times New Roman");
   font.setStyleHint(QFont::Serif);
@@ -38,12 +30,8 @@ Form18::Form18(AppContext& ctx) : Form(ctx, FormId::Form18) {
   Picture2 = new PictureButton(IconKind::Back, body, 36);
   connect(Picture2, &QToolButton::clicked, this, &Form18::Picture2_Click);
   bodyLayout->addWidget(Picture2, 0, Qt::AlignBottom);
-  layout->addWidget(body);
 
-  Picture3 = new QLabel(this);
-  Picture3->setPixmap(Rule(QSize(kWidth, 6)));
-  layout->addWidget(Picture3);
-  layout->addSpacing(4);
+  Picture3 = AddBottomRule(this, frame.layout, kWidth);
   // The banner and the rule are drawn for this width.
   setFixedWidth(kWidth);
 }

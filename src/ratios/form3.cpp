@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "platform/navigator.h"
+#include "platform/window_frame.h"
 
 namespace morvadel {
 namespace {
@@ -91,24 +92,12 @@ void Fill(QListWidget* list, const Item (&items)[N], bool english) {
 }  // namespace
 
 Form3::Form3(AppContext& ctx) : Form(ctx, FormId::Form3) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Picture1 = new QLabel(this);
-  Picture1->setPixmap(Banner(kCroatian, QSize(kWidth, 80)));
-  layout->addWidget(Picture1);
+  const WindowFrame frame = BuildWindowFrame(this, QSize(kWidth, 80), QMargins(20, 12, 20, 8), 10);
+  Picture1 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
 
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QVBoxLayout(body);
-  bodyLayout->setContentsMargins(20, 12, 20, 8);
-  bodyLayout->setSpacing(10);
-  layout->addWidget(body);
-
-  Label1 = new QLabel("Financijski pokazatelji", body);
-  QFont title = Label1->font();
-  title.setPointSizeF(14);
-  title.setBold(true);
-  Label1->setFont(title);
+  Label1 = TitleLabel(body, "Financijski pokazatelji", 14);
   bodyLayout->addWidget(Label1);
 
   Frame1 = new QGroupBox("Likvidnost", body);
@@ -140,10 +129,7 @@ Form3::Form3(AppContext& ctx) : Form(ctx, FormId::Form3) {
   bottom->addWidget(Picture4);
   bodyLayout->addLayout(bottom);
 
-  Picture3 = new QLabel(this);
-  Picture3->setPixmap(Rule(QSize(kWidth, 6)));
-  layout->addWidget(Picture3);
-  layout->addSpacing(4);
+  Picture3 = AddBottomRule(this, frame.layout, kWidth);
   // The banner and the rule are drawn for this width.
   setFixedWidth(kWidth);
 }

@@ -9,6 +9,7 @@
 
 #include "model/check.h"
 #include "platform/navigator.h"
+#include "platform/window_frame.h"
 #include "ratios/ratio_forms.h"
 
 namespace morvadel {
@@ -144,19 +145,10 @@ const RatioGroupDef& RatioGroupOf(FormId id) {
 }
 
 RatioGroupForm::RatioGroupForm(AppContext& ctx, const RatioGroupDef& def) : Form(ctx, def.id), def_(def) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-
-  Picture1 = new QLabel(this);
-  Picture1->setPixmap(Banner(kCroatian, QSize(kBodyWidth, 80)));
-  layout->addWidget(Picture1);
-
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QVBoxLayout(body);
-  bodyLayout->setContentsMargins(24, 14, 24, 10);
-  bodyLayout->setSpacing(10);
-  layout->addWidget(body);
+  const WindowFrame frame = BuildWindowFrame(this, QSize(kBodyWidth, 80), QMargins(24, 14, 24, 10), 10);
+  Picture1 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
 
   auto* middle = new QHBoxLayout;
   middle->setSpacing(22);
@@ -215,10 +207,7 @@ RatioGroupForm::RatioGroupForm(AppContext& ctx, const RatioGroupDef& def) : Form
   groups->addWidget(Picture5);
   bodyLayout->addLayout(groups);
 
-  Picture3 = new QLabel(this);
-  Picture3->setPixmap(Rule(QSize(kBodyWidth, 6)));
-  layout->addWidget(Picture3);
-  layout->addSpacing(4);
+  Picture3 = AddBottomRule(this, frame.layout, kBodyWidth);
   // The banner and the rule are drawn for this width.
   setFixedWidth(kBodyWidth);
 }

@@ -7,7 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
-#include "platform/twips.h"
+#include "platform/window_frame.h"
 #include "ratios/ratio_catalogue.h"
 #include "ratios/ratio_forms.h"
 #include "ratios/ratio_help_pages.h"
@@ -55,26 +55,14 @@ bool OffersHelpButton(int16_t code) {
 }
 
 Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Picture1 = new QLabel(this);
-  Picture1->setPixmap(Banner(kCroatian, QSize(kWidth, 80)));
-  layout->addWidget(Picture1);
-
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QVBoxLayout(body);
-  bodyLayout->setContentsMargins(16, 10, 16, 10);
-  bodyLayout->setSpacing(10);
-  layout->addWidget(body);
+  const WindowFrame frame = BuildWindowFrame(this, QSize(kWidth, 80), QMargins(16, 10, 16, 10), 10);
+  Picture1 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
 
   // Title with the navigation on the same line.
   auto* top = new QHBoxLayout;
-  Label1 = new QLabel(body);
-  QFont title = Label1->font();
-  title.setPointSizeF(14);
-  title.setBold(true);
-  Label1->setFont(title);
+  Label1 = TitleLabel(body, {}, 14);
   top->addWidget(Label1, 1);
   Picture5 = new PictureButton(IconKind::Back, body, 36);
   Picture4 = new PictureButton(IconKind::Forward, body, 36);
@@ -96,9 +84,8 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   Tablica = new Grid(body);
   Tablica->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Tablica->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  const int frame = 2 * Tablica->frameWidth();
-  Tablica->setFixedSize(PxFromTwips(kLabelColWidth + 6 * kPeriodColWidth) + frame,
-                        PxFromTwips(kHeadingRowHeight + 5 * kBodyRowHeight) + frame);
+  Tablica->setFixedSize(GridWidthPx(Tablica, kLabelColWidth + 6 * kPeriodColWidth, false),
+                        GridHeightPx(Tablica, kHeadingRowHeight + 5 * kBodyRowHeight));
   middle->addWidget(Tablica, 0, Qt::AlignTop);
   auto* toggle = new QVBoxLayout;
   toggle->setSpacing(8);
@@ -133,10 +120,7 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   Graf1->SetShowLegend(true);
   bodyLayout->addLayout(charts);
 
-  auto* rule = new QLabel(this);
-  rule->setPixmap(Rule(QSize(kWidth, 6)));
-  layout->addWidget(rule);
-  layout->addSpacing(4);
+  AddBottomRule(this, frame.layout, kWidth);
 
   connect(Command1, &QPushButton::clicked, this, &Unos2::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Unos2::Command2_Click);

@@ -2,11 +2,11 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "model/workbook_file.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
+#include "platform/window_frame.h"
 #include "shell/form1.h"
 
 namespace morvadel {
@@ -31,18 +31,10 @@ QToolButton* SourceButton(int source, QWidget* parent) {
 }  // namespace
 
 Form2a::Form2a(AppContext& ctx) : Form(ctx, FormId::Form2a) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  Picture1 = new QLabel(this);
-  Picture1->setPixmap(Banner(kCroatian, QSize(720, 90)));
-  layout->addWidget(Picture1);
-
-  auto* body = new QWidget(this);
-  auto* bodyLayout = new QVBoxLayout(body);
-  bodyLayout->setContentsMargins(20, 16, 20, 12);
-  bodyLayout->setSpacing(14);
-  layout->addWidget(body);
+  const WindowFrame frame = BuildWindowFrame(this, QSize(720, 90), QMargins(20, 16, 20, 12), 14);
+  Picture1 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
 
   Frame1 = new QGroupBox("File", body);
   auto* files = new QHBoxLayout(Frame1);
@@ -173,56 +165,40 @@ void Form2a::Command1_Click() {
 }
 
 void Form2a::Command3_Click() {
-  s_.GridCols = 7;
-  s_.GridRows = 53;
-  s_.GridFixedCols = 1;
-  s_.GridFixedRows = 1;
-  s_.ReportCode = 9;
-  if (s_.Language == kCroatian) s_.ReportTitle = "Strukturna bilanca";
-  if (s_.Language == kEnglish) s_.ReportTitle = "Common Size Balance Sheet";
-  s_.SectionBase = 900;
-  Hand(FormId::form50);
+  OpenGridView(FormId::form50, {9, 900, 53, 7, 1}, "Strukturna bilanca", "Common Size Balance Sheet");
 }
 
 void Form2a::Command4_Click() { Hand(FormId::Form16); }
 
 void Form2a::Command7_Click() {
   s_.RatioCode = 1;
-  s_.GridCols = 7;
-  s_.GridRows = 14;
-  s_.GridFixedCols = 1;
-  s_.GridFixedRows = 1;
-  s_.ReportCode = 1;
-  if (s_.Language == kCroatian) s_.ReportTitle = "Opći podaci";
-  if (s_.Language == kEnglish) s_.ReportTitle = "General Data";
-  s_.SectionBase = 100;
-  Hand(FormId::form8);
+  OpenGridView(FormId::form8, {1, 100, 14, 7, 1}, "Opći podaci", "General Data");
 }
 
 void Form2a::Command81_Click() { Hand(FormId::For20); }
 void Form2a::Command82_Click() { Hand(FormId::For21); }
 
-void Form2a::OpenIndustryView(int16_t code, int16_t rows, int16_t section, const char* titleHr,
-                              const char* titleEn) {
-  s_.GridCols = 11;
-  s_.GridRows = rows;
-  s_.GridFixedCols = 10;
+void Form2a::OpenGridView(FormId target, const GridView& view, const char* titleHr, const char* titleEn) {
+  s_.GridCols = view.cols;
+  s_.GridRows = view.rows;
+  s_.GridFixedCols = view.fixedCols;
   s_.GridFixedRows = 1;
-  s_.ReportCode = code;
+  s_.ReportCode = view.code;
   if (s_.Language == kCroatian) s_.ReportTitle = titleHr;
   if (s_.Language == kEnglish) s_.ReportTitle = titleEn;
-  s_.SectionBase = section;
-  Hand(FormId::form50);
+  s_.SectionBase = view.section;
+  Hand(target);
 }
 
 void Form2a::Picture5_Click() {
-  OpenIndustryView(1, 45, 600, "Pokazatelji po Dun and Bradstreet-u", "Dun and Bradstreet Ratios");
+  OpenGridView(FormId::form50, {1, 600, 45, 11, 10}, "Pokazatelji po Dun and Bradstreet-u",
+               "Dun and Bradstreet Ratios");
 }
 void Form2a::Picture6_Click() {
-  OpenIndustryView(2, 31, 700, "Pokazatelji po Prentence Hall-u", "Prentice Hall Ratios");
+  OpenGridView(FormId::form50, {2, 700, 31, 11, 10}, "Pokazatelji po Prentence Hall-u", "Prentice Hall Ratios");
 }
 void Form2a::Picture7_Click() {
-  OpenIndustryView(3, 48, 800, "Pokazatelji po Robert Morris-u", "Robert Morris Ratios");
+  OpenGridView(FormId::form50, {3, 800, 48, 11, 10}, "Pokazatelji po Robert Morris-u", "Robert Morris Ratios");
 }
 
 // New: an empty workbook; it is not backed by a file until Save As.

@@ -55,7 +55,11 @@ class Form2a : public Form {
   bool SaveAsDialog();
   bool ReadFileAndEnable(const std::string& path);
   void CloseAllAndEnd();
-  void OpenIndustryView(int16_t code, int16_t rows, int16_t section, const char* titleHr, const char* titleEn);
+  // The grid settings a grid window reads (one heading row), then that window.
+  struct GridView {
+    int16_t code, section, rows, cols, fixedCols;
+  };
+  void OpenGridView(FormId target, const GridView& view, const char* titleHr, const char* titleEn);
   void Hand(FormId target);
 };
 

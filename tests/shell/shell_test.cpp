@@ -425,6 +425,12 @@ TEST_F(ShellTest, CroatianChoiceTranslatesQtsOwnDialogTexts) {
   EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }
 
+TEST(QtDialogsTest, FiltersBecomeQtNameFilters) {
+  EXPECT_EQ(QtNameFilters("Datoteke (*.eka) |*.eka"), "Datoteke (*.eka)");
+  EXPECT_EQ(QtNameFilters("Web Pages (*.HTML)|*.HTML"), "Web Pages (*.HTML)");
+  EXPECT_EQ(QtNameFilters("Workbooks|*.eka|All|*"), "Workbooks (*.eka);;All (*)");
+}
+
 TEST_F(ShellTest, Screenshots) {
   RegisterAllTargets();
   for (int16_t language : {kCroatian, kEnglish}) {

@@ -1,0 +1,74 @@
+#include "platform/window_frame.h"
+
+#include <QHBoxLayout>
+#include <QStyle>
+
+#include "model/shared_state.h"
+#include "platform/pictures.h"
+#include "platform/twips.h"
+
+namespace morvadel {
+
+WindowFrame BuildWindowFrame(QWidget* window, QSize bannerSize, const QMargins& bodyMargins, int bodySpacing,
+                             Qt::Orientation bodyDirection) {
+  WindowFrame f;
+  f.layout = new QVBoxLayout(window);
+  f.layout->setContentsMargins(0, 0, 0, 0);
+  f.layout->setSpacing(0);
+  f.banner = new QLabel(window);
+  if (bannerSize.isValid()) f.banner->setPixmap(Banner(kCroatian, bannerSize));
+  f.layout->addWidget(f.banner);
+
+  f.body = new QWidget(window);
+  if (bodyDirection == Qt::Horizontal) f.bodyLayout = new QHBoxLayout(f.body);
+  else f.bodyLayout = new QVBoxLayout(f.body);
+  f.bodyLayout->setContentsMargins(bodyMargins);
+  f.bodyLayout->setSpacing(bodySpacing);
+  f.layout->addWidget(f.body);
+  return f;
+}
+
+QLabel* AddBottomRule(QWidget* window, QVBoxLayout* layout, int width) {
+  auto* rule = new QLabel(window);
+  rule->setPixmap(Rule(QSize(width, 6)));
+  layout->addWidget(rule);
+  layout->addSpacing(4);
+  return rule;
+}
+
+QLabel* TitleLabel(QWidget* parent, const QString& text, double pointSize) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setBold(true);
+  font.setPointSizeF(pointSize > 0 ? pointSize : font.pointSizeF() * 1.35);
+  label->setFont(font);
+  return label;
+}
+
+int GridWidthPx(const QAbstractScrollArea* grid, int columnTwips, bool withScrollBar) {
+  const int extent = withScrollBar ? grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid) : 0;
+  return PxFromTwips(columnTwips) + 2 * grid->frameWidth() + extent;
+}
+
+int GridHeightPx(const QAbstractScrollArea* grid, int rowTwips) {
+  return PxFromTwips(rowTwips) + 2 * grid->frameWidth();
+}
+
+TitledGrid AddTitledGrid(QWidget* body, QBoxLayout* bodyLayout, int columnTwips) {
+  TitledGrid t;
+  t.title = TitleLabel(body);
+  bodyLayout->addWidget(t.title);
+
+  t.rule = new QLabel(body);
+  bodyLayout->addWidget(t.rule);
+
+  t.grid = new Grid(body);
+  t.grid->setObjectName("Tablica");
+  t.gridWidth = GridWidthPx(t.grid, columnTwips, true);
+  t.grid->setFixedWidth(t.gridWidth);
+  bodyLayout->addWidget(t.grid, 0, Qt::AlignLeft);
+  t.rule->setPixmap(Rule(QSize(t.gridWidth, 3)));
+  return t;
+}
+
+}  // namespace morvadel

@@ -1,0 +1,148 @@
+// One analyst's session through the whole program: a new workbook keyed in,
+// totalled, saved, read as ratios and comparisons, an industry figure typed,
+// saved again and read back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "compare/compare_forms.h"
+#include "compare/form50.h"
+#include "entry/entry_forms.h"
+#include "entry/for7.h"
+#include "entry/form8.h"
+#include "entry_fixture.h"
+#include "fake_dialogs.h"
+#include "model/workbook_file.h"
+#include "platform/navigator.h"
+#include "ratios/ratio_forms.h"
+#include "ratios/ratio_group_form.h"
+#include "ratios/unos2.h"
+#include "shell/form1.h"
+#include "shell/form2a.h"
+
+namespace morvadel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Activate;
+using test::Key;
+using test::TypeIntoGrid;
+
+class Journey : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s = std::make_unique<SharedState>();
+    nav = std::make_unique<Navigator>();
+    ctx = std::make_unique<AppContext>(AppContext{*s, *nav, dialogs});
+    nav->SetContext(ctx.get());
+    RegisterShellForms(*nav);
+    RegisterEntryForms(*nav);
+    RegisterRatioForms(*nav);
+    RegisterCompareForms(*nav);
+    path = (fs::temp_directory_path() / "morvadel_journey.eka").string();
+    fs::remove(path);
+  }
+  void TearDown() override { fs::remove(path); }
+
+  template <class T>
+  T* Go() {
+    nav->ProcessPending();
+    T* w = dynamic_cast<T*>(nav->Current());
+    EXPECT_NE(w, nullptr);
+    if (w) Activate(w);
+    return w;
+  }
+  template <class T>
+  T* Click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    return Go<T>();
+  }
+  // Types a figure into a cell of the current grid and confirms it.
+  static void Enter(Grid* grid, QLineEdit* tekst, int row, int col, const QString& text) {
+    grid->SetRow(row);
+    grid->SetCol(col);
+    grid->SetFocusToGrid();
+    TypeIntoGrid(grid, tekst, text);
+    Key(tekst, Qt::Key_Return);
+  }
+
+  std::unique_ptr<SharedState> s;
+  std::unique_ptr<Navigator> nav;
+  FakeDialogs dialogs;
+  std::unique_ptr<AppContext> ctx;
+  std::string path;
+};
+
+TEST_F(Journey, KeyInTotalAnalyseCompareSaveAndReadBack) {
+  nav->Show(FormId::Form1);
+  auto* start = Go<Form1>();
+  auto* main = Click<Form2a>(start->Picture4);  // English
+  QTest::mouseClick(main->Picture2, Qt::LeftButton);  // New
+  auto* entry = Click<Form8>(main->Command7);
+
+  // General data: the period names.
+  Enter(entry->Tablica, entry->tekst, 1, 1, "2023");
+  Enter(entry->Tablica, entry->tekst, 1, 2, "2024");
+  entry = Click<Form8>(entry->Command2);  // balance sheet
+  EXPECT_EQ(entry->Tablica->TextMatrix(1, 1), "2023");
+  Enter(entry->Tablica, entry->tekst, 5, 1, "500");
+  Enter(entry->Tablica, entry->tekst, 6, 1, "450");
+  Enter(entry->Tablica, entry->tekst, 7, 1, "300");
+  Enter(entry->Tablica, entry->tekst, 26, 1, "1000");
+  Enter(entry->Tablica, entry->tekst, 5, 2, "600");
+  Enter(entry->Tablica, entry->tekst, 26, 2, "400");
+  entry = Click<Form8>(entry->Picture5);  // Sum
+  EXPECT_EQ(entry->Tablica->TextMatrix(11, 1), "1250");
+  EXPECT_EQ(entry->Tablica->TextMatrix(33, 1), "1000");
+  EXPECT_EQ(entry->Tablica->TextMatrix(22, 2), "600");
+
+  // About, then Continue: recalculated and saved under a new name.
+  auto* about = Click<For7>(entry->Command6);
+  dialogs.saveAnswers = {path};
+  main = Click<Form2a>(about->Picture1);
+  ASSERT_TRUE(fs::exists(path));
+  EXPECT_EQ(s->FileName, path);
+  EXPECT_TRUE(main->Command1->isEnabled());
+
+  // Current ratio: 1250 / 1000 in period I, 600 / 400 in period II.
+  auto* group = Click<RatioGroupForm>(main->Command1);
+  auto* ratio = Click<Unos2>(group->RatioButtons[0]);
+  EXPECT_EQ(s->RatioCode, 11);
+  EXPECT_EQ(ratio->Tablica->TextMatrix(1, 1), "2023");
+  EXPECT_EQ(ratio->Tablica->TextMatrix(4, 1), "1.25");
+  EXPECT_EQ(ratio->Tablica->TextMatrix(4, 2), "1.5");
+  EXPECT_EQ(ratio->Tablica->TextMatrix(5, 2), "120");
+  ratio->Image2_Click();
+  main = Go<Form2a>();
+
+  // Common-size balance sheet: cash is 40 % of total assets.
+  auto* compare = Click<Form50>(main->Command3);
+  EXPECT_EQ(compare->Tablica->TextMatrix(5, 1), "40");
+  EXPECT_EQ(compare->Tablica->TextMatrix(22, 2), "100");
+  compare->Picture1_Click();
+  main = Go<Form2a>();
+
+  // Dun and Bradstreet: an industry figure typed into column 10.
+  compare = Click<Form50>(main->Picture5);
+  EXPECT_EQ(compare->Tablica->TextMatrix(28, 1), "1.25");  // current ratio (times)
+  Enter(compare->Tablica, compare->tekst, 4, 10, "12.5");
+  compare->Picture1_Click();
+  main = Go<Form2a>();
+  QTest::mouseClick(main->Picture10, Qt::LeftButton);  // Save
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  auto back = std::make_unique<SharedState>();
+  back->FileName = path;
+  ASSERT_TRUE(CitajDatoteku(*back).ok());
+  EXPECT_EQ(back->ItemTable(101, 1).text(), "2023");
+  EXPECT_EQ(back->ItemTable(205, 1).text(), "500");
+  EXPECT_EQ(back->ItemTable(211, 1).text(), "1250");
+  EXPECT_EQ(back->ItemTable(604, 10).text(), "12.5");
+  EXPECT_EQ(back->ItemValues(233, 2), 400);
+}
+
+}  // namespace
+}  // namespace morvadel

@@ -13,8 +13,6 @@
 #include "entry/entry_forms.h"
 #include "entry/for7.h"
 #include "entry/form8.h"
-#include "entry_fixture.h"
-#include "fake_dialogs.h"
 #include "model/workbook_file.h"
 #include "platform/navigator.h"
 #include "ratios/ratio_forms.h"
@@ -22,6 +20,8 @@
 #include "ratios/unos2.h"
 #include "shell/form1.h"
 #include "shell/form2a.h"
+#include "test_app.h"
+#include "typing.h"
 
 namespace morvadel {
 namespace {
@@ -31,17 +31,10 @@ using test::Activate;
 using test::Key;
 using test::TypeIntoGrid;
 
-class Journey : public ::testing::Test {
+class Journey : public ::testing::Test, protected test::TestApp {
  protected:
   void SetUp() override {
-    s = std::make_unique<SharedState>();
-    nav = std::make_unique<Navigator>();
-    ctx = std::make_unique<AppContext>(AppContext{*s, *nav, dialogs});
-    nav->SetContext(ctx.get());
-    RegisterShellForms(*nav);
-    RegisterEntryForms(*nav);
-    RegisterRatioForms(*nav);
-    RegisterCompareForms(*nav);
+    Reset({RegisterShellForms, RegisterEntryForms, RegisterRatioForms, RegisterCompareForms});
     path = (fs::temp_directory_path() / "morvadel_journey.eka").string();
     fs::remove(path);
   }
@@ -69,10 +62,6 @@ class Journey : public ::testing::Test {
     Key(tekst, Qt::Key_Return);
   }
 
-  std::unique_ptr<SharedState> s;
-  std::unique_ptr<Navigator> nav;
-  FakeDialogs dialogs;
-  std::unique_ptr<AppContext> ctx;
   std::string path;
 };
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <cstdlib>
@@ -18,45 +17,20 @@
 #include "compare/form19.h"
 #include "compare/form50.h"
 #include "entry/form8.h"
-#include "fake_dialogs.h"
 #include "model/workbook_file.h"
 #include "platform/navigator.h"
-#include "platform/twips.h"
 #include "shell/form2a.h"
+#include "test_app.h"
+#include "typing.h"
 
 namespace morvadel {
 namespace {
 
 namespace fs = std::filesystem;
 
-void TypeChar(QWidget* w, char32_t ch) {
-  const QString text = QString::fromUcs4(&ch, 1);
-  Qt::Key key = Qt::Key_unknown;
-  if (ch >= 'a' && ch <= 'z') key = static_cast<Qt::Key>(Qt::Key_A + (ch - 'a'));
-  else if (ch >= '0' && ch <= '9') key = static_cast<Qt::Key>(Qt::Key_0 + (ch - '0'));
-  else if (ch < 128) key = static_cast<Qt::Key>(ch);
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(w, &release);
-}
-
-// The first character goes to the grid (it opens the editor), the rest to
-// the editor.
-void TypeIntoGrid(Grid* grid, QLineEdit* tekst, const QString& text) {
-  const QList<uint> points = text.toUcs4();
-  if (points.isEmpty()) return;
-  TypeChar(grid, points.front());
-  for (qsizetype i = 1; i < points.size(); ++i) TypeChar(tekst, points[i]);
-}
-
-// Centre of a cell in viewport pixels, the grid not scrolled.
-QPoint CellCentre(const Grid& grid, int row, int col) {
-  int x = 0, y = 0;
-  for (int c = 0; c < col; ++c) x += grid.ColWidth(c);
-  for (int r = 0; r < row; ++r) y += grid.RowHeight(r);
-  return QPoint(PxFromTwips(x + grid.ColWidth(col) / 2), PxFromTwips(y + grid.RowHeight(row) / 2));
-}
+using test::CellCentre;
+using test::TypeChar;
+using test::TypeIntoGrid;
 
 QString At(const Grid& g, int r, int c) { return g.TextMatrix(r, c); }
 
@@ -77,15 +51,10 @@ const ViewCase kViewCases[] = {
     {10, 33, 7, 1, 1000, 1, {}, "Strukturni račun dobiti i gubitka", "Common Size Income Statement"},
 };
 
-class CompareWindowsTest : public ::testing::Test {
+class CompareWindowsTest : public ::testing::Test, protected test::TestApp {
  protected:
   void SetUp() override {
-    s = std::make_unique<SharedState>();
-    nav = std::make_unique<Navigator>();
-    ctx = std::make_unique<AppContext>(AppContext{*s, *nav, dialogs});
-    nav->SetContext(ctx.get());
-    RegisterShellForms(*nav);
-    RegisterCompareForms(*nav);
+    Reset({RegisterShellForms, RegisterCompareForms});
     dir = fs::temp_directory_path() /
           ("morvadel_comparewin_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
@@ -143,10 +112,6 @@ class CompareWindowsTest : public ::testing::Test {
   }
   std::string Item(int row, int col) const { return ItemText(*s, row, col); }
 
-  std::unique_ptr<SharedState> s;
-  FakeDialogs dialogs;
-  std::unique_ptr<Navigator> nav;
-  std::unique_ptr<AppContext> ctx;
   fs::path dir;
 };
 

@@ -1,11 +1,9 @@
 #pragma once
-// Shared by the entry tests: a shared state with the navigator and fake
-// dialogs, and helpers that type into a grid and its cell editor the way a
-// user does.
+// Shared by the entry tests: the program with the entry windows, and the
+// typing helpers.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <filesystem>
@@ -16,68 +14,18 @@
 #include "entry/entry_forms.h"
 #include "entry/for7.h"
 #include "entry/form8.h"
-#include "fake_dialogs.h"
 #include "platform/grid.h"
 #include "platform/navigator.h"
-#include "platform/twips.h"
 #include "shell/form2a.h"
+#include "test_app.h"
+#include "typing.h"
 
 namespace morvadel::test {
 
-// One character typed into a widget, with the text a keyboard gives it
-// (Croatian letters included).
-inline void TypeChar(QWidget* w, char32_t ch) {
-  const QString text = QString::fromUcs4(&ch, 1);
-  Qt::Key key = Qt::Key_unknown;
-  if (ch >= 'a' && ch <= 'z') key = static_cast<Qt::Key>(Qt::Key_A + (ch - 'a'));
-  else if (ch >= 'A' && ch <= 'Z') key = static_cast<Qt::Key>(Qt::Key_A + (ch - 'A'));
-  else if (ch >= '0' && ch <= '9') key = static_cast<Qt::Key>(Qt::Key_0 + (ch - '0'));
-  else if (ch < 128) key = static_cast<Qt::Key>(ch);
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(w, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(w, &release);
-}
-
-inline void TypeText(QWidget* w, const QString& text) {
-  for (char32_t ch : text.toUcs4()) TypeChar(w, ch);
-}
-
-// The first character goes to the grid (it opens the editor), the rest to
-// the editor.
-inline void TypeIntoGrid(Grid* grid, QLineEdit* tekst, const QString& text) {
-  const QList<uint> points = text.toUcs4();
-  if (points.isEmpty()) return;
-  const char32_t first = points.front();
-  TypeChar(grid, first);
-  TypeText(tekst, text.mid(QString::fromUcs4(&first, 1).size()));
-}
-
-inline void Key(QWidget* w, Qt::Key key) { QTest::keyClick(w, key); }
-
-// Centre of a cell in viewport pixels, the grid not scrolled.
-inline QPoint CellCentre(const Grid& grid, int row, int col) {
-  int x = 0, y = 0;
-  for (int c = 0; c < col; ++c) x += grid.ColWidth(c);
-  for (int r = 0; r < row; ++r) y += grid.RowHeight(r);
-  return QPoint(PxFromTwips(x + grid.ColWidth(col) / 2), PxFromTwips(y + grid.RowHeight(row) / 2));
-}
-
-inline void Activate(QWidget* w) {
-  w->show();
-  QApplication::setActiveWindow(w);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-}
-
-class EntryFixture : public ::testing::Test {
+class EntryFixture : public ::testing::Test, protected TestApp {
  protected:
   void SetUp() override {
-    s = std::make_unique<SharedState>();
-    nav = std::make_unique<Navigator>();
-    ctx = std::make_unique<AppContext>(AppContext{*s, *nav, dialogs});
-    nav->SetContext(ctx.get());
-    RegisterShellForms(*nav);
-    RegisterEntryForms(*nav);
+    Reset({RegisterShellForms, RegisterEntryForms});
     dir = std::filesystem::temp_directory_path() /
           ("morvadel_entry_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(dir);
@@ -124,10 +72,6 @@ class EntryFixture : public ::testing::Test {
   std::string Path(const char* name) const { return (dir / name).string(); }
   std::string Item(int row, int col) const { return ItemText(*s, row, col); }
 
-  std::unique_ptr<SharedState> s;
-  FakeDialogs dialogs;
-  std::unique_ptr<Navigator> nav;
-  std::unique_ptr<AppContext> ctx;
   std::filesystem::path dir;
 };
 

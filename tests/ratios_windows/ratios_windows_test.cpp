@@ -9,7 +9,6 @@
 #include <set>
 #include <string>
 
-#include "fake_dialogs.h"
 #include "platform/navigator.h"
 #include "ratios/form18.h"
 #include "ratios/form3.h"
@@ -19,6 +18,7 @@
 #include "ratios/ratio_help_pages.h"
 #include "ratios/unos2.h"
 #include "shell/form2a.h"
+#include "test_app.h"
 
 namespace morvadel {
 namespace {
@@ -52,16 +52,10 @@ void FillWorkbook(SharedState& s) {
   }
 }
 
-class RatioWindowsTest : public ::testing::Test {
+class RatioWindowsTest : public ::testing::Test, protected test::TestApp {
  protected:
   void SetUp() override {
-    s = std::make_unique<SharedState>();
-    dialogs = std::make_unique<FakeDialogs>();
-    nav = std::make_unique<Navigator>();
-    ctx = std::make_unique<AppContext>(AppContext{*s, *nav, *dialogs});
-    nav->SetContext(ctx.get());
-    RegisterShellForms(*nav);
-    RegisterRatioForms(*nav);
+    Reset({RegisterShellForms, RegisterRatioForms});
     s->Language = kEnglish;
     s->FileName = "/tmp/workbook.eka";
     FillWorkbook(*s);
@@ -86,11 +80,6 @@ class RatioWindowsTest : public ::testing::Test {
     ASSERT_TRUE(b->isVisible() && b->isEnabled()) << b->text().toStdString();
     QTest::mouseClick(b, Qt::LeftButton);
   }
-
-  std::unique_ptr<SharedState> s;
-  std::unique_ptr<FakeDialogs> dialogs;
-  std::unique_ptr<Navigator> nav;
-  std::unique_ptr<AppContext> ctx;
 };
 
 // ---- ratio window -----------------------------------------------------------
@@ -352,18 +341,18 @@ TEST_F(RatioWindowsTest, CellsThatAreNoNumbersAreReportedOnceAfterTheWindowShows
   s->ItemTable(211, 2) = Cell::Text("12a");
   Unos2* w = Ratio(11);
   ASSERT_NE(w, nullptr);
-  EXPECT_TRUE(dialogs->messages.empty());  // not while the window is being built
+  EXPECT_TRUE(dialogs.messages.empty());  // not while the window is being built
   QApplication::processEvents();
   QApplication::processEvents();
-  ASSERT_EQ(dialogs->messages.size(), 1u);
-  EXPECT_EQ(dialogs->messages[0].text, w->result().ProblemMessage());
-  EXPECT_EQ(dialogs->messages[0].title, "Morvadel");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, w->result().ProblemMessage());
+  EXPECT_EQ(dialogs.messages[0].title, "Morvadel");
   EXPECT_EQ(w->Tablica->TextMatrix(4, 2), "");
   // A clean ratio says nothing.
-  dialogs->messages.clear();
+  dialogs.messages.clear();
   Ratio(13);
   QApplication::processEvents();
-  EXPECT_TRUE(dialogs->messages.empty());
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 // ---- ratio-group windows ----------------------------------------------------

@@ -8,11 +8,11 @@
 #include <memory>
 #include <sstream>
 
-#include "fake_dialogs.h"
 #include "model/workbook_file.h"
 #include "platform/navigator.h"
 #include "shell/form1.h"
 #include "shell/form2a.h"
+#include "test_app.h"
 
 namespace morvadel {
 namespace {
@@ -27,14 +27,10 @@ class DummyForm : public Form {
   static inline int loads = 0;
 };
 
-class ShellTest : public ::testing::Test {
+class ShellTest : public ::testing::Test, protected test::TestApp {
  protected:
   void SetUp() override {
-    s = std::make_unique<SharedState>();
-    nav = std::make_unique<Navigator>();
-    ctx = std::make_unique<AppContext>(AppContext{*s, *nav, dialogs});
-    nav->SetContext(ctx.get());
-    RegisterShellForms(*nav);
+    Reset({RegisterShellForms});
     dir = fs::temp_directory_path() /
           ("morvadel_shell_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
@@ -70,10 +66,6 @@ class ShellTest : public ::testing::Test {
     ASSERT_TRUE(SaveDataFile(*t).ok());
   }
 
-  std::unique_ptr<SharedState> s;
-  FakeDialogs dialogs;
-  std::unique_ptr<Navigator> nav;
-  std::unique_ptr<AppContext> ctx;
   fs::path dir;
 };
 

@@ -67,8 +67,10 @@ void Navigator::Quit() {
   quit_ = true;
   pending_ = false;
   if (current_) {
+    // Quit is asked from inside the window's own handlers: delete it once
+    // they have returned.
     current_->hide();
-    current_.reset();
+    current_.release()->deleteLater();
   }
   QCoreApplication::quit();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -360,6 +361,10 @@ TEST_F(ShellTest, ExitAsksEveryTimeAndEndsOnlyWhenDone) {
     }
     EXPECT_EQ(nav->QuitRequested(), c.ends);
     EXPECT_EQ(nav->Current() != nullptr, !c.ends);
+    // The window that asked to end is deleted once its handler has returned.
+    QPointer<Form2a> guard(m);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(guard.isNull(), c.ends);
     EXPECT_EQ(fs::exists(Path("out.eka")), c.written);
     EXPECT_TRUE(fs::is_empty(dir) || c.written);
     TearDown();

@@ -170,7 +170,9 @@ RecalcError RecalculateStatements(SharedState& s) {
       auto v = ToWhole(s.ItemTable(r, c));
       if (v.ok()) {
         w(r, c) = v.value;
-      } else if (v.status == ConvStatus::NotNumber && IsHeadingRow(r)) {
+      } else if (IsHeadingRow(r) && s.ItemTable(r, c).IsText()) {
+        // A name, or a number too long for an amount (an 11-digit tax
+        // number used as the company's name), stays as typed.
         keepText[static_cast<size_t>(r / 100)][static_cast<size_t>(c)] = true;
         w(r, c) = 0;
       } else {

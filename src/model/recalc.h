@@ -30,7 +30,8 @@ struct RecalcError {
 // The first row of each section (101, 201, ..., 1501) holds the period or
 // company names: a cell there whose text is not a number is left out of the
 // conversion and of the write-back, so it stays text, and ItemValues holds 0
-// for it. A name made only of digits converts like any amount.
+// for it. A name made only of digits converts like any amount, unless it is
+// too long for one; then it too stays text.
 RecalcError RecalculateStatements(SharedState& s);
 
 // A message for the user in the given language (1 Croatian, otherwise

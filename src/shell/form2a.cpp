@@ -246,7 +246,10 @@ void Form2a::Picture10_Click() {
   SaveWorkbook(s_, ctx_.dialogs);
 }
 
-void Form2a::Picture11_Click() { SaveAsDialog(); }
+void Form2a::Picture11_Click() {
+  // Ended without writing: the status line shows FileName, in its colour.
+  if (!SaveAsDialog()) SetStatus(QString::fromStdString(s_.FileName), Text1->palette().color(QPalette::Text));
+}
 
 bool Form2a::SaveAsDialog() {
   if (!SaveWorkbookAs(s_, ctx_.dialogs)) return false;

@@ -225,12 +225,33 @@ TEST_F(ShellTest, CancelledDialogsChangeNothing) {
   const QString status = m->Text1->text();
   dialogs.openAnswers = {""};
   QTest::mouseClick(m->Picture9, Qt::LeftButton);
+  EXPECT_EQ(m->Text1->text(), status);
   dialogs.saveAnswers = {""};
   QTest::mouseClick(m->Picture11, Qt::LeftButton);
   EXPECT_EQ(s->FileName, Path("keep.eka"));
-  EXPECT_EQ(m->Text1->text(), status);
   EXPECT_FALSE(fs::exists(Path("keep.eka")));
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A Save As that ends without writing (cancelled or failed) puts FileName
+// into the status line and keeps the line's colour.
+TEST_F(ShellTest, AnUnfinishedSaveAsShowsTheFileNameInTheStatusColour) {
+  WriteWorkbook(Path("old.eka"), "old");
+  s->FileName = Path("old.eka");
+  s->FileBacked = true;
+  Form2a* m = Main(kCroatian);
+  QTest::mouseClick(m->Picture2, Qt::LeftButton);  // New: red Save As prompt
+  dialogs.saveAnswers = {""};
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  EXPECT_EQ(m->Text1->text().toStdString(), Path("old.eka"));
+  EXPECT_EQ(m->Text1->palette().color(QPalette::Text), QColor(255, 0, 0));
+
+  QTest::mouseClick(m->Picture2, Qt::LeftButton);
+  dialogs.saveAnswers = {Path("missing/dir/x.eka")};
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(m->Text1->text().toStdString(), Path("old.eka"));
+  EXPECT_EQ(m->Text1->palette().color(QPalette::Text), QColor(255, 0, 0));
 }
 
 TEST_F(ShellTest, AFailedOpenKeepsTheWorkbookFileNameAndStatus) {

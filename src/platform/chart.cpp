@@ -160,36 +160,25 @@ Chart::Chart(QWidget* parent) : QWidget(parent) {
 
 Chart::~Chart() = default;
 
-void Chart::SetRowCount(int rows) {
-  rows = std::max(rows, 1);
-  if (rows == rows_) return;
-  std::vector<double> data(static_cast<size_t>(rows) * columns_, 0.0);
+void Chart::SetRowCount(int rows) { Reshape(std::max(rows, 1), columns_); }
+
+void Chart::SetColumnCount(int columns) { Reshape(rows_, std::max(columns, 1)); }
+
+// Keeps the points and labels that remain inside the new data grid.
+void Chart::Reshape(int rows, int columns) {
+  if (rows == rows_ && columns == columns_) return;
+  std::vector<double> data(static_cast<size_t>(rows) * columns, 0.0);
   std::vector<char> written(data.size(), 0);
   for (int r = 0; r < std::min(rows, rows_); ++r)
-    for (int c = 0; c < columns_; ++c) {
-      data[r * columns_ + c] = data_[r * columns_ + c];
-      written[r * columns_ + c] = written_[r * columns_ + c];
-    }
-  data_ = std::move(data);
-  written_ = std::move(written);
-  rows_ = rows;
-  rowLabels_.resize(rows);
-  dirty_ = true;
-}
-
-void Chart::SetColumnCount(int columns) {
-  columns = std::max(columns, 1);
-  if (columns == columns_) return;
-  std::vector<double> data(static_cast<size_t>(rows_) * columns, 0.0);
-  std::vector<char> written(data.size(), 0);
-  for (int r = 0; r < rows_; ++r)
     for (int c = 0; c < std::min(columns, columns_); ++c) {
       data[r * columns + c] = data_[r * columns_ + c];
       written[r * columns + c] = written_[r * columns_ + c];
     }
   data_ = std::move(data);
   written_ = std::move(written);
+  rows_ = rows;
   columns_ = columns;
+  rowLabels_.resize(rows);
   columnLabels_.resize(columns);
   dirty_ = true;
 }

@@ -63,6 +63,7 @@ class Chart : public QWidget {
 
  private:
   void Rebuild();
+  void Reshape(int rows, int columns);
   // A fresh chart of the current data and look; the caller owns it.
   QChart* BuildChart() const;
   bool Selected() const;

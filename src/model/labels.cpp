@@ -1,5 +1,7 @@
 #include "labels.h"
 
+#include <iterator>
+
 namespace morvadel {
 namespace {
 
@@ -576,6 +578,17 @@ void FillPrenticeHallLabels(SharedState& s) { FillIndustry(s, kPrenticeHall); }
 void FillRobertMorrisLabels(SharedState& s) { FillIndustry(s, kRobertMorris); }
 void FillSummaryLabelsHr(SharedState& s) { FillSummary(s, kSummaryHr); }
 void FillSummaryLabelsEn(SharedState& s) { FillSummary(s, kSummaryEn); }
+
+const char* SummaryLabel(int row, int16_t language) {
+  constexpr int kCount = static_cast<int>(std::size(kSummaryEn));
+  if (row < 1 || row > kCount) return "";
+  return (language == kCroatian ? kSummaryHr : kSummaryEn)[row - 1];
+}
+
+const char* RomanPeriod(int period) {
+  static constexpr const char* kRoman[] = {"I", "II", "III", "IV", "V", "VI"};
+  return period >= 1 && period <= 6 ? kRoman[period - 1] : "?";
+}
 
 void FillStatementLabels(SharedState& s, int sheet, int16_t language) {
   using Loader = void (*)(SharedState&);

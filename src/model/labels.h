@@ -35,4 +35,12 @@ void FillStatementLabels(SharedState& s, int sheet, int16_t language);
 // A statement list itself (row r of the list is element r - 1).
 std::span<const char* const> StatementLabels(int sheet, int16_t language);
 
+// The condensed summary label of row 1..27 in a language (1 Croatian,
+// otherwise English), whatever the scratch list holds now; "" for any other
+// row.
+const char* SummaryLabel(int row, int16_t language);
+
+// The numeral of period 1..6: "I" to "VI"; "?" for any other number.
+const char* RomanPeriod(int period);
+
 }  // namespace morvadel

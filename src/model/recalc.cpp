@@ -136,11 +136,6 @@ class PeriodCalc {
   int failRow_ = 0;
 };
 
-const char* RomanPeriod(int period) {
-  static constexpr const char* kRoman[] = {"I", "II", "III", "IV", "V", "VI"};
-  return period >= 1 && period <= 6 ? kRoman[period - 1] : "?";
-}
-
 // The label of an item row: the statement catalogue for the five statement
 // sections, else the row's own label column; "" when it has none.
 std::string RowLabel(const SharedState& s, int row, int16_t language) {

@@ -1,0 +1,192 @@
+#include "conversion.h"
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+#include "labels.h"
+#include "number.h"
+
+namespace morvadel {
+namespace {
+
+constexpr int64_t kUnit = Currency::kScale;  // one whole unit in currency
+constexpr int64_t kMaxAmount = std::numeric_limits<int32_t>::max();
+constexpr int64_t kMinAmount = std::numeric_limits<int32_t>::min();
+
+// Every number the two windows read, stored or typed, passes through the
+// program's one reader here. An empty cell or a blank text is 0.
+std::optional<Decimal> NumberIn(const Cell& cell, [[maybe_unused]] const SharedState& s) {
+  switch (cell.kind()) {
+    case CellKind::Empty:
+      return Decimal{};
+    case CellKind::Text:
+      if (cell.IsBlank()) return Decimal{};
+      return ReadNumber(cell.text());
+    case CellKind::Int16:
+      return DecimalFromScaled(cell.int16(), 0);
+    case CellKind::Int32:
+      return DecimalFromScaled(cell.int32(), 0);
+    case CellKind::Currency:
+      return DecimalFromScaled(cell.money().raw, Currency::kPlaces);
+    case CellKind::Double:
+      if (!std::isfinite(cell.dbl())) return std::nullopt;
+      return DecimalFromDouble(cell.dbl());
+  }
+  return std::nullopt;
+}
+
+// A typed number; a blank box is no number.
+std::optional<Decimal> TypedNumber(std::string_view text, const SharedState& s) {
+  const Cell typed = Cell::Text(std::string(text));
+  if (typed.IsBlank()) return std::nullopt;
+  return NumberIn(typed, s);
+}
+
+// One summary cell restated: the cell as currency, its product with a
+// factor of `factorPlaces` decimals as currency, then whole units.
+template <class Factor>
+Restatement Restate(const SharedState& s, Factor factorOfPeriod, int factorPlaces) {
+  Restatement out;
+  Int128 factorScale = 1;
+  for (int i = 0; i < factorPlaces; ++i) factorScale *= 10;
+  for (int r = kFirstSummaryMoneyRow; r <= kLastSummaryMoneyRow; ++r)
+    for (int c = kFirstPeriodColumn; c <= kLastPeriodColumn; ++c) {
+      const auto value = NumberIn(s.ItemTable(r, c), s);
+      if (!value) {
+        out.error = {RestateError::Kind::NotNumber, r, c};
+        return out;
+      }
+      const auto raw = RoundScaled(*value, Currency::kPlaces, Rounding::HalfEven);
+      std::optional<int64_t> product;
+      if (raw) product = RoundQuotient(Int128{*raw} * factorOfPeriod(c), factorScale, 0, Rounding::HalfEven);
+      std::optional<int64_t> whole;
+      if (product) whole = RoundQuotient(*product, kUnit, 0, Rounding::HalfUp);
+      if (!whole || *whole < kMinAmount || *whole > kMaxAmount) {
+        out.error = {RestateError::Kind::OutOfRange, r, c};
+        return out;
+      }
+      out.values(r, c) = Currency::FromWhole(*whole);
+    }
+  return out;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+const char* NothingChanged(int16_t language) {
+  return language == kCroatian ? " Ništa nije promijenjeno." : " Nothing was changed.";
+}
+
+}  // namespace
+
+std::optional<Currency> ReadExchangeRate(std::string_view text, const SharedState& s) {
+  const auto d = TypedNumber(text, s);
+  if (!d) return std::nullopt;
+  const auto raw = RoundScaled(*d, Currency::kPlaces, Rounding::HalfEven);
+  if (!raw || *raw <= 0) return std::nullopt;
+  return Currency::FromRaw(*raw);
+}
+
+std::optional<int64_t> ReadPercentage(std::string_view text, const SharedState& s) {
+  const auto d = TypedNumber(text, s);
+  if (!d || (d->negative && !d->IsZero())) return std::nullopt;
+  return RoundScaled(*d, kPercentPlaces, Rounding::HalfEven);
+}
+
+Restatement ConvertedSummary(const SharedState& s, Currency rate) {
+  return Restate(s, [rate](int) { return rate.raw; }, Currency::kPlaces);
+}
+
+Restatement AdjustedSummary(const SharedState& s, const Percentages& percent) {
+  // percent / 100: two more decimals than the percentage has.
+  return Restate(s, [&percent](int c) { return percent[static_cast<size_t>(c - 1)]; }, kPercentPlaces + 2);
+}
+
+void ApplyRestatement(SharedState& s, const Restatement& r) {
+  MORVADEL_CHECK(r.error.ok());
+  for (int row = kFirstSummaryMoneyRow; row <= kLastSummaryMoneyRow; ++row)
+    for (int c = kFirstPeriodColumn; c <= kLastPeriodColumn; ++c) {
+      s.ConvWork(row, c) = r.values(row, c);
+      s.ItemTable(row, c) = Cell::Money(r.values(row, c));
+    }
+}
+
+RestateError ConvertSummary(SharedState& s, Currency rate) {
+  const Restatement r = ConvertedSummary(s, rate);
+  if (r.error.ok()) ApplyRestatement(s, r);
+  return r.error;
+}
+
+RestateError AdjustSummary(SharedState& s, const Percentages& percent) {
+  const Restatement r = AdjustedSummary(s, percent);
+  if (r.error.ok()) ApplyRestatement(s, r);
+  return r.error;
+}
+
+std::string DescribeRestateError(const RestateError& e, const SharedState& s, int16_t language) {
+  if (e.ok()) return "";
+  const bool hr = language == kCroatian;
+  std::string where = SummaryLabel(e.row, language);
+  where += hr ? ", razdoblje " : ", period ";
+  where += RomanPeriod(e.period);
+  where += ": ";
+  std::string what;
+  if (e.kind == RestateError::Kind::NotNumber) {
+    std::string text;
+    if (e.row >= 0 && e.row < ItemTableT::kRows && e.period >= 0 && e.period < ItemTableT::kCols)
+      text = CellText(s.ItemTable(e.row, e.period), s.DecimalMark);
+    what = hr ? "upisani tekst " + Quoted(text) + " nije broj." : "the entry " + Quoted(text) + " is not a number.";
+  } else {
+    what = hr ? "iznos je izvan dopuštenog raspona (od -2147483648 do 2147483647)."
+              : "the amount is outside the allowed range (-2147483648 to 2147483647).";
+  }
+  return where + what + NothingChanged(language);
+}
+
+std::string DescribeBadRate(std::string_view text, int16_t language) {
+  if (language == kCroatian) return "Tečaj: " + Quoted(text) + " nije pozitivan broj." + NothingChanged(language);
+  return "Exchange rate per unit: " + Quoted(text) + " is not a positive number." + NothingChanged(language);
+}
+
+std::string DescribeBadPercentage(std::string_view text, int period, int16_t language) {
+  if (language == kCroatian)
+    return std::string("Postotak razdoblja ") + RomanPeriod(period) + ": " + Quoted(text) +
+           " nije broj jednak nuli ili veći od nule." + NothingChanged(language);
+  return std::string("Percentage of period ") + RomanPeriod(period) + ": " + Quoted(text) +
+         " is not a number of zero or more." + NothingChanged(language);
+}
+
+std::string DescribeBlankFileName(int16_t language) {
+  if (language == kCroatian) return std::string("Upišite ime nove datoteke (Snimi file).") + NothingChanged(language);
+  return std::string("Please type a name for the new file (Save As).") + NothingChanged(language);
+}
+
+std::string AskReplaceFile(const std::string& path, int16_t language) {
+  if (language == kCroatian)
+    return "Datoteka " + Quoted(path) + " već postoji. Snimanje će je zamijeniti. Želite li koristiti ovo ime?";
+  return "The file " + Quoted(path) + " already exists. Saving will replace it. Use this name?";
+}
+
+std::string DefaultRateText(char decimalMark) { return std::string("1") + decimalMark + "0000"; }
+
+std::string DefaultStem(const std::string& fileName, const char* suffix) {
+  return std::filesystem::path(fileName).stem().string() + suffix;
+}
+
+std::optional<std::string> RestatedFilePath(const std::string& fileName, const std::string& typed) {
+  namespace fs = std::filesystem;
+  const fs::path name(typed);
+  std::string last = name.filename().string();
+  const std::string ext = kWorkbookExtension;
+  bool hasExtension = last.size() >= ext.size();
+  for (size_t i = 0; hasExtension && i < ext.size(); ++i) {
+    const char c = last[last.size() - ext.size() + i];
+    hasExtension = (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == ext[i];
+  }
+  // Nothing but the extension would name the file ".eka".
+  if (Cell::Text(hasExtension ? last.substr(0, last.size() - ext.size()) : last).IsBlank()) return std::nullopt;
+  const fs::path path = name.is_relative() ? fs::path(fileName).parent_path() / name : name;
+  return hasExtension ? path.string() : path.string() + ext;
+}
+
+}  // namespace morvadel

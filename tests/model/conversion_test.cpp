@@ -1,0 +1,262 @@
+// Currency conversion and inflation adjustment of the summary rows, the
+// typed rate and percentages, and the new file name.
+#include "model/conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/labels.h"
+
+namespace morvadel {
+namespace {
+
+std::unique_ptr<SharedState> State(char mark = '.') {
+  auto s = std::make_unique<SharedState>();
+  s->DecimalMark = mark;
+  return s;
+}
+
+Currency Rate(const char* text, char mark = '.') {
+  auto s = State(mark);
+  auto r = ReadExchangeRate(text, *s);
+  EXPECT_TRUE(r.has_value()) << text;
+  return r.value_or(Currency{});
+}
+
+int64_t Percent(const char* text) {
+  auto s = State();
+  auto p = ReadPercentage(text, *s);
+  EXPECT_TRUE(p.has_value()) << text;
+  return p.value_or(0);
+}
+
+Cell Whole(int64_t v) { return Cell::Money(Currency::FromWhole(v)); }
+
+TEST(ConversionTest, TypedRatesAndPercentages) {
+  struct RateCase {
+    const char* text;
+    char mark;
+    std::optional<int64_t> raw;  // rate x 10,000
+  } rates[] = {
+      {"1,0000", ',', 10000}, {"1.0000", '.', 10000}, {"7.5", '.', 75000}, {"0,5", ',', 5000},
+      {" 2 ", '.', 20000},    {"0.00006", '.', 1},    {"", '.', {}},        {"   ", '.', {}},
+      {"abc", '.', {}},       {"0", '.', {}},         {"-1", '.', {}},      {"0.00004", '.', {}},
+      {"1e3", '.', {}},       {"99999999999999999999", '.', {}},
+  };
+  for (const auto& c : rates) {
+    SCOPED_TRACE(c.text);
+    auto s = State(c.mark);
+    auto r = ReadExchangeRate(c.text, *s);
+    ASSERT_EQ(r.has_value(), c.raw.has_value());
+    if (r) {
+      EXPECT_EQ(r->raw, *c.raw);
+    }
+  }
+  struct PercentCase {
+    const char* text;
+    std::optional<int64_t> scaled;  // percent x 10^9
+  } percents[] = {
+      {"100", 100'000'000'000}, {"110", 110'000'000'000}, {"0", 0}, {"-0", 0}, {"12.5", 12'500'000'000},
+      {"-5", {}},               {"abc", {}},             {"", {}}, {"5%", {}},
+  };
+  for (const auto& c : percents) {
+    SCOPED_TRACE(c.text);
+    auto s = State();
+    auto p = ReadPercentage(c.text, *s);
+    ASSERT_EQ(p.has_value(), c.scaled.has_value());
+    if (p) {
+      EXPECT_EQ(*p, *c.scaled);
+    }
+  }
+  EXPECT_EQ(DefaultRateText(','), "1,0000");
+  EXPECT_EQ(DefaultRateText('.'), "1.0000");
+}
+
+TEST(ConversionTest, ConvertsEverySummaryCellToWholeCurrencyUnits) {
+  struct Case {
+    Cell value;
+    const char* rate;
+    int64_t expected;
+  } cases[] = {
+      {Cell::Text("1234"), "7.5", 9255},
+      {Cell::Text("3"), "0.5", 2},     // 1.5 rounds half up
+      {Cell::Text("-3"), "0.5", -1},   // -1.5 rounds half up
+      {Cell(), "1", 0},                // an empty cell is 0
+      {Cell::Text(""), "1", 0},
+      {Cell::Text("12.5"), "1", 13},
+      {Cell::Text("-12.5"), "1", -12},
+      {Cell::Int32(100), "1.5", 150},
+      {Whole(7), "2", 14},
+      {Cell::Double(2.5), "1", 3},
+      // The product is currency first (0.49995 to 0.5000), then whole units.
+      {Cell::Text("0.9999"), "0.5", 1},
+      {Cell::Text("0.9997"), "0.5", 0},
+      {Cell::Text("2147483647"), "1", 2147483647},
+      {Cell::Text("-2147483648"), "1", -2147483648LL},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << CellText(c.value) << " at " << c.rate);
+    auto s = State();
+    s->ItemTable(14, 3) = c.value;
+    ASSERT_TRUE(ConvertSummary(*s, Rate(c.rate)).ok());
+    EXPECT_EQ(s->ItemTable(14, 3), Whole(c.expected));
+    EXPECT_EQ(s->ConvWork(14, 3), Currency::FromWhole(c.expected));
+  }
+}
+
+TEST(ConversionTest, RateOneMakesEverySummaryValueAWholeCurrencyCellAndNothingElseChanges) {
+  auto s = State();
+  s->ItemTable(3, 1) = Cell::Text("500");
+  s->ItemTable(27, 6) = Cell::Text("-42");
+  for (int r : {1, 2, 28, 101, 205})
+    for (int c : {0, 1, 6, 7}) s->ItemTable(r, c) = Cell::Text("9");
+  s->ItemTable(3, 0) = Cell::Text("label");
+  s->ItemTable(3, 7) = Cell::Text("max");
+  s->ItemValues(3, 1) = 77;
+  const SharedState before = *s;
+  ASSERT_TRUE(ConvertSummary(*s, Rate("1,0000", ',')).ok());
+  for (int r = kFirstSummaryMoneyRow; r <= kLastSummaryMoneyRow; ++r)
+    for (int c = 1; c <= 6; ++c) {
+      const Cell expected = r == 3 && c == 1 ? Whole(500) : r == 27 && c == 6 ? Whole(-42) : Whole(0);
+      EXPECT_EQ(s->ItemTable(r, c), expected) << r << "," << c;
+    }
+  for (int r = 0; r < ItemTableT::kRows; ++r)
+    for (int c = 0; c < ItemTableT::kCols; ++c) {
+      if (r >= kFirstSummaryMoneyRow && r <= kLastSummaryMoneyRow && c >= 1 && c <= 6) continue;
+      ASSERT_EQ(s->ItemTable(r, c), before.ItemTable(r, c)) << r << "," << c;
+    }
+  EXPECT_EQ(s->ItemValues(3, 1), 77);
+}
+
+TEST(ConversionTest, AdjustsEachPeriodByItsPercentage) {
+  struct Case {
+    int period;
+    Cell value;
+    const char* percent;
+    int64_t expected;
+  } cases[] = {
+      {2, Cell::Text("1000"), "110", 1100},
+      {2, Cell::Text("5"), "110", 6},    // 5.5 rounds half up
+      {2, Cell::Text("-5"), "110", -5},  // -5.5 rounds half up
+      {1, Cell::Text("12.5"), "100", 13},
+      {3, Cell::Text("300"), "33.333", 100},
+      {4, Cell::Text("999"), "0", 0},
+      {6, Cell(), "250", 0},
+      // 0.15 exactly: never a binary neighbour below the half.
+      {5, Cell::Text("1.5"), "10", 0},
+      {5, Cell::Text("5"), "10", 1},  // 0.5 rounds half up
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << CellText(c.value) << " at " << c.percent << "%");
+    auto s = State();
+    s->ItemTable(9, c.period) = c.value;
+    s->ItemTable(9, c.period == 1 ? 2 : 1) = Cell::Text("8");
+    Percentages p;
+    p.fill(Percent("100"));
+    p[static_cast<size_t>(c.period - 1)] = Percent(c.percent);
+    ASSERT_TRUE(AdjustSummary(*s, p).ok());
+    EXPECT_EQ(s->ItemTable(9, c.period), Whole(c.expected));
+    EXPECT_EQ(s->ItemTable(9, c.period == 1 ? 2 : 1), Whole(8));  // its period at 100
+  }
+}
+
+TEST(ConversionTest, ABadSummaryCellChangesNothing) {
+  struct Case {
+    int row, period;
+    Cell bad;
+    const char* rate;
+    RestateError::Kind kind;
+  } cases[] = {
+      {14, 3, Cell::Text("abc"), "2", RestateError::Kind::NotNumber},
+      {3, 1, Cell::Text("12-5"), "1", RestateError::Kind::NotNumber},
+      {27, 6, Cell::Text("2147483647"), "2", RestateError::Kind::OutOfRange},
+      {10, 2, Cell::Text("-1100000000"), "2", RestateError::Kind::OutOfRange},
+      {5, 4, Cell::Text("99999999999999999999999"), "1", RestateError::Kind::OutOfRange},
+      {20, 5, Cell::Double(1e300), "1", RestateError::Kind::OutOfRange},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.row << "," << c.period);
+    auto s = State();
+    for (int r = kFirstSummaryMoneyRow; r <= kLastSummaryMoneyRow; ++r)
+      for (int col = 1; col <= 6; ++col) s->ItemTable(r, col) = Cell::Text(std::to_string(r * 10 + col));
+    s->ItemTable(c.row, c.period) = c.bad;
+    s->ConvWork(3, 1) = Currency::FromWhole(5);
+    const SharedState before = *s;
+    const RestateError e = ConvertSummary(*s, Rate(c.rate));
+    EXPECT_EQ(e.kind, c.kind);
+    EXPECT_EQ(e.row, c.row);
+    EXPECT_EQ(e.period, c.period);
+    for (int r = kFirstSummaryMoneyRow; r <= kLastSummaryMoneyRow; ++r)
+      for (int col = 1; col <= 6; ++col) {
+        ASSERT_EQ(s->ItemTable(r, col), before.ItemTable(r, col));
+        ASSERT_EQ(s->ConvWork(r, col), before.ConvWork(r, col));
+      }
+    Percentages p;
+    p.fill(Percent("200"));
+    EXPECT_EQ(AdjustSummary(*s, p).kind, c.kind);
+    EXPECT_EQ(s->ItemTable(3, 1), before.ItemTable(3, 1));
+  }
+  // The first fault in row order is the one reported.
+  auto s = State();
+  s->ItemTable(12, 6) = Cell::Text("x");
+  s->ItemTable(13, 1) = Cell::Text("y");
+  const RestateError e = ConvertSummary(*s, Rate("1"));
+  EXPECT_EQ(e.row, 12);
+  EXPECT_EQ(e.period, 6);
+}
+
+TEST(ConversionTest, MessagesNameTheFieldOrTheRowsLabelAndPeriod) {
+  auto s = State();
+  s->ItemTable(3, 2) = Cell::Text("abc");
+  FillBalanceSheetLabelsEn(*s);  // the scratch list no longer holds the summary labels
+  EXPECT_EQ(DescribeRestateError({RestateError::Kind::NotNumber, 3, 2}, *s, kEnglish),
+            "Cash and marketable securities, period II: the entry \"abc\" is not a number. Nothing was changed.");
+  EXPECT_EQ(DescribeRestateError({RestateError::Kind::NotNumber, 3, 2}, *s, kCroatian),
+            "Novac i utržive vrijednosnice, razdoblje II: upisani tekst \"abc\" nije broj. Ništa nije promijenjeno.");
+  EXPECT_EQ(DescribeRestateError({RestateError::Kind::OutOfRange, 27, 6}, *s, kEnglish),
+            "Retained earnings, period VI: the amount is outside the allowed range (-2147483648 to 2147483647). "
+            "Nothing was changed.");
+  EXPECT_EQ(DescribeRestateError({RestateError::Kind::OutOfRange, 27, 6}, *s, kCroatian),
+            "Zadržana dobit, razdoblje VI: iznos je izvan dopuštenog raspona (od -2147483648 do 2147483647). "
+            "Ništa nije promijenjeno.");
+  EXPECT_EQ(DescribeRestateError({}, *s, kEnglish), "");
+  EXPECT_EQ(DescribeBadRate("x", kEnglish), "Exchange rate per unit: \"x\" is not a positive number. Nothing was changed.");
+  EXPECT_EQ(DescribeBadRate("", kCroatian), "Tečaj: \"\" nije pozitivan broj. Ništa nije promijenjeno.");
+  EXPECT_EQ(DescribeBadPercentage("-5", 3, kEnglish),
+            "Percentage of period III: \"-5\" is not a number of zero or more. Nothing was changed.");
+  EXPECT_EQ(DescribeBadPercentage("-5", 3, kCroatian),
+            "Postotak razdoblja III: \"-5\" nije broj jednak nuli ili veći od nule. Ništa nije promijenjeno.");
+}
+
+TEST(ConversionTest, NewFileNameLiesBesideTheWorkbook) {
+  EXPECT_EQ(DefaultStem("/data/firm.eka", kConversionSuffix), "firm-conv");
+  EXPECT_EQ(DefaultStem("firm.eka", kInflationSuffix), "firm-infl");
+  EXPECT_EQ(DefaultStem("/data/firm 2024.v2.eka", kConversionSuffix), "firm 2024.v2-conv");
+  struct Case {
+    const char* fileName;
+    const char* typed;
+    std::optional<std::string> path;
+  } cases[] = {
+      {"/data/firm.eka", "firm-conv", "/data/firm-conv.eka"},
+      {"/data/firm.eka", "x.eka", "/data/x.eka"},
+      {"/data/firm.eka", "X.EKA", "/data/X.EKA"},
+      {"/data/firm.eka", "x.ekab", "/data/x.ekab.eka"},
+      {"/data/firm.eka", "/other/y", "/other/y.eka"},
+      {"/data/firm.eka", "sub/y", "/data/sub/y.eka"},
+      {"/data/firm.eka", " y ", "/data/ y .eka"},
+      {"firm.eka", "y", "y.eka"},  // a workbook in the current folder
+      {"/data/firm.eka", "", {}},
+      {"/data/firm.eka", "   ", {}},
+      {"/data/firm.eka", ".eka", {}},
+      {"/data/firm.eka", "  .EKA", {}},
+      {"/data/firm.eka", "/other/", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    EXPECT_EQ(RestatedFilePath(c.fileName, c.typed), c.path);
+  }
+}
+
+}  // namespace
+}  // namespace morvadel

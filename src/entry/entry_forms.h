@@ -3,8 +3,9 @@
 
 namespace morvadel {
 
-// Registers the statement entry window (form8) and the general-data window
-// (for7).
+// Registers the statement entry window (form8), the general-data window
+// (for7), the currency-conversion window (For20) and the inflation window
+// (For21).
 void RegisterEntryForms(Navigator& nav);
 
 }  // namespace morvadel

@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "compare/compare_forms.h"
 #include "compare/form50.h"
 #include "entry/entry_forms.h"
+#include "entry/for20.h"
+#include "entry/for21.h"
 #include "entry/for7.h"
 #include "entry/form8.h"
 #include "model/workbook_file.h"
@@ -131,6 +135,82 @@ TEST_F(Journey, KeyInTotalAnalyseCompareSaveAndReadBack) {
   EXPECT_EQ(back->ItemTable(211, 1).text(), "1250");
   EXPECT_EQ(back->ItemTable(604, 10).text(), "12.5");
   EXPECT_EQ(back->ItemValues(233, 2), 400);
+}
+
+// An analyst opens a workbook, converts it into another currency, saves the
+// result under its new name, then restates that for inflation and saves
+// again: each new file holds the restated values, the older ones stay.
+TEST_F(Journey, OpenConvertAdjustSaveAndReadBack) {
+  const std::string folder = (fs::temp_directory_path() / "morvadel_journey_restate").string();
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const std::string original = folder + "/firm.eka";
+  {
+    auto w = std::make_unique<SharedState>();
+    w->FileName = original;
+    w->CurrencyName = "HRK";
+    w->ItemTable(3, 1) = Cell::Text("1234");
+    w->ItemTable(13, 2) = Cell::Text("1000");
+    w->ItemTable(26, 2) = Cell::Text("-5");
+    w->ItemTable(205, 1) = Cell::Text("500");
+    ASSERT_TRUE(SaveDataFile(*w).ok());
+  }
+  auto bytes = [](const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  const std::string originalBytes = bytes(original);
+
+  nav->Show(FormId::Form1);
+  auto* main = Click<Form2a>(Go<Form1>()->Picture4);  // English
+  dialogs.openAnswers = {original};
+  QTest::mouseClick(main->Picture9, Qt::LeftButton);  // Open
+  ASSERT_TRUE(main->Command81->isEnabled());
+
+  auto* convert = Click<For20>(main->Command81);
+  test::TypeText(convert->Text1, "eur");
+  Key(convert->Text1, Qt::Key_Return);
+  test::TypeText(convert->Text2, "7.5");
+  main = Click<Form2a>(convert->Command2);
+  const std::string converted = folder + "/firm-conv.eka";
+  EXPECT_EQ(main->Text1->text().toStdString(), converted);
+  QTest::mouseClick(main->Picture10, Qt::LeftButton);  // Save
+
+  auto* adjust = Click<For21>(main->Command82);
+  adjust->Posto1[7]->setFocus();
+  adjust->Posto1[7]->selectAll();
+  test::TypeText(adjust->Posto1[7], "110");
+  main = Click<Form2a>(adjust->Command2);
+  const std::string adjusted = folder + "/firm-conv-infl.eka";
+  EXPECT_EQ(main->Text1->text().toStdString(), adjusted);
+  QTest::mouseClick(main->Picture10, Qt::LeftButton);  // Save
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(dialogs.saveCalls, 0);
+
+  struct Expect {
+    std::string file;
+    const char* currency;
+    const char* cash;      // row 3, period I
+    const char* sales;     // row 13, period II
+    const char* profit;    // row 26, period II
+  } expected[] = {
+      {converted, "EUR", "9255", "7500", "-37"},      // -37.5 rounds half up
+      {adjusted, "EUR", "9255", "8250", "-41"},       // -40.7 at 110 %
+  };
+  for (const auto& e : expected) {
+    SCOPED_TRACE(e.file);
+    auto back = std::make_unique<SharedState>();
+    back->FileName = e.file;
+    ASSERT_TRUE(CitajDatoteku(*back).ok());
+    EXPECT_EQ(back->CurrencyName, e.currency);
+    EXPECT_EQ(back->ItemTable(3, 1).text(), e.cash);
+    EXPECT_EQ(back->ItemTable(13, 2).text(), e.sales);
+    EXPECT_EQ(back->ItemTable(26, 2).text(), e.profit);
+    EXPECT_EQ(back->ItemTable(4, 1).text(), "0");
+    EXPECT_EQ(back->ItemTable(205, 1).text(), "500");  // statements are not restated
+  }
+  EXPECT_EQ(bytes(original), originalBytes);
+  fs::remove_all(folder);
 }
 
 }  // namespace

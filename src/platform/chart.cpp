@@ -398,9 +398,14 @@ QChart* Chart::BuildChart() const {
   return chart;
 }
 
-QImage Chart::Picture(int widthTwips, int heightTwips) const {
+QImage Chart::Picture(int widthTwips, int heightTwips, int dotsPerInch) const {
   const QSize size(std::max(1, PxFromTwips(widthTwips)), std::max(1, PxFromTwips(heightTwips)));
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  const double ratio = std::max(dotsPerInch, 1) / 96.0;
+  QImage image(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  const int dotsPerMeter = qRound(std::max(dotsPerInch, 1) / 0.0254);
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
   image.fill(Qt::white);
 
   // An offscreen copy in a scene of its own: the widget may be hidden or

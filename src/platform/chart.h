@@ -53,9 +53,12 @@ class Chart : public QWidget {
   // Redraw after the data are set.
   void Refresh();
 
-  // The chart drawn at the given size in twips, also while it is hidden.
-  // Handed over inside the program (never through the system clipboard).
-  QImage Picture(int widthTwips, int heightTwips) const;
+  // The chart drawn at the given size in twips, also while it is hidden,
+  // laid out as on the screen and drawn at dotsPerInch (a printed page
+  // wants more dots than the screen); the image carries that resolution, so
+  // its own size is the size asked for. Handed over inside the program
+  // (never through the system clipboard).
+  QImage Picture(int widthTwips, int heightTwips, int dotsPerInch = 96) const;
 
  protected:
   void showEvent(QShowEvent* event) override;

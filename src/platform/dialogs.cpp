@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
+
+#include "platform/qt_printer.h"
 
 namespace morvadel {
 
@@ -58,6 +62,18 @@ bool QtDialogs::AskYesNo(const std::string& text, MsgIcon icon, const std::strin
   QMessageBox box(QtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
                   QMessageBox::Yes | QMessageBox::No, Parent());
   return box.exec() == QMessageBox::Yes;
+}
+
+std::shared_ptr<Printer> QtDialogs::ChoosePrinter() {
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setPageOrientation(QPageLayout::Landscape);
+  device->setDocName(kAppTitle);
+  QPrintDialog dialog(device.get(), Parent());
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  auto printer = std::make_shared<QtPrinter>(std::move(device));
+  printer->Start();
+  return printer;
 }
 
 }  // namespace morvadel

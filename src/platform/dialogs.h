@@ -1,11 +1,14 @@
 #pragma once
 // Message boxes and file dialogs. Windows use them through this interface so
 // that tests can answer them.
+#include <memory>
 #include <string>
 
 class QWidget;
 
 namespace morvadel {
+
+class Printer;
 
 enum class MsgIcon { None, Information, Question, Warning, Critical };
 
@@ -21,6 +24,10 @@ class Dialogs {
                                const std::string& title = "") = 0;
   virtual void Message(const std::string& text, MsgIcon icon, const std::string& title = kAppTitle) = 0;
   virtual bool AskYesNo(const std::string& text, MsgIcon icon, const std::string& title = kAppTitle) = 0;
+  // The print dialog: the printer (or PDF file) chosen, its job started
+  // (Failed when it could not start); nullptr when the user cancelled.
+  // Without a print dialog nothing is printed.
+  virtual std::shared_ptr<Printer> ChoosePrinter() { return nullptr; }
 };
 
 // The real dialogs, over QFileDialog and QMessageBox.
@@ -31,6 +38,9 @@ class QtDialogs : public Dialogs {
                        const std::string& title) override;
   void Message(const std::string& text, MsgIcon icon, const std::string& title) override;
   bool AskYesNo(const std::string& text, MsgIcon icon, const std::string& title) override;
+  // QPrintDialog with landscape preselected; "Print to File (PDF)" is
+  // offered beside the system's printers.
+  std::shared_ptr<Printer> ChoosePrinter() override;
 };
 
 // "Datoteke (*.eka) |*.eka" as a Qt name filter list.

@@ -549,6 +549,38 @@ QPixmap SourcePicture(int source, QSize size) {
   return pm;
 }
 
+QImage RatioTableBackground(int dotsPerInch) {
+  constexpr double kWidth = 9.25, kHeight = 2.0;  // inches
+  // From the table's top-left corner, which the page puts at (1.02, 2.25):
+  // midway between the printed lines (head at 2.46, then the rows at 2.71,
+  // 3.05, 3.36, 3.66 and 3.96, each about 0.16 high) and between the label
+  // column and the value fields, 1.1 apart from 3.6.
+  constexpr double kRowRules[] = {0.415, 0.735, 1.04, 1.36, 1.66};
+  constexpr double kFirstColumnRule = 2.53, kColumnStep = 1.1;
+  const int dpi = std::max(dotsPerInch, 24);
+  QImage image(qRound(kWidth * dpi), qRound(kHeight * dpi), QImage::Format_RGB32);
+  const int dotsPerMeter = qRound(dpi / 0.0254);
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(dpi, dpi);
+  const QColor band(0xE6, 0xEC, 0xF4), label(0xF5, 0xF7, 0xFA), rule(0xA9, 0xB4, 0xC2), frame(0x4A, 0x55, 0x63);
+  p.fillRect(QRectF(0, 0, kWidth, kRowRules[0]), band);
+  p.fillRect(QRectF(0, kRowRules[0], kFirstColumnRule, kHeight - kRowRules[0]), label);
+  p.setPen(QPen(rule, 0.008));
+  for (double y : kRowRules) p.drawLine(QPointF(0, y), QPointF(kWidth, y));
+  for (int k = 0; k < 6; ++k) {
+    const double x = kFirstColumnRule + kColumnStep * k;
+    p.drawLine(QPointF(x, 0), QPointF(x, kHeight));
+  }
+  p.setPen(QPen(frame, 0.016));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(0.008, 0.008, kWidth - 0.016, kHeight - 0.016));
+  return image;
+}
+
 PictureButton::PictureButton(IconKind kind, QWidget* parent, int sizePx) : QToolButton(parent) {
   setIcon(Icon(kind));
   setIconSize(QSize(sizePx, sizePx));

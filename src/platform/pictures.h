@@ -2,6 +2,7 @@
 // The program's pictures, drawn by the program itself: title banners in
 // each language, the icons of the picture buttons, and a few decorations.
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -23,6 +24,11 @@ QIcon Icon(IconKind kind);
 // (1 Dun and Bradstreet, 2 Prentice Hall, 3 Robert Morris).
 QPixmap Rule(QSize size);
 QPixmap SourcePicture(int source, QSize size);
+// The table the printed ratio page writes its rows over, 9.25 by 2 inches
+// at dotsPerInch: a heading band and rules that fall between the printed
+// rows (heads, period names, numerator, denominator, ratio, dynamics) and
+// between the label column and the six value columns.
+QImage RatioTableBackground(int dotsPerInch = 300);
 
 // A flat button that shows a picture, as the windows' picture buttons.
 class PictureButton : public QToolButton {

@@ -1,10 +1,12 @@
 #pragma once
 // Dialogs answered by the test: queued answers, recorded messages.
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/printer.h"
 
 namespace morvadel {
 
@@ -19,10 +21,11 @@ class FakeDialogs : public Dialogs {
   std::deque<std::string> openAnswers;  // "" = cancel
   std::deque<std::string> saveAnswers;
   std::deque<bool> yesNoAnswers;
+  std::deque<std::shared_ptr<Printer>> printerAnswers;  // nullptr = cancel
   std::vector<Shown> messages;
   std::vector<Shown> questions;
   std::vector<std::string> filters;
-  int openCalls = 0, saveCalls = 0;
+  int openCalls = 0, saveCalls = 0, printerCalls = 0;
 
   std::string OpenFile(const std::string& filter) override {
     ++openCalls;
@@ -43,6 +46,13 @@ class FakeDialogs : public Dialogs {
     bool a = yesNoAnswers.front();
     yesNoAnswers.pop_front();
     return a;
+  }
+  std::shared_ptr<Printer> ChoosePrinter() override {
+    ++printerCalls;
+    if (printerAnswers.empty()) return nullptr;
+    std::shared_ptr<Printer> p = printerAnswers.front();
+    printerAnswers.pop_front();
+    return p;
   }
 
  private:

@@ -1,0 +1,133 @@
+#include "platform/printer.h"
+
+#include <QString>
+#include <algorithm>
+#include <memory>
+
+#include "platform/dialogs.h"
+
+namespace morvadel {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kDefaultDpi = 96;
+
+QString Lower(const std::string& s) { return QString::fromStdString(s).trimmed().toLower(); }
+
+}  // namespace
+
+Printer::~Printer() = default;
+
+QFont Printer::ResolveFont(const std::string& name, double points, bool bold) {
+  // The metric-compatible Liberation faces stand in for the fonts the
+  // pages name, so widths measured here are those printed.
+  const QString key = Lower(name);
+  QFont font;
+  if (key == "courier new" || key == "courier") {
+    font.setFamily(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::TypeWriter);
+  } else if (key == "arial" || key == "ms sans serif" || key.isEmpty()) {
+    font.setFamily(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+  } else {
+    font.setFamily(QString::fromStdString(name));
+  }
+  font.setPointSizeF(points > 0 ? points : 10);
+  font.setBold(bold);
+  font.setKerning(false);  // widths add up character by character, as the fixed columns expect
+  return font;
+}
+
+void Printer::SetOrientation(int orientation) {
+  if (orientation == kPortrait || orientation == kLandscape) orientation_ = orientation;
+}
+
+void Printer::SetScaleMode(int mode) {
+  if (mode == kScaleTwips || mode == kScaleInches) scaleMode_ = mode;
+}
+
+double Printer::ToInches(double v) const { return scaleMode_ == kScaleInches ? v : v / kTwipsPerInch; }
+double Printer::FromInches(double v) const { return scaleMode_ == kScaleInches ? v : v * kTwipsPerInch; }
+
+void Printer::Line(double x1, double y1, double x2, double y2, bool box) {
+  Drawing();
+  if (box)
+    DrawBox(ToInches(x1), ToInches(y1), ToInches(x2), ToInches(y2));
+  else
+    DrawLine(ToInches(x1), ToInches(y1), ToInches(x2), ToInches(y2));
+  currentX_ = x2;
+  currentY_ = y2;
+}
+
+void Printer::SetFontName(std::string name) { fontName_ = std::move(name); }
+void Printer::SetFontSize(double points) {
+  if (points > 0) fontSize_ = points;
+}
+void Printer::SetFontBold(bool bold) { fontBold_ = bold; }
+void Printer::SetForeColor(const QColor& color) { foreColor_ = color; }
+
+void Printer::Print(std::string_view text) {
+  Drawing();
+  DrawText(ToInches(currentX_), ToInches(currentY_), text);
+  currentX_ = 0;
+  currentY_ += FromInches(LineHeight());
+}
+
+double Printer::TextWidth(std::string_view text) const { return FromInches(MeasureText(text)); }
+
+double Printer::ScaleWidth() const { return FromInches(PrintableWidth()); }
+
+void Printer::PaintPicture(const QImage& picture, double x, double y, double width, double height) {
+  if (picture.isNull()) return;
+  Drawing();
+  double w = ToInches(width), h = ToInches(height);
+  if (!(width > 0 && height > 0)) {
+    const QSizeF own = PictureInches(picture);
+    w = own.width();
+    h = own.height();
+  }
+  DrawPicture(picture, ToInches(x), ToInches(y), w, h);
+}
+
+void Printer::EndDoc() {
+  if (!pagePending_) return;
+  pagePending_ = false;
+  EndPage();
+}
+
+bool Printer::EndJob() {
+  EndDoc();
+  return !Failed();
+}
+
+void PrintCentered(Printer& printer, std::string_view text, int align) {
+  if (align == 2) printer.SetCurrentX((printer.ScaleWidth() - printer.TextWidth(text)) / 2);
+  printer.Print(text);
+}
+
+std::string PrinterNumber(long long value) {
+  const std::string digits = std::to_string(value);
+  return value < 0 ? digits + " " : " " + digits + " ";
+}
+
+QSizeF PictureInches(const QImage& picture) {
+  auto dpi = [](int dotsPerMeter) { return dotsPerMeter > 0 ? dotsPerMeter * 0.0254 : kDefaultDpi; };
+  return QSizeF(picture.width() / dpi(picture.dotsPerMeterX()), picture.height() / dpi(picture.dotsPerMeterY()));
+}
+
+bool RunPrintCommand(Dialogs& dialogs, int language, const std::function<void(Printer&)>& pages) {
+  const std::shared_ptr<Printer> printer = dialogs.ChoosePrinter();
+  if (!printer) return false;  // cancelled: nothing printed, nothing changed
+  if (!printer->Failed()) pages(*printer);
+  const bool sent = printer->EndJob();
+  if (!sent || printer->Failed()) {
+    dialogs.Message(language == 1 ? "Ispis nije uspio: pisač se nije mogao pokrenuti ili je javio grešku."
+                                  : "Printing failed: the printer could not start or reported an error.",
+                    MsgIcon::Critical);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace morvadel

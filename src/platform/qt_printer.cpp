@@ -1,0 +1,118 @@
+#include "platform/qt_printer.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QString>
+
+namespace morvadel {
+
+namespace {
+
+constexpr double kLineWidthInches = 0.01;
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QPageLayout::Orientation QtOrientation(int orientation) {
+  return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+}  // namespace
+
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+  dpi_ = printer_->resolution() > 0 ? printer_->resolution() : 1200;
+}
+
+QtPrinter::~QtPrinter() {
+  if (started_ && !ended_) {
+    printer_->abort();
+    painter_.end();
+  }
+}
+
+bool QtPrinter::Start() {
+  if (started_) return !failed_;
+  printer_->setPageOrientation(QPageLayout::Landscape);
+  started_ = true;
+  if (!painter_.begin(printer_.get())) {
+    failed_ = true;
+    ended_ = true;
+    return false;
+  }
+  painter_.setRenderHint(QPainter::Antialiasing);
+  painter_.setRenderHint(QPainter::TextAntialiasing);
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+  return true;
+}
+
+bool QtPrinter::Ready() {
+  if (failed_ || !started_ || ended_) return false;
+  if (newPageDue_) {
+    newPageDue_ = false;
+    if (printer_->pageLayout().orientation() != QtOrientation(Orientation()))
+      printer_->setPageOrientation(QtOrientation(Orientation()));
+    if (!printer_->newPage()) {
+      failed_ = true;
+      return false;
+    }
+  }
+  return true;
+}
+
+QPen QtPrinter::LinePen() const {
+  QPen pen(ForeColor());
+  pen.setWidthF(kLineWidthInches * dpi_);
+  pen.setJoinStyle(Qt::MiterJoin);
+  return pen;
+}
+
+void QtPrinter::DrawText(double x, double y, std::string_view text) {
+  if (!Ready()) return;
+  const QFont font = CurrentFont();
+  painter_.setFont(font);
+  painter_.setPen(ForeColor());
+  const QFontMetricsF metrics(font, printer_.get());
+  painter_.drawText(QPointF(x * dpi_, y * dpi_ + metrics.ascent()), Utf8(text));
+}
+
+void QtPrinter::DrawLine(double x1, double y1, double x2, double y2) {
+  if (!Ready()) return;
+  painter_.setPen(LinePen());
+  painter_.drawLine(QPointF(x1 * dpi_, y1 * dpi_), QPointF(x2 * dpi_, y2 * dpi_));
+}
+
+void QtPrinter::DrawBox(double x1, double y1, double x2, double y2) {
+  if (!Ready()) return;
+  painter_.setPen(LinePen());
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawRect(QRectF(QPointF(x1 * dpi_, y1 * dpi_), QPointF(x2 * dpi_, y2 * dpi_)).normalized());
+}
+
+void QtPrinter::DrawPicture(const QImage& picture, double x, double y, double width, double height) {
+  if (!Ready()) return;
+  painter_.drawImage(QRectF(x * dpi_, y * dpi_, width * dpi_, height * dpi_), picture);
+}
+
+double QtPrinter::MeasureText(std::string_view text) const {
+  return QFontMetricsF(CurrentFont(), printer_.get()).horizontalAdvance(Utf8(text)) / dpi_;
+}
+
+double QtPrinter::LineHeight() const { return QFontMetricsF(CurrentFont(), printer_.get()).height() / dpi_; }
+
+double QtPrinter::PrintableWidth() const {
+  QPageLayout layout = printer_->pageLayout();
+  layout.setOrientation(QtOrientation(Orientation()));
+  return layout.paintRect(QPageLayout::Inch).width();
+}
+
+void QtPrinter::EndPage() { newPageDue_ = true; }
+
+bool QtPrinter::EndJob() {
+  EndDoc();
+  if (started_ && !ended_) {
+    ended_ = true;
+    if (!painter_.end() || printer_->printerState() == QPrinter::Error) failed_ = true;
+  }
+  return !failed_;
+}
+
+}  // namespace morvadel

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QPrinter>
+#include <memory>
+
+#include "fake_dialogs.h"
+#include "model/shared_state.h"
+#include "platform/chart.h"
+#include "platform/pictures.h"
+#include "platform/printer.h"
+#include "platform/qt_printer.h"
+#include "platform/recording_printer.h"
+#include "platform/user_account.h"
+
+namespace morvadel {
+namespace {
+
+constexpr double kEps = 1e-9;
+
+TEST(Printer, TwipsUntilInchesAreAskedForAndPrintMovesToTheNextLine) {
+  RecordingPrinter p;
+  EXPECT_EQ(p.ScaleMode(), kScaleTwips);
+  p.Line(1440, 1440, 14832, 10080, true);
+  ASSERT_EQ(p.lines.size(), 1u);
+  EXPECT_NEAR(p.lines[0].x2, 10.3, kEps);
+  EXPECT_NEAR(p.lines[0].y2, 7, kEps);
+  const double twips = p.TextWidth("Balance Sheet");
+  p.SetScaleMode(kScaleInches);
+  EXPECT_NEAR(p.TextWidth("Balance Sheet") * 1440, twips, 1e-6);
+  p.SetScaleMode(3);  // not a mode of ours: ignored
+  EXPECT_EQ(p.ScaleMode(), kScaleInches);
+
+  p.SetCurrentX(2);
+  p.SetCurrentY(3);
+  p.Print("first");
+  EXPECT_EQ(p.CurrentX(), 0);
+  EXPECT_GT(p.CurrentY(), 3.1);
+  EXPECT_LT(p.CurrentY(), 3.3);
+  EXPECT_NEAR(p.texts.at(0).x, 2, kEps);
+  EXPECT_NEAR(p.texts.at(0).y, 3, kEps);
+}
+
+TEST(Printer, EndDocEndsOnlyAPageThatHasSomethingOnIt) {
+  RecordingPrinter p;
+  p.EndDoc();
+  EXPECT_EQ(p.pagesEnded, 0);
+  EXPECT_EQ(p.PageCount(), 0);
+  p.Print("one");
+  EXPECT_EQ(p.PageCount(), 1);
+  p.EndDoc();
+  p.EndDoc();
+  EXPECT_EQ(p.pagesEnded, 1);
+  p.Print("two");
+  EXPECT_TRUE(p.EndJob());
+  EXPECT_EQ(p.pagesEnded, 2);
+  EXPECT_EQ(p.jobsEnded, 1);
+  EXPECT_EQ(p.texts.at(0).page, 0);
+  EXPECT_EQ(p.texts.at(1).page, 1);
+}
+
+TEST(Printer, PicturesStandAtTheirOwnSizeOrStretched) {
+  RecordingPrinter p;
+  p.SetScaleMode(kScaleInches);
+  QImage picture(300, 150, QImage::Format_RGB32);
+  picture.setDotsPerMeterX(qRound(150 / 0.0254));
+  picture.setDotsPerMeterY(qRound(150 / 0.0254));
+  p.PaintPicture(picture, 1.3, 4.8);
+  p.PaintPicture(picture, 1.02, 2.25, 9.25, 2);
+  p.PaintPicture(QImage(), 1, 1);  // no picture, nothing painted
+  ASSERT_EQ(p.pictures.size(), 2u);
+  EXPECT_NEAR(p.pictures[0].width, 2, 1e-3);
+  EXPECT_NEAR(p.pictures[0].height, 1, 1e-3);
+  EXPECT_NEAR(p.pictures[1].width, 9.25, kEps);
+  EXPECT_NEAR(p.pictures[1].height, 2, kEps);
+  EXPECT_NEAR(p.pictures[1].x, 1.02, kEps);
+}
+
+TEST(Printer, NumbersStandBetweenBlanksAsThePrinterWritesThem) {
+  EXPECT_EQ(PrinterNumber(1), " 1 ");
+  EXPECT_EQ(PrinterNumber(200), " 200 ");
+  EXPECT_EQ(PrinterNumber(0), " 0 ");
+  EXPECT_EQ(PrinterNumber(-3), "-3 ");
+}
+
+TEST(Printer, NamedFontsResolveToTheFacesThatStandInForThem) {
+  struct Case {
+    const char* name;
+    const char* family;
+    bool fixed;
+  } cases[] = {
+      {"Arial", "Liberation Sans", false},
+      {"Courier New", "Liberation Mono", true},
+      {"Ms Sans Serif", "Liberation Sans", false},
+      {"MS Sans Serif", "Liberation Sans", false},
+  };
+  for (const Case& c : cases) {
+    const QFontInfo info(Printer::ResolveFont(c.name, 10, false));
+    EXPECT_EQ(info.family().toStdString(), c.family) << c.name;
+    EXPECT_EQ(info.fixedPitch(), c.fixed) << c.name;
+  }
+  RecordingPrinter p;
+  p.SetFontName("Courier New");
+  p.SetFontSize(10);
+  EXPECT_NEAR(p.TextWidth("MMMMMMMM"), p.TextWidth("iiiiiiii"), 1e-6);  // the columns stay straight
+  p.SetScaleMode(kScaleInches);
+  EXPECT_NEAR(p.TextWidth("12345678"), 8 * 0.6 * 10 / 72, 0.01);       // 0.6 em a character
+}
+
+TEST(Printer, PrintCenteredCentresOnThePrintableWidth) {
+  RecordingPrinter p(10.5);
+  p.SetOrientation(kLandscape);
+  p.SetScaleMode(kScaleInches);
+  p.SetFontSize(20);
+  const double width = p.TextWidth("Income Statement");
+  p.SetCurrentY(1.1);
+  PrintCentered(p, "Income Statement", 2);
+  p.SetCurrentX(3);
+  p.SetCurrentY(2);
+  PrintCentered(p, "left as it is", 1);
+  EXPECT_NEAR(p.texts.at(0).x, (10.5 - width) / 2, kEps);
+  EXPECT_NEAR(p.texts.at(1).x, 3, kEps);
+  p.SetOrientation(kPortrait);
+  EXPECT_NEAR(p.ScaleWidth(), 8.0, kEps);
+}
+
+class PrintCommand : public ::testing::Test {
+ protected:
+  int runs = 0;
+  bool Run(int16_t language) {
+    return RunPrintCommand(dialogs, language, [this](Printer& p) {
+      ++runs;
+      p.Print("page one");
+      p.EndDoc();
+      p.Print("page two");
+    });
+  }
+  FakeDialogs dialogs;
+};
+
+TEST_F(PrintCommand, OneDialogOneJobAndThePagesInIt) {
+  auto recording = std::make_shared<RecordingPrinter>();
+  dialogs.printerAnswers.push_back(recording);
+  EXPECT_TRUE(Run(kEnglish));
+  EXPECT_EQ(dialogs.printerCalls, 1);
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(recording->pagesEnded, 2);
+  EXPECT_EQ(recording->jobsEnded, 1);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PrintCommand, CancelledDialogPrintsNothingAndSaysNothing) {
+  EXPECT_FALSE(Run(kEnglish));  // no answer queued: the user cancels
+  EXPECT_EQ(dialogs.printerCalls, 1);
+  EXPECT_EQ(runs, 0);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PrintCommand, PrinterThatCannotStartIsReportedBeforeAnyPageIsComposed) {
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setOutputFormat(QPrinter::PdfFormat);
+  device->setOutputFileName("/nonexistent-folder/morvadel/report.pdf");
+  auto printer = std::make_shared<QtPrinter>(std::move(device));
+  EXPECT_FALSE(printer->Start());
+  EXPECT_TRUE(printer->Failed());
+  dialogs.printerAnswers.push_back(printer);
+  EXPECT_FALSE(Run(kCroatian));
+  EXPECT_EQ(runs, 0);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Ispis nije uspio: pisač se nije mogao pokrenuti ili je javio grešku.");
+  EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Critical);
+}
+
+TEST_F(PrintCommand, PrinterThatFailsAtTheEndIsReportedInTheLanguage) {
+  auto recording = std::make_shared<RecordingPrinter>();
+  recording->FailOnEnd();
+  dialogs.printerAnswers.push_back(recording);
+  EXPECT_FALSE(Run(kEnglish));
+  EXPECT_EQ(runs, 1);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Printing failed: the printer could not start or reported an error.");
+}
+
+TEST(ChartPicture, PrintResolutionKeepsTheSizeAskedFor) {
+  Chart chart;
+  chart.SetColumnCount(6);
+  for (int c = 1; c <= 6; ++c) {
+    chart.SetColumn(c);
+    chart.SetData(QString::number(c * 10));
+  }
+  const QImage picture = chart.Picture(4000, 3000, 300);
+  EXPECT_NEAR(picture.width(), 267 * 300 / 96.0, 2);
+  const QSizeF inches = PictureInches(picture);
+  EXPECT_NEAR(inches.width(), 4000 / 1440.0, 0.01);
+  EXPECT_NEAR(inches.height(), 3000 / 1440.0, 0.01);
+  EXPECT_NEAR(PictureInches(chart.Picture(4000, 3000)).width(), 4000 / 1440.0, 0.01);
+}
+
+TEST(RatioTableBackground, RulesFallBetweenThePrintedRowsAndColumns) {
+  constexpr int kDpi = 300;
+  const QImage table = RatioTableBackground(kDpi);
+  ASSERT_EQ(table.size(), QSize(2775, 600));
+  const QSizeF inches = PictureInches(table);
+  EXPECT_NEAR(inches.width(), 9.25, 0.01);
+  // Page positions of the printed lines (tops; about 0.16 high) and of the
+  // value fields (12 characters of Courier New 10, from 3.6 in steps of 1.1).
+  const double lineTops[] = {2.46, 2.71, 3.05, 3.36, 3.66, 3.96};
+  const double bottoms[] = {2.62, 2.92, 3.22, 3.56, 3.86, 4.16};
+  auto px = [&](double pageX, double pageY) {
+    return table.pixelColor(qRound((pageX - 1.02) * kDpi), qRound((pageY - 2.25) * kDpi));
+  };
+  for (int c = 0; c < 6; ++c) {
+    const double fieldLeft = 3.6 + 1.1 * c, fieldRight = fieldLeft + 1.0;
+    for (int line = 0; line < 6; ++line) {
+      const QColor inside = px(fieldLeft + 0.5, (lineTops[line] + bottoms[line]) / 2);
+      // No rule across a printed line or through a value field.
+      for (double y = lineTops[line]; y <= bottoms[line]; y += 0.01)
+        EXPECT_EQ(px(fieldLeft + 0.5, y), inside) << "column " << c << " line " << line << " y " << y;
+      for (double x = fieldLeft; x <= fieldRight; x += 0.01)
+        EXPECT_EQ(px(x, (lineTops[line] + bottoms[line]) / 2), inside) << "column " << c << " line " << line;
+      // A rule between this line and the next.
+      if (line < 5) {
+        bool ruled = false;
+        for (double y = bottoms[line]; y <= lineTops[line + 1]; y += 0.005)
+          ruled = ruled || px(fieldLeft + 0.5, y).lightness() < inside.lightness() - 40;
+        EXPECT_TRUE(ruled) << "column " << c << " line " << line;
+      }
+    }
+    // A rule left of every value field.
+    bool ruled = false;
+    for (double x = fieldLeft - 0.1; x <= fieldLeft; x += 0.005) ruled = ruled || px(x, 3.1).lightness() < 225;
+    EXPECT_TRUE(ruled) << "column " << c;
+  }
+}
+
+TEST(ReporterName, FullNameFromTheAccountElseTheLoginName) {
+  struct Case {
+    const char* comment;
+    const char* login;
+    const char* expected;
+  } cases[] = {
+      {"Ana Horvat,Room 12,555-1234,,", "ahorvat", "Ana Horvat"},
+      {"  Ivo Ivić  ", "ivo", "Ivo Ivić"},
+      {"", "ahorvat", "ahorvat"},
+      {",,,", "ahorvat", "ahorvat"},
+      {"   ", " root ", "root"},
+      {"", "", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReporterName(c.comment, c.login), c.expected) << c.comment;
+  EXPECT_FALSE(SystemReporterName().empty());  // the tests run under some account
+}
+
+}  // namespace
+}  // namespace morvadel

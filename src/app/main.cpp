@@ -7,6 +7,7 @@
 #include "model/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
+#include "platform/user_account.h"
 #include "compare/compare_forms.h"
 #include "entry/entry_forms.h"
 #include "ratios/ratio_forms.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   auto state = std::make_unique<morvadel::SharedState>();
   const QString mark = QLocale::system().decimalPoint();
   state->DecimalMark = mark == "," ? ',' : '.';
+  state->ReportedBy = morvadel::Cell::Text(morvadel::SystemReporterName());
   morvadel::QtDialogs dialogs;
   morvadel::Navigator nav;
   morvadel::AppContext ctx{*state, nav, dialogs};

@@ -9,7 +9,10 @@
 #include "compare/compare_result.h"
 #include "entry/form8.h"
 #include "model/labels.h"
+#include "output/report_pages.h"
+#include "platform/dialogs.h"
 #include "platform/navigator.h"
+#include "platform/printer.h"
 #include "platform/window_frame.h"
 #include "platform/twips.h"
 
@@ -111,6 +114,9 @@ Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
   Picture9 = new PictureButton(IconKind::Help, body);
   commands->addWidget(Picture9);
   commands->addStretch();
+  Picture2 = new PictureButton(IconKind::Print, body);
+  commands->addWidget(Picture2);
+  commands->addSpacing(8);
   Picture1 = new PictureButton(IconKind::Back, body);
   commands->addWidget(Picture1);
   bodyLayout->addSpacing(4);
@@ -125,6 +131,7 @@ Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
   connect(Command2, &QPushButton::clicked, this, &Form50::Command2_Click);
   connect(Picture1, &QToolButton::clicked, this, &Form50::Picture1_Click);
   connect(Picture9, &QToolButton::clicked, this, &Form50::Picture9_Click);
+  connect(Picture2, &QToolButton::clicked, this, &Form50::Picture2_Click);
 }
 
 void Form50::Form_Load() {
@@ -137,6 +144,7 @@ void Form50::Form_Load() {
     Command1->setText(kCommand1En);
     Command2->setText(kCommand2En);
     Picture1->setToolTip(" Back ");
+    Picture2->setToolTip(" Print ");
     Picture9->setToolTip(" Explanations ");
   }
   Label1->setText(QString::fromStdString(s_.ReportTitle));
@@ -155,6 +163,7 @@ void Form50::Form_Load() {
     Command1->setText(kCommand1Hr);
     Command2->setText(kCommand2Hr);
     Picture1->setToolTip(" Povratak ");
+    Picture2->setToolTip(" Ispis ");
     Picture9->setToolTip(" Objašnjenja ");
   }
   if (view_ == kCommonSizeBalanceView) Command1->setEnabled(false);
@@ -297,6 +306,16 @@ void Form50::Command2_Click() { SwitchView(kCommonSizeIncomeView); }
 void Form50::Picture1_Click() {
   edit_->CommitAndWriteBack();
   ctx_.nav.Show(FormId::Form2a);
+}
+
+void Form50::Picture2_Click() {
+  const ReportLayout* layout = ComparisonLayout(view_);
+  if (!layout) return;
+  RunPrintCommand(ctx_.dialogs, s_.Language, [this, layout](Printer& printer) {
+    // The pages show the grid as it stands, industry figures just typed included.
+    edit_->CommitAndWriteBack();
+    PrintReport(printer, s_, *layout);
+  });
 }
 
 void Form50::Picture9_Click() {

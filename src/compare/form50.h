@@ -48,6 +48,7 @@ class Form50 : public Form {
   void Command1_Click();  // common-size balance sheet
   void Command2_Click();  // common-size income statement
   void Picture1_Click();  // back to the main window
+  void Picture2_Click();  // print the view (two pages)
   void Picture9_Click();  // explanations on the industry source
 
   // Row rules: a key typed on the grid starts a number edit unless the row
@@ -69,6 +70,7 @@ class Form50 : public Form {
   QPushButton *Command1, *Command2;
   QLabel* Picture7;         // source picture of the industry view
   PictureButton* Picture9;  // explanations on the industry source
+  PictureButton* Picture2;  // print
   PictureButton* Picture1;  // back
 
  protected:

@@ -9,8 +9,10 @@
 
 #include "model/labels.h"
 #include "model/recalc.h"
+#include "output/report_pages.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
+#include "platform/printer.h"
 #include "platform/window_frame.h"
 
 namespace morvadel {
@@ -116,8 +118,15 @@ Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
   Command6 = SheetButton(body);
   commands->addWidget(Command6);
   commands->addStretch();
+  Picture2 = new PictureButton(IconKind::Print, body);
   Picture5 = new PictureButton(IconKind::Sum, body);
   Picture1 = new PictureButton(IconKind::Continue, body);
+  // The print button keeps its place on the general-data sheet, where it is hidden.
+  QSizePolicy keepPlace = Picture2->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  Picture2->setSizePolicy(keepPlace);
+  commands->addWidget(Picture2);
+  commands->addSpacing(8);
   commands->addWidget(Picture5);
   commands->addSpacing(8);
   commands->addWidget(Picture1);
@@ -134,6 +143,7 @@ Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
   connect(Command6, &QPushButton::clicked, this, &Form8::Command6_Click);
   connect(Picture1, &QToolButton::clicked, this, &Form8::Picture1_Click);
   connect(Picture5, &QToolButton::clicked, this, &Form8::Picture5_Click);
+  connect(Picture2, &QToolButton::clicked, this, &Form8::Picture2_Click);
 }
 
 void Form8::Form_Load() {
@@ -149,6 +159,7 @@ void Form8::Form_Load() {
     s_.ReportTitle = sheet.titleHr;
     SetCroatianCaptions(*this);
     Picture1->setToolTip(" Nastavak ");
+    Picture2->setToolTip(" Ispis ");
     Picture5->setToolTip(" Izračun ");
   }
   if (en) {
@@ -161,10 +172,14 @@ void Form8::Form_Load() {
     Command5->setText("Expenses");
     Command6->setText("About");
     Picture1->setToolTip(" Continue ");
+    Picture2->setToolTip(" Print ");
     Picture5->setToolTip(" Sum ");
   }
   QPushButton* const sheetButtons[] = {Command1, Command2, Command3, Command4, Command5};
   sheetButtons[sheet_ - 1]->setEnabled(false);
+  // The general data are not printed.
+  Picture2->setEnabled(sheet_ != 1);
+  Picture2->setVisible(sheet_ != 1);
 
   // Grid shape from the shared settings, never beyond the section.
   const int rows = std::clamp<int>(s_.GridRows, 2, 100);
@@ -271,6 +286,16 @@ void Form8::Picture5_Click() {
     return;
   }
   ctx_.nav.Show(FormId::form8);
+}
+
+void Form8::Picture2_Click() {
+  const ReportLayout* layout = StatementLayout(sheet_);
+  if (!layout) return;
+  RunPrintCommand(ctx_.dialogs, s_.Language, [this, layout](Printer& printer) {
+    // The pages show the figures on the screen, one still in the editor included.
+    edit_->CommitAndWriteBack();
+    PrintReport(printer, s_, *layout);
+  });
 }
 
 void Form8::CloseBox() { Picture1_Click(); }

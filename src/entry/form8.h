@@ -55,6 +55,7 @@ class Form8 : public Form {
   void Command6_Click();
   void Picture1_Click();  // continue: back to the main window
   void Picture5_Click();  // sum: recalculate and show the sheet again
+  void Picture2_Click();  // print the sheet (sheets 2..5)
 
   // Row rules of the sheets: on an unlocked row the typed key starts a
   // number edit.
@@ -72,6 +73,7 @@ class Form8 : public Form {
   Grid* Tablica;
   QLineEdit* tekst;  // the cell editor
   QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6;
+  PictureButton* Picture2;  // print
   PictureButton* Picture5;  // sum
   PictureButton* Picture1;  // continue
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "output/ratio_page.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
 #include "platform/window_frame.h"
@@ -22,6 +23,7 @@ constexpr int kPeriodColWidth = 1000;
 constexpr int kHeadingRowHeight = 250;
 constexpr int kBodyRowHeight = 285;  // rows 1..5: room for the 8-point figures
 constexpr int kWidth = 1010;         // px: three charts side by side
+constexpr int kPrintDpi = 300;       // charts and table on the printed page
 
 const char* const kHeadings[6] = {"         I", "         II", "        III",
                                   "         IV", "         V", "         VI"};
@@ -73,6 +75,9 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   top->addWidget(Picture4);
   top->addSpacing(14);
   top->addWidget(Pitaj);
+  top->addSpacing(14);
+  Print1 = new PictureButton(IconKind::Print, body, 36);
+  top->addWidget(Print1);
   top->addSpacing(14);
   top->addWidget(Izlaz3);
   top->addWidget(Image2);
@@ -130,6 +135,7 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   connect(Picture5, &QToolButton::clicked, this, &Unos2::Picture5_Click);
   connect(Izlaz3, &QToolButton::clicked, this, &Unos2::Izlaz3_Click);
   connect(Image2, &QToolButton::clicked, this, &Unos2::Image2_Click);
+  connect(Print1, &QToolButton::clicked, this, &Unos2::Print1_Click);
 }
 
 void Unos2::Form_Load() {
@@ -157,6 +163,7 @@ void Unos2::Form_Load() {
     Izlaz3->setToolTip("Financijski pokazatelji");
     Image2->setToolTip("Glavni izbornik");
     Pitaj->setToolTip("Pojmovni riječnik");
+    Print1->setToolTip("Ispis na pisač");
   }
   if (s_.Language == kEnglish) {
     Picture4->setToolTip("Forward");
@@ -164,6 +171,7 @@ void Unos2::Form_Load() {
     Izlaz3->setToolTip("Financial Ratios");
     Image2->setToolTip("Menu");
     Pitaj->setToolTip("Help");
+    Print1->setToolTip("Print this page");
   }
 
   // The engine computes the title together with the figures.
@@ -283,6 +291,32 @@ void Unos2::Image2_Click() {
   s_.AverageMode = kFlagOff;
   s_.AverageOffered = kFlagOff;
   ctx_.nav.Show(FormId::Form2a);
+}
+
+void Unos2::Print1_Click() {
+  const bool printed = RunPrintCommand(ctx_.dialogs, s_.Language, [this](Printer& printer) {
+    printer.SetOrientation(kLandscape);
+    printer.SetScaleMode(kScaleInches);
+    PrintReportPage(printer, 1.0);
+  });
+  if (!printed) return;  // cancelled or failed: the window stays as it was
+  s_.AverageMode = kFlagOff;
+  s_.AverageOffered = kFlagOff;
+  ctx_.nav.Show(FormId::Unos2);
+}
+
+void Unos2::PrintReportPage(Printer& target, double scale) {
+  // The table background is the same for every ratio: drawn once.
+  static const QImage tableBackground = RatioTableBackground(kPrintDpi);
+  RatioPage page;
+  page.title = Label1->text().toStdString();
+  for (int r = 1; r <= 5; ++r) page.rowLabels[r] = Tablica->TextMatrix(r, 0).toStdString();
+  for (int c = 1; c <= 6; ++c) page.periodNames[c] = Tablica->TextMatrix(1, c).toStdString();
+  page.tableBackground = tableBackground;
+  page.numeratorChart = Graf2->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, kPrintDpi);
+  page.denominatorChart = Graf3->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, kPrintDpi);
+  page.ratioChart = Graf1->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, kPrintDpi);
+  PrintRatioReportPage(target, s_, page, scale);
 }
 
 // The close box leaves the way the window's own back button does.

@@ -12,6 +12,7 @@
 #include "platform/form.h"
 #include "platform/grid.h"
 #include "platform/pictures.h"
+#include "platform/printer.h"
 #include "ratios/ratio_engine.h"
 
 namespace morvadel {
@@ -31,6 +32,10 @@ class Unos2 : public Form {
   void Picture5_Click();  // back
   void Izlaz3_Click();    // back to the ratio-group window
   void Image2_Click();    // main menu
+  void Print1_Click();    // print the ratio page, then show real values
+
+  // The ratio page on the printer (title, table and charts), as one page.
+  void PrintReportPage(Printer& target, double scale);
 
   // What the last load computed (grid rows 2..5, chart values, problems).
   const RatioResult& result() const { return result_; }
@@ -39,7 +44,7 @@ class Unos2 : public Form {
   Grid* Tablica;
   Chart *Graf1, *Graf2, *Graf3;
   QPushButton *Command1, *Command2;
-  PictureButton *Picture3, *Picture4, *Picture5, *Izlaz3, *Image2, *Pitaj;
+  PictureButton *Picture3, *Picture4, *Picture5, *Izlaz3, *Image2, *Pitaj, *Print1;
 
  protected:
   void CloseBox() override;

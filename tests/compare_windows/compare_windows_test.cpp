@@ -19,6 +19,7 @@
 #include "entry/form8.h"
 #include "model/workbook_file.h"
 #include "platform/navigator.h"
+#include "platform/recording_printer.h"
 #include "shell/form2a.h"
 #include "test_app.h"
 #include "typing.h"
@@ -445,6 +446,56 @@ TEST_F(CompareWindowsTest, MainWindowOpensTheViews) {
   EXPECT_EQ(f->Label1->text(), "Robert Morris Ratios");
   EXPECT_EQ(f->Tablica->Rows(), 48);
   EXPECT_EQ(At(*f->Tablica, 0, 10), "Ind Comp");
+}
+
+TEST_F(CompareWindowsTest, PrintButtonPrintsBothPagesOfEveryViewInOneJob) {
+  struct Case {
+    int16_t code;
+    int lastRowOnPage2;  // grid row
+  } cases[] = {{1, 44}, {2, 30}, {3, 47}, {9, 52}, {10, 32}};
+  SmallWorkbook();
+  int calls = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    Form50* f = View(c.code);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Picture2->toolTip(), " Print ");
+    auto printer = std::make_shared<RecordingPrinter>();
+    dialogs.printerAnswers.push_back(printer);
+    QTest::mouseClick(f->Picture2, Qt::LeftButton);
+    EXPECT_EQ(dialogs.printerCalls, ++calls);
+    EXPECT_EQ(printer->jobsEnded, 1);
+    EXPECT_EQ(printer->pagesEnded, 2);
+    // Page 2 ends with the view's last row, at printer row last - 25.
+    const std::string lastLabel = Item(s->SectionBase + c.lastRowOnPage2, 0);
+    bool found = false;
+    for (const auto& t : printer->TextsOnPage(1))
+      found = found || (t.text == lastLabel && std::abs(t.y - (1.9 + 0.18 * (c.lastRowOnPage2 - 25))) < 1e-9);
+    EXPECT_TRUE(found) << lastLabel;
+    const bool industry = c.code <= 3;
+    for (const auto& t : printer->texts)
+      if (t.font == "Courier New" && t.y > 2.2) {
+        EXPECT_DOUBLE_EQ(t.size, industry ? 8 : 10) << t.text;
+      }
+    EXPECT_EQ(nav->Current(), f);
+  }
+}
+
+TEST_F(CompareWindowsTest, PrintedPagesShowTheIndustryFigureJustTyped) {
+  SmallWorkbook();
+  Form50* f = View(1);
+  ASSERT_NE(f, nullptr);
+  Enter(f, 4, 10, "1.8");
+  f->Tablica->SetRow(5);
+  TypeIntoGrid(f->Tablica, f->tekst, "2.5");  // still in the editor
+  auto printer = std::make_shared<RecordingPrinter>();
+  dialogs.printerAnswers.push_back(printer);
+  QTest::mouseClick(f->Picture2, Qt::LeftButton);
+  std::vector<std::string> figures;
+  for (const auto& t : printer->TextsOnPage(0))
+    if (std::abs(t.x - (2.2 + 0.75 * 10)) < 1e-9) figures.push_back(t.text);
+  EXPECT_EQ(figures, std::vector<std::string>({"   1.80", "   2.50"}));
+  EXPECT_EQ(Item(605, 10), "2.5");
 }
 
 // Pictures of every view and of the help in both languages, for looking at:

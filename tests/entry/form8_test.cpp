@@ -6,6 +6,8 @@
 #include "entry_fixture.h"
 #include "model/labels.h"
 #include "model/recalc.h"
+#include "platform/qt_printer.h"
+#include "platform/recording_printer.h"
 
 namespace morvadel::test {
 namespace {
@@ -302,6 +304,110 @@ TEST_F(Form8Test, AboutOpensTheGeneralDataWindow) {
   Form8* f = Sheet(4);
   QTest::mouseClick(f->Command6, Qt::LeftButton);
   EXPECT_NE(dynamic_cast<For7*>(Next()), nullptr);
+}
+
+// ---- printing ---------------------------------------------------------------
+
+class Form8PrintTest : public Form8Test {
+ protected:
+  std::shared_ptr<RecordingPrinter> QueuePrinter() {
+    auto p = std::make_shared<RecordingPrinter>();
+    dialogs.printerAnswers.push_back(p);
+    return p;
+  }
+  // The text printed at a place of a page; "" when none.
+  static std::string PrintedAt(const RecordingPrinter& p, int page, double x, double y) {
+    for (const auto& t : p.texts)
+      if (t.page == page && std::abs(t.x - x) < 1e-6 && std::abs(t.y - y) < 1e-6) return t.text;
+    return "";
+  }
+};
+
+TEST_F(Form8PrintTest, GeneralDataHasNoPrintButtonAndEverySheetPrintsItsPagesInOneJob) {
+  struct Case {
+    int sheet;
+    int pages;
+    const char* title;
+  } cases[] = {{2, 2, "Balance Sheet"}, {3, 2, "Income Statement"}, {4, 2, "Cash Flow - Indirect Method"},
+               {5, 1, "Expenses"}};
+  Form8* general = Sheet(1);
+  EXPECT_FALSE(general->Picture2->isVisible());
+  EXPECT_FALSE(general->Picture2->isEnabled());
+  int calls = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sheet);
+    Form8* f = Sheet(c.sheet);
+    ASSERT_TRUE(f->Picture2->isVisible() && f->Picture2->isEnabled());
+    EXPECT_EQ(f->Picture2->toolTip(), " Print ");
+    auto printer = QueuePrinter();
+    QTest::mouseClick(f->Picture2, Qt::LeftButton);
+    EXPECT_EQ(dialogs.printerCalls, ++calls);  // one dialog for all the pages
+    EXPECT_EQ(printer->jobsEnded, 1);
+    EXPECT_EQ(printer->pagesEnded, c.pages);
+    EXPECT_EQ(PrintedAt(*printer, 0, 9.5, 1.1), "Page:  1 ");
+    EXPECT_EQ(PrintedAt(*printer, c.pages - 1, 9.5, 1.1), c.pages == 2 ? "Page:  2 " : "Page:  1 ");
+    ASSERT_FALSE(printer->texts.empty());
+    EXPECT_EQ(printer->texts[0].text, c.title);
+    EXPECT_EQ(Next(), f);  // the sheet stays
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(Sheet(3, kCroatian)->Picture2->toolTip(), " Ispis ");
+}
+
+TEST_F(Form8PrintTest, PagesShowTheFiguresOnTheScreenOneStillInTheEditorIncluded) {
+  Form8* f = Sheet(2);
+  Enter(f, 5, 1, "1200");
+  f->Tablica->SetRow(6);
+  f->Tablica->SetCol(2);
+  TypeIntoGrid(f->Tablica, f->tekst, "78");
+  ASSERT_TRUE(f->Family()->EditorOpen());
+  auto printer = QueuePrinter();
+  QTest::mouseClick(f->Picture2, Qt::LeftButton);
+  EXPECT_EQ(PrintedAt(*printer, 0, 3 + 1.1, 1.9 + 0.18 * 5), "    1200");
+  EXPECT_EQ(PrintedAt(*printer, 0, 3 + 2.2, 1.9 + 0.18 * 6), "      78");
+  EXPECT_EQ(Item(206, 2), "78");
+  EXPECT_FALSE(f->Family()->EditorOpen());
+}
+
+TEST_F(Form8PrintTest, CancelledPrintChangesNothing) {
+  s->ItemTable(101, 1) = Cell::Text("2023");
+  s->ItemTable(301, 1) = Cell::Text("earlier");
+  Form8* f = Sheet(2);
+  f->Tablica->SetRow(6);
+  f->Tablica->SetCol(2);
+  TypeIntoGrid(f->Tablica, f->tekst, "78");
+  QTest::mouseClick(f->Picture2, Qt::LeftButton);  // no printer chosen: the user cancels
+  EXPECT_EQ(dialogs.printerCalls, 1);
+  EXPECT_EQ(Item(301, 1), "earlier");  // no period names copied
+  EXPECT_EQ(Item(206, 2), "");         // nothing written back
+  EXPECT_TRUE(f->Family()->EditorOpen());
+  EXPECT_EQ(f->tekst->text(), "78");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Form8PrintTest, FailingPrinterIsReportedInTheLanguageAndTheSheetStays) {
+  s->ItemTable(101, 1) = Cell::Text("2023");
+  s->ItemTable(301, 1) = Cell::Text("earlier");
+  Form8* f = Sheet(3, kCroatian);
+  // A printer that cannot start: nothing is composed, nothing copied.
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setOutputFormat(QPrinter::PdfFormat);
+  device->setOutputFileName("/nonexistent-folder/morvadel/report.pdf");
+  auto unstartable = std::make_shared<QtPrinter>(std::move(device));
+  unstartable->Start();
+  dialogs.printerAnswers.push_back(unstartable);
+  QTest::mouseClick(f->Picture2, Qt::LeftButton);
+  EXPECT_EQ(Item(301, 1), "earlier");
+  // A printer that fails while printing.
+  auto failing = QueuePrinter();
+  failing->FailOnEnd();
+  QTest::mouseClick(f->Picture2, Qt::LeftButton);
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const auto& m : dialogs.messages) {
+    EXPECT_EQ(m.text, "Ispis nije uspio: pisač se nije mogao pokrenuti ili je javio grešku.");
+    EXPECT_EQ(m.icon, MsgIcon::Critical);
+  }
+  EXPECT_EQ(Next(), f);
 }
 
 TEST_F(Form8Test, Screenshots) {

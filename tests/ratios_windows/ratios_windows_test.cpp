@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/navigator.h"
+#include "platform/recording_printer.h"
 #include "ratios/form18.h"
 #include "ratios/form3.h"
 #include "ratios/ratio_catalogue.h"
@@ -335,6 +336,103 @@ TEST_F(RatioWindowsTest, ExitsReturnToTheGroupOrTheMainWindowAndClearTheFlags) {
   w = Ratio(21);
   w->close();
   EXPECT_EQ(Follow()->id(), FormId::Form12);
+}
+
+// ---- printing ---------------------------------------------------------------
+
+class RatioPrintTest : public RatioWindowsTest {
+ protected:
+  std::shared_ptr<RecordingPrinter> QueuePrinter() {
+    auto p = std::make_shared<RecordingPrinter>();
+    dialogs.printerAnswers.push_back(p);
+    return p;
+  }
+  static std::string PrintedAt(const RecordingPrinter& p, double x, double y) {
+    for (const auto& t : p.texts)
+      if (std::abs(t.x - x) < 1e-9 && std::abs(t.y - y) < 1e-9) return t.text;
+    return "<nothing>";
+  }
+  static bool Inked(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); y += 3)
+      for (int x = 0; x < image.width(); x += 3) dark += qGray(image.pixel(x, y)) < 200;
+    return dark > 100;
+  }
+};
+
+TEST_F(RatioPrintTest, PrintsTheRatioPageThenShowsRealValuesWithoutTheToggle) {
+  s->AverageOffered = kFlagOn;
+  s->AverageMode = kFlagOn;
+  Unos2* w = Ratio(33);
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->Print1->toolTip(), "Print this page");
+  const std::string title = w->Label1->text().toStdString();
+  auto printer = QueuePrinter();
+  Click(w->Print1);
+  EXPECT_EQ(dialogs.printerCalls, 1);
+  EXPECT_EQ(printer->jobsEnded, 1);
+  EXPECT_EQ(printer->pagesEnded, 1);
+  ASSERT_FALSE(printer->texts.empty());
+  EXPECT_EQ(printer->texts[0].text, title);
+  EXPECT_NEAR(printer->texts[0].y, 1.3, 1e-9);
+  EXPECT_EQ(PrintedAt(*printer, 1.2, 2.76), "Period");
+  EXPECT_EQ(PrintedAt(*printer, 3.6, 2.71), "        2019");
+  // The table, then numerator, denominator and ratio charts at 4000 by 3000 twips.
+  ASSERT_EQ(printer->pictures.size(), 4u);
+  EXPECT_NEAR(printer->pictures[0].width, 9.25, 1e-9);
+  const double xs[] = {1.3, 4.3, 7.3};
+  for (int i = 0; i < 3; ++i) {
+    const auto& chart = printer->pictures[i + 1];
+    EXPECT_NEAR(chart.x, xs[i], 1e-9);
+    EXPECT_NEAR(chart.y, 4.8, 1e-9);
+    EXPECT_NEAR(chart.width, 4000 / 1440.0, 0.01);
+    EXPECT_NEAR(chart.height, 3000 / 1440.0, 0.01);
+    EXPECT_TRUE(Inked(chart.image)) << i;
+  }
+  EXPECT_NE(printer->pictures[1].image, printer->pictures[3].image);
+  // Then the window comes back on real values without the toggle.
+  auto* again = dynamic_cast<Unos2*>(Follow());
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(s->AverageMode, kFlagOff);
+  EXPECT_EQ(s->AverageOffered, kFlagOff);
+  EXPECT_FALSE(again->Command1->isVisible());
+  EXPECT_FALSE(again->Command2->isVisible());
+  EXPECT_EQ(s->RatioCode, 33);
+}
+
+TEST_F(RatioPrintTest, CancelledOrFailedPrintLeavesTheWindowAsItWas) {
+  s->AverageOffered = kFlagOn;
+  s->AverageMode = kFlagOn;
+  Unos2* w = Ratio(35);
+  Click(w->Print1);  // cancelled
+  EXPECT_FALSE(nav->HasPending());
+  EXPECT_EQ(s->AverageMode, kFlagOn);
+  EXPECT_EQ(s->AverageOffered, kFlagOn);
+  EXPECT_TRUE(dialogs.messages.empty());
+  QueuePrinter()->FailOnEnd();
+  Click(w->Print1);
+  EXPECT_FALSE(nav->HasPending());
+  EXPECT_EQ(s->AverageMode, kFlagOn);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Printing failed: the printer could not start or reported an error.");
+  EXPECT_EQ(Follow(), w);
+}
+
+TEST_F(RatioPrintTest, DayRatioPrintsWholeDaysAndPeriodIWithoutARatioStaysBlank) {
+  auto printer = QueuePrinter();
+  Click(Ratio(34)->Print1);  // 365 days over 7: 52
+  for (int c = 1; c <= 6; ++c) EXPECT_EQ(PrintedAt(*printer, 2.5 + 1.1 * c, 3.7), "          52") << c;
+  Follow();
+
+  s->ItemTable(211, 1) = Cell();  // no current assets in period I: no ratio
+  printer = QueuePrinter();
+  Click(Ratio(11)->Print1);
+  EXPECT_EQ(PrintedAt(*printer, 3.6, 3.05), "            ");
+  EXPECT_EQ(PrintedAt(*printer, 3.6, 3.4), "        1000");
+  EXPECT_EQ(PrintedAt(*printer, 3.6, 3.7), "<nothing>");
+  EXPECT_EQ(PrintedAt(*printer, 3.6, 4), "<nothing>");
+  EXPECT_EQ(PrintedAt(*printer, 4.7, 3.7), "        1.33");  // 1400 / 1050
+  EXPECT_NE(PrintedAt(*printer, 4.7, 4), "<nothing>");
 }
 
 TEST_F(RatioWindowsTest, CellsThatAreNoNumbersAreReportedOnceAfterTheWindowShows) {

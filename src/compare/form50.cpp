@@ -10,9 +10,7 @@
 #include "entry/form8.h"
 #include "model/labels.h"
 #include "output/report_pages.h"
-#include "platform/dialogs.h"
 #include "platform/navigator.h"
-#include "platform/printer.h"
 #include "platform/window_frame.h"
 #include "platform/twips.h"
 
@@ -309,13 +307,9 @@ void Form50::Picture1_Click() {
 }
 
 void Form50::Picture2_Click() {
-  const ReportLayout* layout = ComparisonLayout(view_);
-  if (!layout) return;
-  RunPrintCommand(ctx_.dialogs, s_.Language, [this, layout](Printer& printer) {
-    // The pages show the grid as it stands, industry figures just typed included.
-    edit_->CommitAndWriteBack();
-    PrintReport(printer, s_, *layout);
-  });
+  // The pages show the grid as it stands, industry figures just typed included.
+  if (const ReportLayout* layout = ComparisonLayout(view_))
+    PrintReportCommand(ctx_.dialogs, s_, *layout, [this] { edit_->CommitAndWriteBack(); });
 }
 
 void Form50::Picture9_Click() {

@@ -12,7 +12,6 @@
 #include "output/report_pages.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
-#include "platform/printer.h"
 #include "platform/window_frame.h"
 
 namespace morvadel {
@@ -289,13 +288,9 @@ void Form8::Picture5_Click() {
 }
 
 void Form8::Picture2_Click() {
-  const ReportLayout* layout = StatementLayout(sheet_);
-  if (!layout) return;
-  RunPrintCommand(ctx_.dialogs, s_.Language, [this, layout](Printer& printer) {
-    // The pages show the figures on the screen, one still in the editor included.
-    edit_->CommitAndWriteBack();
-    PrintReport(printer, s_, *layout);
-  });
+  // The pages show the figures on the screen, one still in the editor included.
+  if (const ReportLayout* layout = StatementLayout(sheet_))
+    PrintReportCommand(ctx_.dialogs, s_, *layout, [this] { edit_->CommitAndWriteBack(); });
 }
 
 void Form8::CloseBox() { Picture1_Click(); }

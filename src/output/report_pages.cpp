@@ -178,4 +178,12 @@ void PrintReport(Printer& target, SharedState& s, const ReportLayout& layout) {
   target.EndDoc();
 }
 
+bool PrintReportCommand(Dialogs& dialogs, SharedState& s, const ReportLayout& layout,
+                        const std::function<void()>& prepare) {
+  return RunPrintCommand(dialogs, s.Language, [&](Printer& printer) {
+    prepare();
+    PrintReport(printer, s, layout);
+  });
+}
+
 }  // namespace morvadel

@@ -4,6 +4,7 @@
 // comparison views compose their pages from. Positions are inches from the
 // top-left corner of the printable area; the header's font sizes are
 // multiplied by scale (1.0 at every call).
+#include <functional>
 #include <string_view>
 
 #include "model/shared_state.h"
@@ -61,5 +62,12 @@ const ReportLayout* ComparisonLayout(int view);
 // one, each with PageNumber, the page header, the period head and the rows;
 // then the page is ended once more.
 void PrintReport(Printer& target, SharedState& s, const ReportLayout& layout);
+
+// The print button of a view: the print dialog once; with a printer
+// chosen, `prepare` (the window's write-back, so that the pages show what
+// the grid shows), then the pages in one job. Failures are reported in the
+// current language. True when the pages went out.
+bool PrintReportCommand(Dialogs& dialogs, SharedState& s, const ReportLayout& layout,
+                        const std::function<void()>& prepare);
 
 }  // namespace morvadel

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QString>
+#include <cmath>
 
 namespace morvadel {
 
@@ -33,10 +34,15 @@ std::vector<RecordingPrinter::TextItem> RecordingPrinter::TextsOnPage(int page) 
   return out;
 }
 
-const RecordingPrinter::TextItem* RecordingPrinter::Find(int page, const std::string& text) const {
+const RecordingPrinter::TextItem* RecordingPrinter::At(int page, double x, double y) const {
   for (const TextItem& t : texts)
-    if (t.page == page && t.text == text) return &t;
+    if (t.page == page && std::abs(t.x - x) < 1e-6 && std::abs(t.y - y) < 1e-6) return &t;
   return nullptr;
+}
+
+std::string RecordingPrinter::TextAt(int page, double x, double y) const {
+  const TextItem* t = At(page, x, y);
+  return t ? t->text : "<nothing>";
 }
 
 bool RecordingPrinter::EndJob() {

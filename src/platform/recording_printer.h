@@ -48,8 +48,11 @@ class RecordingPrinter : public Printer {
   // Pages with something on them, the one still open included.
   int PageCount() const;
   std::vector<TextItem> TextsOnPage(int page) const;
-  // The first text on the page equal to `text`; nullptr when none.
-  const TextItem* Find(int page, const std::string& text) const;
+  // The text printed on a page with its top-left corner at (x, y);
+  // nullptr when none.
+  const TextItem* At(int page, double x, double y) const;
+  // Its text, or "<nothing>".
+  std::string TextAt(int page, double x, double y) const;
   // Makes the job fail when it is ended, as a printer that stops would.
   void FailOnEnd() { failOnEnd_ = true; }
 

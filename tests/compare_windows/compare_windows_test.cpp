@@ -460,8 +460,7 @@ TEST_F(CompareWindowsTest, PrintButtonPrintsBothPagesOfEveryViewInOneJob) {
     Form50* f = View(c.code);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->Picture2->toolTip(), " Print ");
-    auto printer = std::make_shared<RecordingPrinter>();
-    dialogs.printerAnswers.push_back(printer);
+    auto printer = dialogs.QueueRecordingPrinter();
     QTest::mouseClick(f->Picture2, Qt::LeftButton);
     EXPECT_EQ(dialogs.printerCalls, ++calls);
     EXPECT_EQ(printer->jobsEnded, 1);
@@ -488,8 +487,7 @@ TEST_F(CompareWindowsTest, PrintedPagesShowTheIndustryFigureJustTyped) {
   Enter(f, 4, 10, "1.8");
   f->Tablica->SetRow(5);
   TypeIntoGrid(f->Tablica, f->tekst, "2.5");  // still in the editor
-  auto printer = std::make_shared<RecordingPrinter>();
-  dialogs.printerAnswers.push_back(printer);
+  auto printer = dialogs.QueueRecordingPrinter();
   QTest::mouseClick(f->Picture2, Qt::LeftButton);
   std::vector<std::string> figures;
   for (const auto& t : printer->TextsOnPage(0))

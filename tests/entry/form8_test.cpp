@@ -308,20 +308,7 @@ TEST_F(Form8Test, AboutOpensTheGeneralDataWindow) {
 
 // ---- printing ---------------------------------------------------------------
 
-class Form8PrintTest : public Form8Test {
- protected:
-  std::shared_ptr<RecordingPrinter> QueuePrinter() {
-    auto p = std::make_shared<RecordingPrinter>();
-    dialogs.printerAnswers.push_back(p);
-    return p;
-  }
-  // The text printed at a place of a page; "" when none.
-  static std::string PrintedAt(const RecordingPrinter& p, int page, double x, double y) {
-    for (const auto& t : p.texts)
-      if (t.page == page && std::abs(t.x - x) < 1e-6 && std::abs(t.y - y) < 1e-6) return t.text;
-    return "";
-  }
-};
+using Form8PrintTest = Form8Test;
 
 TEST_F(Form8PrintTest, GeneralDataHasNoPrintButtonAndEverySheetPrintsItsPagesInOneJob) {
   struct Case {
@@ -339,13 +326,13 @@ TEST_F(Form8PrintTest, GeneralDataHasNoPrintButtonAndEverySheetPrintsItsPagesInO
     Form8* f = Sheet(c.sheet);
     ASSERT_TRUE(f->Picture2->isVisible() && f->Picture2->isEnabled());
     EXPECT_EQ(f->Picture2->toolTip(), " Print ");
-    auto printer = QueuePrinter();
+    auto printer = dialogs.QueueRecordingPrinter();
     QTest::mouseClick(f->Picture2, Qt::LeftButton);
     EXPECT_EQ(dialogs.printerCalls, ++calls);  // one dialog for all the pages
     EXPECT_EQ(printer->jobsEnded, 1);
     EXPECT_EQ(printer->pagesEnded, c.pages);
-    EXPECT_EQ(PrintedAt(*printer, 0, 9.5, 1.1), "Page:  1 ");
-    EXPECT_EQ(PrintedAt(*printer, c.pages - 1, 9.5, 1.1), c.pages == 2 ? "Page:  2 " : "Page:  1 ");
+    EXPECT_EQ(printer->TextAt(0, 9.5, 1.1), "Page:  1 ");
+    EXPECT_EQ(printer->TextAt(c.pages - 1, 9.5, 1.1), c.pages == 2 ? "Page:  2 " : "Page:  1 ");
     ASSERT_FALSE(printer->texts.empty());
     EXPECT_EQ(printer->texts[0].text, c.title);
     EXPECT_EQ(Next(), f);  // the sheet stays
@@ -361,10 +348,10 @@ TEST_F(Form8PrintTest, PagesShowTheFiguresOnTheScreenOneStillInTheEditorIncluded
   f->Tablica->SetCol(2);
   TypeIntoGrid(f->Tablica, f->tekst, "78");
   ASSERT_TRUE(f->Family()->EditorOpen());
-  auto printer = QueuePrinter();
+  auto printer = dialogs.QueueRecordingPrinter();
   QTest::mouseClick(f->Picture2, Qt::LeftButton);
-  EXPECT_EQ(PrintedAt(*printer, 0, 3 + 1.1, 1.9 + 0.18 * 5), "    1200");
-  EXPECT_EQ(PrintedAt(*printer, 0, 3 + 2.2, 1.9 + 0.18 * 6), "      78");
+  EXPECT_EQ(printer->TextAt(0, 3 + 1.1, 1.9 + 0.18 * 5), "    1200");
+  EXPECT_EQ(printer->TextAt(0, 3 + 2.2, 1.9 + 0.18 * 6), "      78");
   EXPECT_EQ(Item(206, 2), "78");
   EXPECT_FALSE(f->Family()->EditorOpen());
 }
@@ -399,7 +386,7 @@ TEST_F(Form8PrintTest, FailingPrinterIsReportedInTheLanguageAndTheSheetStays) {
   QTest::mouseClick(f->Picture2, Qt::LeftButton);
   EXPECT_EQ(Item(301, 1), "earlier");
   // A printer that fails while printing.
-  auto failing = QueuePrinter();
+  auto failing = dialogs.QueueRecordingPrinter();
   failing->FailOnEnd();
   QTest::mouseClick(f->Picture2, Qt::LeftButton);
   ASSERT_EQ(dialogs.messages.size(), 2u);

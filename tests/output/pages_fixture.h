@@ -49,17 +49,8 @@ class PagesFixture : public ::testing::Test {
     }
   }
 
-  // The text printed on a page at a place; nullptr when none.
-  const RecordingPrinter::TextItem* At(int page, double x, double y) const {
-    for (const auto& t : printer.texts)
-      if (t.page == page && std::abs(t.x - x) < 1e-6 && std::abs(t.y - y) < 1e-6) return &t;
-    return nullptr;
-  }
-
-  std::string TextAt(int page, double x, double y) const {
-    const auto* t = At(page, x, y);
-    return t ? t->text : "<nothing>";
-  }
+  const RecordingPrinter::TextItem* At(int page, double x, double y) const { return printer.At(page, x, y); }
+  std::string TextAt(int page, double x, double y) const { return printer.TextAt(page, x, y); }
 
   std::unique_ptr<SharedState> s;
   RecordingPrinter printer;

@@ -28,7 +28,9 @@ void ExpectItems(const RecordingPrinter& printer, const std::vector<Item>& items
     const auto& t = texts[i];
     SCOPED_TRACE(e.text);
     EXPECT_EQ(t.text, e.text);
-    if (e.x >= 0) EXPECT_NEAR(t.x, e.x, kEps);
+    if (e.x >= 0) {
+      EXPECT_NEAR(t.x, e.x, kEps);
+    }
     EXPECT_NEAR(t.y, e.y, kEps);
     EXPECT_EQ(t.font, e.font);
     EXPECT_DOUBLE_EQ(t.size, e.size);

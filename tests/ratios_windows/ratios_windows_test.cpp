@@ -342,16 +342,6 @@ TEST_F(RatioWindowsTest, ExitsReturnToTheGroupOrTheMainWindowAndClearTheFlags) {
 
 class RatioPrintTest : public RatioWindowsTest {
  protected:
-  std::shared_ptr<RecordingPrinter> QueuePrinter() {
-    auto p = std::make_shared<RecordingPrinter>();
-    dialogs.printerAnswers.push_back(p);
-    return p;
-  }
-  static std::string PrintedAt(const RecordingPrinter& p, double x, double y) {
-    for (const auto& t : p.texts)
-      if (std::abs(t.x - x) < 1e-9 && std::abs(t.y - y) < 1e-9) return t.text;
-    return "<nothing>";
-  }
   static bool Inked(const QImage& image) {
     int dark = 0;
     for (int y = 0; y < image.height(); y += 3)
@@ -367,7 +357,7 @@ TEST_F(RatioPrintTest, PrintsTheRatioPageThenShowsRealValuesWithoutTheToggle) {
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->Print1->toolTip(), "Print this page");
   const std::string title = w->Label1->text().toStdString();
-  auto printer = QueuePrinter();
+  auto printer = dialogs.QueueRecordingPrinter();
   Click(w->Print1);
   EXPECT_EQ(dialogs.printerCalls, 1);
   EXPECT_EQ(printer->jobsEnded, 1);
@@ -375,8 +365,8 @@ TEST_F(RatioPrintTest, PrintsTheRatioPageThenShowsRealValuesWithoutTheToggle) {
   ASSERT_FALSE(printer->texts.empty());
   EXPECT_EQ(printer->texts[0].text, title);
   EXPECT_NEAR(printer->texts[0].y, 1.3, 1e-9);
-  EXPECT_EQ(PrintedAt(*printer, 1.2, 2.76), "Period");
-  EXPECT_EQ(PrintedAt(*printer, 3.6, 2.71), "        2019");
+  EXPECT_EQ(printer->TextAt(0, 1.2, 2.76), "Period");
+  EXPECT_EQ(printer->TextAt(0, 3.6, 2.71), "        2019");
   // The table, then numerator, denominator and ratio charts at 4000 by 3000 twips.
   ASSERT_EQ(printer->pictures.size(), 4u);
   EXPECT_NEAR(printer->pictures[0].width, 9.25, 1e-9);
@@ -409,7 +399,7 @@ TEST_F(RatioPrintTest, CancelledOrFailedPrintLeavesTheWindowAsItWas) {
   EXPECT_EQ(s->AverageMode, kFlagOn);
   EXPECT_EQ(s->AverageOffered, kFlagOn);
   EXPECT_TRUE(dialogs.messages.empty());
-  QueuePrinter()->FailOnEnd();
+  dialogs.QueueRecordingPrinter()->FailOnEnd();
   Click(w->Print1);
   EXPECT_FALSE(nav->HasPending());
   EXPECT_EQ(s->AverageMode, kFlagOn);
@@ -419,20 +409,20 @@ TEST_F(RatioPrintTest, CancelledOrFailedPrintLeavesTheWindowAsItWas) {
 }
 
 TEST_F(RatioPrintTest, DayRatioPrintsWholeDaysAndPeriodIWithoutARatioStaysBlank) {
-  auto printer = QueuePrinter();
+  auto printer = dialogs.QueueRecordingPrinter();
   Click(Ratio(34)->Print1);  // 365 days over 7: 52
-  for (int c = 1; c <= 6; ++c) EXPECT_EQ(PrintedAt(*printer, 2.5 + 1.1 * c, 3.7), "          52") << c;
+  for (int c = 1; c <= 6; ++c) EXPECT_EQ(printer->TextAt(0, 2.5 + 1.1 * c, 3.7), "          52") << c;
   Follow();
 
   s->ItemTable(211, 1) = Cell();  // no current assets in period I: no ratio
-  printer = QueuePrinter();
+  printer = dialogs.QueueRecordingPrinter();
   Click(Ratio(11)->Print1);
-  EXPECT_EQ(PrintedAt(*printer, 3.6, 3.05), "            ");
-  EXPECT_EQ(PrintedAt(*printer, 3.6, 3.4), "        1000");
-  EXPECT_EQ(PrintedAt(*printer, 3.6, 3.7), "<nothing>");
-  EXPECT_EQ(PrintedAt(*printer, 3.6, 4), "<nothing>");
-  EXPECT_EQ(PrintedAt(*printer, 4.7, 3.7), "        1.33");  // 1400 / 1050
-  EXPECT_NE(PrintedAt(*printer, 4.7, 4), "<nothing>");
+  EXPECT_EQ(printer->TextAt(0, 3.6, 3.05), "            ");
+  EXPECT_EQ(printer->TextAt(0, 3.6, 3.4), "        1000");
+  EXPECT_EQ(printer->TextAt(0, 3.6, 3.7), "<nothing>");
+  EXPECT_EQ(printer->TextAt(0, 3.6, 4), "<nothing>");
+  EXPECT_EQ(printer->TextAt(0, 4.7, 3.7), "        1.33");  // 1400 / 1050
+  EXPECT_NE(printer->TextAt(0, 4.7, 4), "<nothing>");
 }
 
 TEST_F(RatioWindowsTest, CellsThatAreNoNumbersAreReportedOnceAfterTheWindowShows) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
-#include "platform/printer.h"
+#include "platform/recording_printer.h"
 
 namespace morvadel {
 
@@ -46,6 +46,12 @@ class FakeDialogs : public Dialogs {
     bool a = yesNoAnswers.front();
     yesNoAnswers.pop_front();
     return a;
+  }
+  // A recording printer that the next print dialog gives.
+  std::shared_ptr<RecordingPrinter> QueueRecordingPrinter() {
+    auto p = std::make_shared<RecordingPrinter>();
+    printerAnswers.push_back(p);
+    return p;
   }
   std::shared_ptr<Printer> ChoosePrinter() override {
     ++printerCalls;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "atomic_file.h"
 #include "codepage.h"
 #include "number.h"
 
@@ -74,18 +75,6 @@ std::optional<int16_t> WholeLine(std::string_view line) {
   return static_cast<int16_t>(*v);
 }
 
-std::string DirectoryOf(const std::string& path) {
-  size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-std::string BaseName(const std::string& path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 FileError WriteFailed(int err) { return FileError{FileError::Kind::WriteFailed, 0, std::strerror(err)}; }
 
 }  // namespace
@@ -109,52 +98,7 @@ FileError SaveDataFile(SharedState& s) {
 }
 
 FileError WriteDataFile(SharedState& s) {
-  const std::string target = s.FileName;
-  const std::string content = EncodeWorkbook(s);
-  std::string tmpl = DirectoryOf(target) + "/." + BaseName(target) + ".XXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) return WriteFailed(errno);
-  auto fail = [&](int err) {
-    ::close(fd);
-    ::unlink(name.data());
-    return WriteFailed(err);
-  };
-  // The new file gets the old one's permissions, or the usual ones.
-  struct stat st {};
-  mode_t mode;
-  if (::stat(target.c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode)) return fail(EISDIR);
-    mode = st.st_mode & 07777;
-  } else {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  if (::fchmod(fd, mode) != 0) return fail(errno);
-  const char* p = content.data();
-  size_t left = content.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail(errno);
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-  if (::fsync(fd) != 0) return fail(errno);
-  if (::close(fd) != 0) {
-    int err = errno;
-    ::unlink(name.data());
-    return WriteFailed(err);
-  }
-  if (::rename(name.data(), target.c_str()) != 0) {
-    int err = errno;
-    ::unlink(name.data());
-    return WriteFailed(err);
-  }
+  if (int err = WriteFileAtomically(s.FileName, EncodeWorkbook(s))) return WriteFailed(err);
   return {};
 }
 

@@ -1,0 +1,50 @@
+#pragma once
+// Files written beside their target and renamed over it: a write that fails
+// part way never leaves a half file nor damages what was there.
+#include <string>
+#include <string_view>
+
+namespace morvadel {
+
+// A temporary file in the target's folder. Fill it through path() (or the
+// open descriptor), then Commit; a PendingFile that is not committed removes
+// its file when it goes.
+class PendingFile {
+ public:
+  // Creates the temporary file ".<name>.XXXXXX" beside target, with the
+  // permissions of an existing target or the usual ones for a new file.
+  // On failure ok() is false and error() holds the errno.
+  explicit PendingFile(const std::string& target);
+  ~PendingFile();
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+
+  bool ok() const { return !path_.empty(); }
+  int error() const { return error_; }
+  const std::string& path() const { return path_; }
+  int fd() const { return fd_; }
+
+  // Writes all of data at the end of the file; false (and error()) on failure.
+  bool Write(std::string_view data);
+
+  // Makes the data durable and renames the file to target. With noReplace
+  // the rename fails with EEXIST when target exists, and the file stays for
+  // a Commit to another name. Returns 0 or errno; on any other failure the
+  // temporary file is removed. target is never touched by a failure.
+  int Commit(const std::string& target, bool noReplace = false);
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  int error_ = 0;
+  bool committed_ = false;
+};
+
+// Writes content to target through a PendingFile; 0 or errno.
+int WriteFileAtomically(const std::string& target, std::string_view content);
+
+// The folder part of a path ("." when it has none) and the name part.
+std::string DirectoryOf(const std::string& path);
+std::string BaseName(const std::string& path);
+
+}  // namespace morvadel

@@ -1,0 +1,107 @@
+#include "output/document_preview.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "model/shared_state.h"
+
+namespace morvadel {
+
+namespace {
+
+QTextCharFormat CharFormat(const DocFont& f) {
+  QTextCharFormat format;
+  format.setFontFamilies({QString::fromStdString(f.name)});
+  format.setFontPointSize(f.size);
+  format.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
+  return format;
+}
+
+QTextBlockFormat BlockFormat(bool pageBreakBefore) {
+  QTextBlockFormat format;
+  format.setTopMargin(0);
+  format.setBottomMargin(0);
+  if (pageBreakBefore) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+  return format;
+}
+
+// The document's paragraphs as a rich-text document: one block per
+// paragraph, a page break starting a new block on the next page.
+void Fill(const DocDocument& doc, QTextDocument& text) {
+  QTextCursor cursor(&text);
+  bool firstBlock = true;
+  auto startBlock = [&](bool pageBreak, const DocFont& mark) {
+    if (firstBlock) {
+      cursor.setBlockFormat(BlockFormat(pageBreak));
+      cursor.setBlockCharFormat(CharFormat(mark));
+      firstBlock = false;
+    } else {
+      cursor.insertBlock(BlockFormat(pageBreak), CharFormat(mark));
+    }
+  };
+  for (const DocParagraph& p : doc.paragraphs) {
+    startBlock(false, p.mark);
+    bool blockHasText = false;
+    for (const DocRun& run : p.runs) {
+      if (run.pageBreak) {
+        if (blockHasText) {
+          startBlock(true, p.mark);
+          blockHasText = false;
+        } else {
+          QTextBlockFormat f = cursor.blockFormat();
+          f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+          cursor.setBlockFormat(f);
+        }
+        continue;
+      }
+      cursor.insertText(QString::fromStdString(run.text), CharFormat(run.font));
+      blockHasText = true;
+    }
+  }
+}
+
+}  // namespace
+
+void SetDocumentPage(const DocDocument& doc, QPrinter& printer) {
+  const double marginPt = kDocMarginTwips / 20.0;
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                    doc.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                    QMarginsF(marginPt, marginPt, marginPt, marginPt), QPageLayout::Point));
+}
+
+int PaintDocument(const DocDocument& doc, QPagedPaintDevice& device) {
+  QTextDocument text;
+  text.setUndoRedoEnabled(false);
+  // Laid out in the device's own units, one page to the printable area.
+  text.documentLayout()->setPaintDevice(&device);
+  text.setDocumentMargin(0);
+  const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+  text.setPageSize(QSizeF(page.size()));
+  Fill(doc, text);
+  text.print(&device);
+  return text.pageCount();
+}
+
+void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_t language) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetDocumentPage(doc, printer);
+  printer.setDocName(QFileInfo(QString::fromStdString(path)).fileName());
+  QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+  const QString file = QString::fromStdString(path);
+  dialog.setWindowTitle(language == kCroatian ? QString("Pregled ispisa - %1").arg(file)
+                                              : QString("Print Preview - %1").arg(file));
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&doc](QPrinter* p) { PaintDocument(doc, *p); });
+  dialog.resize(1000, 760);
+  dialog.exec();
+}
+
+}  // namespace morvadel

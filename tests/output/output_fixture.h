@@ -1,0 +1,85 @@
+#pragma once
+// A folder of the test's own, and the helpers the exporter tests share.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "output/export_table.h"
+
+namespace morvadel::test {
+
+namespace fs = std::filesystem;
+
+class OutputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("morvadel_output_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(dir, fs::perms::owner_all, ec);
+    fs::remove_all(dir, ec);
+  }
+  std::string Path(const std::string& name) const { return (dir / name).string(); }
+
+  static std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  static void WriteAll(const std::string& path, const std::string& data) {
+    std::ofstream(path, std::ios::binary) << data;
+  }
+  // The names of the folder's files.
+  std::set<std::string> Files() const {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+    return names;
+  }
+
+  fs::path dir;
+};
+
+// A file-size limit for the length of a scope: writes beyond it fail as on
+// a full disk.
+class DiskFull {
+ public:
+  explicit DiskFull(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old_;
+    small.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~DiskFull() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, handler_);
+  }
+  DiskFull(const DiskFull&) = delete;
+  DiskFull& operator=(const DiskFull&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*handler_)(int) = nullptr;
+};
+
+// A table from rows of texts; the title is given apart.
+inline ExportTable MakeTable(const std::string& title, const std::vector<std::vector<std::string>>& rows) {
+  const int cols = rows.empty() ? 0 : static_cast<int>(rows[0].size());
+  ExportTable t(title, static_cast<int>(rows.size()), cols);
+  for (int r = 0; r < t.rows; ++r)
+    for (int c = 0; c < cols; ++c) t.Text(r, c) = rows[static_cast<size_t>(r)][static_cast<size_t>(c)];
+  return t;
+}
+
+}  // namespace morvadel::test

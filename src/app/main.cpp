@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/shared_state.h"
+#include "output/export_run.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
 #include "platform/user_account.h"
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
   state->ReportedBy = morvadel::Cell::Text(morvadel::SystemReporterName());
   morvadel::QtDialogs dialogs;
   morvadel::Navigator nav;
-  morvadel::AppContext ctx{*state, nav, dialogs};
+  morvadel::ExportRun exports;
+  morvadel::AppContext ctx{*state, nav, dialogs, &exports};
   nav.SetContext(&ctx);
   morvadel::RegisterShellForms(nav);
   morvadel::RegisterEntryForms(nav);

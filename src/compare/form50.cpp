@@ -10,6 +10,7 @@
 #include "entry/form8.h"
 #include "model/labels.h"
 #include "output/report_pages.h"
+#include "output/export_run.h"
 #include "platform/navigator.h"
 #include "platform/window_frame.h"
 #include "platform/twips.h"
@@ -98,26 +99,32 @@ Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
   tekst = edit_->tekst;
 
   // View buttons (common-size views) or the source and its explanations
-  // (industry views) on the left, the way back on the right.
+  // (industry views); under them the exports and, on the right, the way back.
+  auto* views = new QHBoxLayout;
+  views->setSpacing(8);
   auto* commands = new QHBoxLayout;
   commands->setSpacing(8);
   Command1 = ViewButton(body);
   Command2 = ViewButton(body);
-  commands->addWidget(Command1);
-  commands->addWidget(Command2);
+  views->addWidget(Command1);
+  views->addWidget(Command2);
   Picture7 = new QLabel(body);
   Picture7->setFixedSize(kSourcePictureSize);
   Picture7->setPixmap(SourcePicture(kRobertMorrisView, kSourcePictureSize));
-  commands->addWidget(Picture7);
+  views->addWidget(Picture7);
   Picture9 = new PictureButton(IconKind::Help, body);
-  commands->addWidget(Picture9);
+  views->addWidget(Picture9);
+  views->addStretch();
   commands->addStretch();
+  AddExportButtons(body, commands, Picture16, Picture17, Picture18, Picture19);
+  commands->addSpacing(8);
   Picture2 = new PictureButton(IconKind::Print, body);
   commands->addWidget(Picture2);
   commands->addSpacing(8);
   Picture1 = new PictureButton(IconKind::Back, body);
   commands->addWidget(Picture1);
   bodyLayout->addSpacing(4);
+  bodyLayout->addLayout(views);
   bodyLayout->addLayout(commands);
 
   // The design's captions.
@@ -130,6 +137,10 @@ Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
   connect(Picture1, &QToolButton::clicked, this, &Form50::Picture1_Click);
   connect(Picture9, &QToolButton::clicked, this, &Form50::Picture9_Click);
   connect(Picture2, &QToolButton::clicked, this, &Form50::Picture2_Click);
+  connect(Picture16, &QToolButton::clicked, this, &Form50::Picture16_Click);
+  connect(Picture17, &QToolButton::clicked, this, &Form50::Picture17_Click);
+  connect(Picture18, &QToolButton::clicked, this, &Form50::Picture18_Click);
+  connect(Picture19, &QToolButton::clicked, this, &Form50::Picture19_Click);
 }
 
 void Form50::Form_Load() {
@@ -316,6 +327,28 @@ void Form50::Picture9_Click() {
   if (s_.ReportCode < kDunBradstreetView || s_.ReportCode > kRobertMorrisView) return;
   edit_->CommitAndWriteBack();
   ctx_.nav.Show(FormId::Form19);
+}
+
+// The exports take the grid as it shows, an open edit included; they leave
+// the view and the item table as they are.
+void Form50::Picture16_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToExcel(ctx_, *Label1, *Tablica);
+}
+
+void Form50::Picture18_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToHtml(ctx_, *Label1, *Tablica);
+}
+
+void Form50::Picture17_Click() { ExportDocument(1); }
+void Form50::Picture19_Click() { ExportDocument(2); }
+
+void Form50::ExportDocument(int mode) {
+  edit_->CommitCellEdit();
+  s_.ReportCode = kComparisonDocumentCode;
+  ExportGridToWord(ctx_, *Label1, *Tablica, mode);
+  s_.ReportCode = static_cast<int16_t>(view_);
 }
 
 void Form50::CloseBox() { Picture1_Click(); }

@@ -19,6 +19,9 @@ class QLineEdit;
 
 namespace morvadel {
 
+// ReportCode while the window's document export runs.
+inline constexpr int16_t kComparisonDocumentCode = 20;
+
 // The window caption of the industry views in Croatian.
 inline constexpr const char* kIndustryCaptionHr = "Pokazatelji iz financijskih izvješća";
 
@@ -50,6 +53,13 @@ class Form50 : public Form {
   void Picture1_Click();  // back to the main window
   void Picture2_Click();  // print the view (two pages)
   void Picture9_Click();  // explanations on the industry source
+  // Exports of the view as the grid shows it: spreadsheet, new document,
+  // web page, page appended to the document. The document exports run
+  // with ReportCode 20 (ratios and percentages, two decimals).
+  void Picture16_Click();
+  void Picture17_Click();
+  void Picture18_Click();
+  void Picture19_Click();
 
   // Row rules: a key typed on the grid starts a number edit unless the row
   // takes no typed input.
@@ -72,6 +82,7 @@ class Form50 : public Form {
   PictureButton* Picture9;  // explanations on the industry source
   PictureButton* Picture2;  // print
   PictureButton* Picture1;  // back
+  PictureButton *Picture16, *Picture17, *Picture18, *Picture19;  // exports
 
  protected:
   // The close box leaves like the back button: the grid is written back.
@@ -86,6 +97,7 @@ class Form50 : public Form {
   void RowRule(int row, int keyAscii);
   void Calculate();
   void FitGridFont();
+  void ExportDocument(int mode);
 
   CellEditFamily* edit_;
   int view_ = 0;

@@ -10,6 +10,7 @@
 #include "model/labels.h"
 #include "model/recalc.h"
 #include "output/report_pages.h"
+#include "output/export_run.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
 #include "platform/window_frame.h"
@@ -117,6 +118,8 @@ Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
   Command6 = SheetButton(body);
   commands->addWidget(Command6);
   commands->addStretch();
+  AddExportButtons(body, commands, Picture16, Picture17, Picture18, Picture19);
+  commands->addSpacing(8);
   Picture2 = new PictureButton(IconKind::Print, body);
   Picture5 = new PictureButton(IconKind::Sum, body);
   Picture1 = new PictureButton(IconKind::Continue, body);
@@ -143,6 +146,10 @@ Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
   connect(Picture1, &QToolButton::clicked, this, &Form8::Picture1_Click);
   connect(Picture5, &QToolButton::clicked, this, &Form8::Picture5_Click);
   connect(Picture2, &QToolButton::clicked, this, &Form8::Picture2_Click);
+  connect(Picture16, &QToolButton::clicked, this, &Form8::Picture16_Click);
+  connect(Picture17, &QToolButton::clicked, this, &Form8::Picture17_Click);
+  connect(Picture18, &QToolButton::clicked, this, &Form8::Picture18_Click);
+  connect(Picture19, &QToolButton::clicked, this, &Form8::Picture19_Click);
 }
 
 void Form8::Form_Load() {
@@ -291,6 +298,28 @@ void Form8::Picture2_Click() {
   // The pages show the figures on the screen, one still in the editor included.
   if (const ReportLayout* layout = StatementLayout(sheet_))
     PrintReportCommand(ctx_.dialogs, s_, *layout, [this] { edit_->CommitAndWriteBack(); });
+}
+
+// The exports take the grid as it shows, an open edit included; they leave
+// the sheet and the item table as they are.
+void Form8::Picture16_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToExcel(ctx_, *Label1, *Tablica);
+}
+
+void Form8::Picture17_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToWord(ctx_, *Label1, *Tablica, 1);
+}
+
+void Form8::Picture18_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToHtml(ctx_, *Label1, *Tablica);
+}
+
+void Form8::Picture19_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToWord(ctx_, *Label1, *Tablica, 2);
 }
 
 void Form8::CloseBox() { Picture1_Click(); }

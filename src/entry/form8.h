@@ -56,6 +56,12 @@ class Form8 : public Form {
   void Picture1_Click();  // continue: back to the main window
   void Picture5_Click();  // sum: recalculate and show the sheet again
   void Picture2_Click();  // print the sheet (sheets 2..5)
+  // Exports of the sheet as the grid shows it: spreadsheet, new document,
+  // web page, page appended to the document.
+  void Picture16_Click();
+  void Picture17_Click();
+  void Picture18_Click();
+  void Picture19_Click();
 
   // Row rules of the sheets: on an unlocked row the typed key starts a
   // number edit.
@@ -76,6 +82,7 @@ class Form8 : public Form {
   PictureButton* Picture2;  // print
   PictureButton* Picture5;  // sum
   PictureButton* Picture1;  // continue
+  PictureButton *Picture16, *Picture17, *Picture18, *Picture19;  // exports
 
  protected:
   // The close box leaves like "Continue": the grid is written back first.

@@ -5,6 +5,7 @@ namespace morvadel {
 
 class Navigator;
 class Dialogs;
+class ExportRun;
 
 // The windows of the program.
 enum class FormId {
@@ -15,11 +16,13 @@ enum class FormId {
 };
 
 // What every window works with: the one shared state of the run, the
-// navigator that shows the next window, and the dialogs.
+// navigator that shows the next window, the dialogs, and the exports of the
+// run (their files, the desktop opener and the document preview).
 struct AppContext {
   SharedState& s;
   Navigator& nav;
   Dialogs& dialogs;
+  ExportRun* exports = nullptr;
 };
 
 }  // namespace morvadel

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -50,6 +51,19 @@ std::string QtDialogs::SaveFile(const std::string& filter, const std::string& su
   return QFileDialog::getSaveFileName(Parent(), QString::fromStdString(title), QString::fromStdString(suggested),
                                       QString::fromStdString(QtNameFilters(filter)))
       .toStdString();
+}
+
+std::string QtDialogs::SaveFileWithExtension(const std::string& filter, const std::string& suggested,
+                                             const std::string& title, const std::string& defaultExtension) {
+  const QFileInfo start(QString::fromStdString(suggested));
+  QFileDialog dialog(Parent(), QString::fromStdString(title), start.path());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(QString::fromStdString(QtNameFilters(filter)).split(";;"));
+  dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
+  dialog.selectFile(start.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
+  return dialog.selectedFiles().constFirst().toStdString();
 }
 
 void QtDialogs::Message(const std::string& text, MsgIcon icon, const std::string& title) {

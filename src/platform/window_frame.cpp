@@ -71,4 +71,14 @@ TitledGrid AddTitledGrid(QWidget* body, QBoxLayout* bodyLayout, int columnTwips)
   return t;
 }
 
+void AddExportButtons(QWidget* parent, QBoxLayout* layout, PictureButton*& picture16, PictureButton*& picture17,
+                      PictureButton*& picture18, PictureButton*& picture19, int sizePx) {
+  picture16 = new PictureButton(IconKind::ExportSheet, parent, sizePx);
+  picture18 = new PictureButton(IconKind::ExportWeb, parent, sizePx);
+  picture17 = new PictureButton(IconKind::ExportDoc, parent, sizePx);
+  picture19 = new PictureButton(IconKind::ExportDocAppend, parent, sizePx);
+  for (PictureButton* button : {picture16, picture18, picture17, picture19}) layout->addWidget(button);
+  for (PictureButton* button : {picture16, picture17, picture18}) button->setToolTip(" Export ");
+}
+
 }  // namespace morvadel

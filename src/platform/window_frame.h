@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "platform/grid.h"
+#include "platform/pictures.h"
 
 namespace morvadel {
 
@@ -51,5 +52,12 @@ struct TitledGrid {
 // columns of columnTwips together, so they fit without a horizontal scroll
 // bar while the rows scroll; the rule is as wide as the grid.
 TitledGrid AddTitledGrid(QWidget* body, QBoxLayout* bodyLayout, int columnTwips);
+
+// The export buttons of a grid window, added to layout side by side:
+// spreadsheet (Picture16), web page (Picture18), a new document (Picture17)
+// and a page appended to the document (Picture19). The first three carry
+// the tooltip " Export ".
+void AddExportButtons(QWidget* parent, QBoxLayout* layout, PictureButton*& picture16, PictureButton*& picture17,
+                      PictureButton*& picture18, PictureButton*& picture19, int sizePx = 40);
 
 }  // namespace morvadel

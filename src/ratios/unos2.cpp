@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "output/ratio_page.h"
+#include "output/export_run.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
 #include "platform/window_frame.h"
@@ -108,6 +109,11 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   toggle->addStretch();
   middle->addLayout(toggle);
   middle->addStretch();
+  auto* exportRow = new QHBoxLayout;
+  exportRow->setSpacing(4);
+  AddExportButtons(body, exportRow, Picture16, Picture17, Picture18, Picture19, 36);
+  middle->addLayout(exportRow);
+  middle->setAlignment(exportRow, Qt::AlignTop);
   bodyLayout->addLayout(middle);
 
   // Numerator, denominator and ratio charts, in the order of the printed page.
@@ -136,6 +142,10 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   connect(Izlaz3, &QToolButton::clicked, this, &Unos2::Izlaz3_Click);
   connect(Image2, &QToolButton::clicked, this, &Unos2::Image2_Click);
   connect(Print1, &QToolButton::clicked, this, &Unos2::Print1_Click);
+  connect(Picture16, &QToolButton::clicked, this, &Unos2::Picture16_Click);
+  connect(Picture17, &QToolButton::clicked, this, &Unos2::Picture17_Click);
+  connect(Picture18, &QToolButton::clicked, this, &Unos2::Picture18_Click);
+  connect(Picture19, &QToolButton::clicked, this, &Unos2::Picture19_Click);
 }
 
 void Unos2::Form_Load() {
@@ -317,6 +327,19 @@ void Unos2::PrintReportPage(Printer& target, double scale) {
   page.denominatorChart = Graf3->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, kPrintDpi);
   page.ratioChart = Graf1->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, kPrintDpi);
   PrintRatioReportPage(target, s_, page, scale);
+}
+
+void Unos2::Picture16_Click() { ExportGridToExcel(ctx_, *Label1, *Tablica); }
+void Unos2::Picture18_Click() { ExportGridToHtml(ctx_, *Label1, *Tablica); }
+
+void Unos2::Picture17_Click() {
+  s_.ReportCode = kRatioDocumentCode;
+  ExportGridToWord(ctx_, *Label1, *Tablica, 1);
+}
+
+void Unos2::Picture19_Click() {
+  s_.ReportCode = kRatioDocumentCode;
+  ExportGridToWord(ctx_, *Label1, *Tablica, 2);
 }
 
 // The close box leaves the way the window's own back button does.

@@ -36,6 +36,13 @@ class Unos2 : public Form {
 
   // The ratio page on the printer (title, table and charts), as one page.
   void PrintReportPage(Printer& target, double scale);
+  // Exports of the grid: spreadsheet, new document, web page, page appended
+  // to the document. The document exports set ReportCode 21 (whole amounts
+  // in the first rows, two decimals below) and leave it so.
+  void Picture16_Click();
+  void Picture17_Click();
+  void Picture18_Click();
+  void Picture19_Click();
 
   // What the last load computed (grid rows 2..5, chart values, problems).
   const RatioResult& result() const { return result_; }
@@ -45,6 +52,7 @@ class Unos2 : public Form {
   Chart *Graf1, *Graf2, *Graf3;
   QPushButton *Command1, *Command2;
   PictureButton *Picture3, *Picture4, *Picture5, *Izlaz3, *Image2, *Pitaj, *Print1;
+  PictureButton *Picture16, *Picture17, *Picture18, *Picture19;  // exports
 
  protected:
   void CloseBox() override;
@@ -58,6 +66,9 @@ class Unos2 : public Form {
 
   RatioResult result_;
 };
+
+// ReportCode of the ratio window's document exports.
+inline constexpr int16_t kRatioDocumentCode = 21;
 
 // Whether the ratio window offers its help button for a code.
 bool OffersHelpButton(int16_t code);

@@ -25,6 +25,10 @@ class FakeDialogs : public Dialogs {
   std::vector<Shown> messages;
   std::vector<Shown> questions;
   std::vector<std::string> filters;
+  struct SaveRequest {
+    std::string filter, suggested, title, defaultExtension;
+  };
+  std::vector<SaveRequest> saveRequests;
   int openCalls = 0, saveCalls = 0, printerCalls = 0;
 
   std::string OpenFile(const std::string& filter) override {
@@ -32,10 +36,17 @@ class FakeDialogs : public Dialogs {
     filters.push_back(filter);
     return Pop(openAnswers);
   }
-  std::string SaveFile(const std::string& filter, const std::string&, const std::string&) override {
+  std::string SaveFile(const std::string& filter, const std::string& suggested, const std::string& title) override {
     ++saveCalls;
     filters.push_back(filter);
+    saveRequests.push_back({filter, suggested, title, ""});
     return Pop(saveAnswers);
+  }
+  std::string SaveFileWithExtension(const std::string& filter, const std::string& suggested, const std::string& title,
+                                    const std::string& defaultExtension) override {
+    std::string answer = SaveFile(filter, suggested, title);
+    saveRequests.back().defaultExtension = defaultExtension;
+    return answer;
   }
   void Message(const std::string& text, MsgIcon icon, const std::string& title) override {
     messages.push_back({text, icon, title});

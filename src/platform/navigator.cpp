@@ -31,10 +31,14 @@ void Navigator::ProcessPending() {
   scheduled_ = false;
   if (!pending_ || quit_) return;
   pending_ = false;
+  // The next window takes the place of the current one: the centres of
+  // their frames coincide, so a window that shows itself again stays put.
   QPoint center;
+  QSize decoration;
   bool hadWindow = current_ != nullptr;
   if (current_) {
-    center = current_->geometry().center();
+    center = current_->frameGeometry().center();
+    decoration = current_->frameGeometry().size() - current_->geometry().size();
     current_->hide();
     current_.reset();
   }
@@ -43,7 +47,9 @@ void Navigator::ProcessPending() {
   current_->Form_Load();
   if (pending_) return;  // the load already asked for another window
   current_->adjustSize();
-  QRect frame = current_->frameGeometry();
+  // Not yet shown, the new window has no frame of its own: it gets the
+  // decoration the previous one had.
+  QRect frame(QPoint(), current_->size() + decoration);
   if (!hadWindow) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) center = screen->availableGeometry().center();
   }

@@ -239,6 +239,11 @@ void Chart::SetSeriesColor(int series, const QColor& color) {
   dirty_ = true;
 }
 
+void Chart::SetLeaveOutUnnamedSeries(bool leaveOut) {
+  leaveOutUnnamed_ = leaveOut;
+  dirty_ = true;
+}
+
 QColor Chart::SeriesColor(int series) const {
   if (series < 1) return QColor();
   if (series <= static_cast<int>(colors_.size()) && colors_[series - 1].isValid()) return colors_[series - 1];
@@ -257,6 +262,14 @@ QString Chart::ColumnLabelAt(int column) const {
 }
 
 void Chart::Refresh() { Rebuild(); }
+
+QRectF Chart::PlotArea() const {
+  const QChart* chart = view_->chart();
+  if (!chart) return {};
+  const QRectF scene = chart->mapRectToScene(chart->plotArea());
+  const QRectF inView = view_->mapFromScene(scene).boundingRect();
+  return inView.translated(view_->pos());
+}
 
 void Chart::showEvent(QShowEvent* event) {
   if (dirty_) Rebuild();
@@ -288,6 +301,8 @@ QChart* Chart::BuildChart() const {
   // A series that was never given a point is part of the grid but not of
   // the drawing (the value graphs fill only some rows of theirs).
   auto filled = [&](int series) {
+    if (leaveOutUnnamed_ && (seriesInRows_ ? RowLabelAt(series + 1) : ColumnLabelAt(series + 1)).isEmpty())
+      return false;
     for (int c = 0; c < categoryCount; ++c) {
       const int r = seriesInRows_ ? series : c, col = seriesInRows_ ? c : series;
       if (written_[r * columns_ + col]) return true;

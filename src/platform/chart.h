@@ -4,6 +4,7 @@
 // ChartType 1 (the default) draws bars, 3 a two-dimensional line chart.
 #include <QColor>
 #include <QImage>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -43,6 +44,10 @@ class Chart : public QWidget {
   // a series may get a colour of its own (1-based, as the data grid counts).
   void SetSeriesInRows(bool inRows);
   void SetSeriesColor(int series, const QColor& color);
+  // A series without a name (its row or column label empty) is left out of
+  // the drawing and the legend: the graph windows keep their unused slots
+  // in the data grid, as zeros.
+  void SetLeaveOutUnnamedSeries(bool leaveOut);
   QColor SeriesColor(int series) const;
 
   double DataAt(int row, int column) const;
@@ -52,6 +57,10 @@ class Chart : public QWidget {
 
   // Redraw after the data are set.
   void Refresh();
+  // The plot area as laid out on screen, in the widget's pixels (empty
+  // before the chart is first laid out): for marks a window sets beside
+  // the axes.
+  QRectF PlotArea() const;
 
   // The chart drawn at the given size in twips, also while it is hidden,
   // laid out as on the screen and drawn at dotsPerInch (a printed page
@@ -79,6 +88,7 @@ class Chart : public QWidget {
   std::vector<char> written_;  // the points that were given data
   std::vector<QString> rowLabels_, columnLabels_;
   bool seriesInRows_ = false;
+  bool leaveOutUnnamed_ = false;
   bool dirty_ = true;
   std::vector<QColor> colors_;  // chosen series colours; invalid = default
   QChartView* view_ = nullptr;

@@ -336,6 +336,23 @@ void DrawIcon(QPainter& p, IconKind kind, bool enabled) {
       p.drawLine(QPointF(20, 17), QPointF(44, 17));
       break;
     }
+    case IconKind::Graph: {
+      // Three bars on a base line with a rising line over them.
+      Tile(p, c);
+      const double bars[][2] = {{15, 36}, {27, 28}, {39, 20}};
+      const QColor fills[] = {c.blue, c.green, c.yellow};
+      for (int i = 0; i < 3; ++i) {
+        QPainterPath bar;
+        bar.addRect(QRectF(bars[i][0], bars[i][1], 9, 47 - bars[i][1]));
+        Shape(p, bar, fills[i], c.ink, 2.2);
+      }
+      p.setPen(InkPen(c.ink, 2.6));
+      p.drawLine(QPointF(12, 47), QPointF(52, 47));
+      p.setPen(InkPen(c.red, 3.2));
+      p.setBrush(Qt::NoBrush);
+      p.drawPolyline(QPolygonF({QPointF(14, 30), QPointF(25, 22), QPointF(35, 25), QPointF(50, 12)}));
+      break;
+    }
     case IconKind::Croatian:
       LanguageBadge(p, c, false, enabled);
       break;
@@ -578,6 +595,58 @@ QImage RatioTableBackground(int dotsPerInch) {
   p.setPen(QPen(frame, 0.016));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(0.008, 0.008, kWidth - 0.016, kHeight - 0.016));
+  return image;
+}
+
+QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size) {
+  QPixmap pm = Canvas(size);
+  const double w = size.width(), h = size.height();
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  const QRectF tile(1, 1, w - 2, h - 2);
+  QPainterPath outline;
+  outline.addRoundedRect(tile, h * 0.18, h * 0.18);
+  const QColor ink(0x27, 0x38, 0x4A), blue(0x2F, 0x6E, 0xBA);
+  if (marked) {
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, blue.lighter(115));
+    g.setColorAt(1, blue.darker(115));
+    p.fillPath(outline, g);
+    p.setPen(QPen(QColor(0xE3, 0xB4, 0x48), 2));
+  } else {
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, QColor(0xFA, 0xFB, 0xFD));
+    g.setColorAt(1, QColor(0xDC, 0xE7, 0xF5));
+    p.fillPath(outline, g);
+    p.setPen(QPen(ink.lighter(160), 1));
+  }
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(outline);
+  p.setFont(FitFont(SerifFont(h * 0.5, true), h * 0.5, numeral, w * 0.8));
+  p.setPen(marked ? Qt::white : ink);
+  p.drawText(tile, Qt::AlignCenter, numeral);
+  return pm;
+}
+
+QImage LegendKeys(const std::vector<QColor>& colours, QSize size) {
+  QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  const int n = static_cast<int>(colours.size());
+  if (n == 0) return image;
+  QPainter p(&image);
+  // Square keys as wide as the picture, the first at the top, the last at
+  // the bottom, evenly spaced between.
+  const double side = std::min<double>(size.width() - 2, std::max(4.0, (size.height() - 2.0) / n - 2));
+  const double step = n > 1 ? (size.height() - 1 - side) / (n - 1) : 0;
+  const double x = (size.width() - side) / 2;
+  for (int i = 0; i < n; ++i) {
+    const QRectF key(x, 0.5 + i * step, side, side);
+    p.fillRect(key, colours[static_cast<size_t>(i)]);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(key);
+  }
   return image;
 }
 

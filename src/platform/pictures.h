@@ -1,19 +1,21 @@
 #pragma once
 // The program's pictures, drawn by the program itself: title banners in
 // each language, the icons of the picture buttons, and a few decorations.
+#include <QColor>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <QToolButton>
+#include <vector>
 
 namespace morvadel {
 
 enum class IconKind {
   New, Open, Save, SaveAs, Exit,       // workbook commands
   Print, ExportSheet, ExportWeb, ExportDoc, ExportDocAppend,
-  Back, Forward, Previous, Menu, Help, Continue, Sum, Average,
+  Back, Forward, Previous, Menu, Help, Continue, Sum, Average, Graph,
   Croatian, English,                   // the language choice
 };
 
@@ -29,6 +31,12 @@ QPixmap SourcePicture(int source, QSize size);
 // rows (heads, period names, numerator, denominator, ratio, dynamics) and
 // between the label column and the six value columns.
 QImage RatioTableBackground(int dotsPerInch = 300);
+// A period button of the graph windows: the numeral on a tile; the marked
+// tile shows the period on screen.
+QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size);
+// A legend of colour keys in a column, one key a colour from the top, spread
+// over the picture's height; `size` in pixels, also the printed size.
+QImage LegendKeys(const std::vector<QColor>& colours, QSize size);
 
 // A flat button that shows a picture, as the windows' picture buttons.
 class PictureButton : public QToolButton {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "compare/compare_result.h"
+#include "compare/graphs.h"
 #include "entry/form8.h"
 #include "model/labels.h"
 #include "output/report_pages.h"
@@ -108,6 +109,8 @@ Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
   Command2 = ViewButton(body);
   views->addWidget(Command1);
   views->addWidget(Command2);
+  Picture8 = new PictureButton(IconKind::Graph, body);
+  views->addWidget(Picture8);
   Picture7 = new QLabel(body);
   Picture7->setFixedSize(kSourcePictureSize);
   Picture7->setPixmap(SourcePicture(kRobertMorrisView, kSourcePictureSize));
@@ -141,6 +144,7 @@ Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
   connect(Picture17, &QToolButton::clicked, this, &Form50::Picture17_Click);
   connect(Picture18, &QToolButton::clicked, this, &Form50::Picture18_Click);
   connect(Picture19, &QToolButton::clicked, this, &Form50::Picture19_Click);
+  connect(Picture8, &QToolButton::clicked, this, &Form50::Picture8_Click);
 }
 
 void Form50::Form_Load() {
@@ -155,6 +159,7 @@ void Form50::Form_Load() {
     Picture1->setToolTip(" Back ");
     Picture2->setToolTip(" Print ");
     Picture9->setToolTip(" Explanations ");
+    Picture8->setToolTip(" Graphs ");
   }
   Label1->setText(QString::fromStdString(s_.ReportTitle));
 
@@ -163,7 +168,7 @@ void Form50::Form_Load() {
     Picture7->hide();
     Picture9->hide();
   } else {
-    for (QPushButton* b : {Command1, Command2}) {
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{Picture8, Command1, Command2}) {
       b->hide();
       b->setEnabled(false);
     }
@@ -174,6 +179,7 @@ void Form50::Form_Load() {
     Picture1->setToolTip(" Povratak ");
     Picture2->setToolTip(" Ispis ");
     Picture9->setToolTip(" Objašnjenja ");
+    Picture8->setToolTip(" Grafovi ");
   }
   if (view_ == kCommonSizeBalanceView) Command1->setEnabled(false);
   if (view_ == kCommonSizeIncomeView) Command2->setEnabled(false);
@@ -321,6 +327,20 @@ void Form50::Picture2_Click() {
   // The pages show the grid as it stands, industry figures just typed included.
   if (const ReportLayout* layout = ComparisonLayout(view_))
     PrintReportCommand(ctx_.dialogs, s_, *layout, [this] { edit_->CommitAndWriteBack(); });
+}
+
+// Both common-size sections are made current by loading this window
+// unseen in each common-size view; the graphs then read them.
+void Form50::Picture8_Click() {
+  if (IsIndustryView() || !CompareViewOf(view_)) return;
+  edit_->CommitAndWriteBack();
+  for (int16_t code : {kCommonSizeBalanceView, kCommonSizeIncomeView}) {
+    SetCompareViewSettings(s_, code);
+    ctx_.nav.LoadHidden(FormId::form50);
+  }
+  SetGraphGroupSettings(s_, kFirstGraphGroup);
+  s_.SelectedPeriod = 1;
+  ctx_.nav.Show(FormId::form60);
 }
 
 void Form50::Picture9_Click() {

@@ -52,6 +52,7 @@ class Form50 : public Form {
   void Command2_Click();  // common-size income statement
   void Picture1_Click();  // back to the main window
   void Picture2_Click();  // print the view (two pages)
+  void Picture8_Click();  // common-size graphs
   void Picture9_Click();  // explanations on the industry source
   // Exports of the view as the grid shows it: spreadsheet, new document,
   // web page, page appended to the document. The document exports run
@@ -78,6 +79,7 @@ class Form50 : public Form {
   Grid* Tablica;
   QLineEdit* tekst;  // the cell editor
   QPushButton *Command1, *Command2;
+  PictureButton* Picture8;  // common-size graphs
   QLabel* Picture7;         // source picture of the industry view
   PictureButton* Picture9;  // explanations on the industry source
   PictureButton* Picture2;  // print

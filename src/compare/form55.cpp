@@ -1,0 +1,219 @@
+#include "compare/form55.h"
+
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "compare/graphs.h"
+#include "model/number.h"
+#include "platform/navigator.h"
+#include "platform/window_frame.h"
+
+namespace morvadel {
+
+namespace {
+
+constexpr int kSize = 7;  // columns and rows
+// Twips.
+constexpr int kHeadRowTwips = 250;
+constexpr int kLabelColTwips = 2150;
+constexpr int kPeriodColTwips = 1000;
+constexpr int kDefaultRowTwips = 240;
+
+constexpr int kMargin = 18;
+
+constexpr const char* kHeadings[] = {"         I",  "         II", "        III",
+                                     "         IV", "         V",  "         VI"};
+constexpr const char* kNumeralsIII = "             I                         II";
+constexpr const char* kNumeralsIIIIV = "         III                       IV";
+constexpr const char* kNumeralsVVI = "           V                       VI";
+
+QColor SlotQColor(int slot) {
+  const Rgb c = SlotColour(slot);
+  return QColor(c.r, c.g, c.b);
+}
+
+// The numeral texts keep two periods 26 characters apart: a fixed-width
+// font of this many pixels sets them a period apart under the chart.
+constexpr int kNumeralPixels = 9;
+constexpr int kNumeralPitch = 26;
+
+QFont NumeralFont(int pixels) {
+  QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  f.setPixelSize(pixels);
+  return f;
+}
+
+QLabel* NumeralLabel(QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setFont(NumeralFont(kNumeralPixels));
+  return label;
+}
+
+}  // namespace
+
+Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
+  const WindowFrame frame = BuildWindowFrame(this, QSize(), QMargins(kMargin, 12, kMargin, 12), 8);
+  Picture1 = frame.banner;
+  QWidget* body = frame.body;
+  QBoxLayout* bodyLayout = frame.bodyLayout;
+
+  Label1 = TitleLabel(body, QString::fromUtf8("Vrijednosti iz financiskih izvješća - grafički prikaz"));
+  bodyLayout->addWidget(Label1);
+  auto* rule = new QLabel(body);
+  bodyLayout->addWidget(rule);
+
+  Tablica = new Grid(body);
+  Tablica->setObjectName("Tablica");
+  Tablica->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Tablica->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  const int gridWidth = GridWidthPx(Tablica, kLabelColTwips + 6 * kPeriodColTwips, false);
+  Tablica->setFixedSize(gridWidth, GridHeightPx(Tablica, kHeadRowTwips + (kSize - 1) * kDefaultRowTwips));
+  bodyLayout->addWidget(Tablica, 0, Qt::AlignLeft);
+
+  Graf2 = new Chart(body);
+  Graf2->setObjectName("Graf2");
+  const int pitch = QFontMetrics(NumeralFont(kNumeralPixels)).horizontalAdvance(QChar(' ')) * kNumeralPitch;
+  Graf2->setMinimumSize(std::max(gridWidth, 6 * pitch + 90), 340);
+  Graf2->SetRowCount(6);
+  Graf2->SetColumnCount(6);
+  Graf2->SetSeriesInRows(true);
+  Graf2->SetShowLegend(true);
+  Graf2->SetLeaveOutUnnamedSeries(true);
+  for (int row = 2; row <= 6; ++row) Graf2->SetSeriesColor(row, SlotQColor(row - 1));
+  bodyLayout->addWidget(Graf2, 1);
+
+  // The period numerals, each pair set under its two periods of the chart.
+  numerals_ = new QWidget(body);
+  Label4 = NumeralLabel(numerals_);
+  Label2 = NumeralLabel(numerals_);
+  Label3 = NumeralLabel(numerals_);
+  numerals_->setFixedHeight(QFontMetrics(NumeralFont(kNumeralPixels)).height() + 4);
+  bodyLayout->addWidget(numerals_);
+  Graf2->installEventFilter(this);
+
+  auto* commands = new QHBoxLayout;
+  commands->addStretch();
+  Izlaz3 = new PictureButton(IconKind::Back, body);
+  commands->addWidget(Izlaz3);
+  bodyLayout->addLayout(commands);
+
+  const int width = body->sizeHint().width();
+  bannerSize_ = QSize(width, 80);
+  Picture1->setPixmap(Banner(kCroatian, bannerSize_));
+  rule->setPixmap(Rule(QSize(width - 2 * kMargin, 3)));
+  AddBottomRule(this, frame.layout, width);
+
+  connect(Izlaz3, &QToolButton::clicked, this, &Form55::Izlaz3_Click);
+}
+
+void Form55::Form_Load() {
+  s_.GridCols = kSize;
+  s_.GridRows = kSize;
+  Tablica->SetCols(kSize);
+  Tablica->SetRows(kSize);
+  Tablica->SetFixedCols(1);
+  Tablica->SetFixedRows(1);
+  Tablica->SetRowHeight(0, kHeadRowTwips);
+  Tablica->SetColWidth(0, kLabelColTwips);
+  for (int c = 1; c < kSize; ++c) Tablica->SetColWidth(c, kPeriodColTwips);
+
+  if (s_.Language == kEnglish) {
+    Picture1->setPixmap(Banner(kEnglish, bannerSize_));
+    Label1->setText("Financial Statement Value Graphs");
+  }
+  Izlaz3->setToolTip(s_.Language == kEnglish ? " Back " : " Povratak ");
+
+  for (int r = 0; r < kSize; ++r)
+    for (int c = 0; c < kSize; ++c) Tablica->SetTextMatrix(r, c, QString());
+  Label4->setText(kNumeralsIII);
+  Label2->setText(kNumeralsIIIIV);
+  Label3->setText(kNumeralsVVI);
+  for (QLabel* l : {Label4, Label2, Label3}) l->adjustSize();
+  for (int c = 1; c < kSize; ++c) Tablica->SetTextMatrix(0, c, kHeadings[c - 1]);
+  if (s_.Language == kCroatian) Tablica->SetTextMatrix(1, 0, "Razdoblje");
+  if (s_.Language == kEnglish) Tablica->SetTextMatrix(1, 0, "Period");
+
+  ColourSeriesCells();
+  for (int p = 1; p <= 6; ++p) Tablica->SetTextMatrix(1, p, QString::fromStdString(ItemText(s_, 101, p)));
+  for (int row = 2; row <= 6; ++row) {
+    Tablica->SetTextMatrix(row, 0, QString::fromStdString(CellText(s_.ChartLabels(row, 0), s_.DecimalMark)));
+    for (int p = 1; p <= 6; ++p)
+      Tablica->SetTextMatrix(row, p,
+                             QString::fromStdString(FormatScaled(s_.ChartValues(row, p).raw, 4, s_.DecimalMark)));
+  }
+
+  FillChart();
+  Graf2->SetChartType(3);
+  Graf2->Refresh();
+}
+
+void Form55::ColourSeriesCells() {
+  for (int row = 2; row <= 6; ++row) {
+    Tablica->SetRow(row);
+    Tablica->SetCol(1);
+    Tablica->SetCellBackColor(SlotQColor(row - 1));
+  }
+  Tablica->SetRow(6);
+  Tablica->SetCol(6);
+}
+
+void Form55::FillChart() {
+  for (int k = 2; k <= 6; ++k) {
+    Graf2->SetRow(k);
+    Graf2->SetRowLabel(QString::fromStdString(CellText(s_.ChartLabels(k, 0), s_.DecimalMark)));
+    for (int p = 1; p <= 6; ++p) {
+      Graf2->SetColumn(p);
+      Graf2->SetData(QString::fromStdString(FormatScaled(s_.ChartValues(k, p).raw, 4, s_.DecimalMark)));
+    }
+  }
+  // The periods along the horizontal axis.
+  for (int p = 1; p <= 6; ++p) {
+    Graf2->SetColumn(p);
+    Graf2->SetColumnLabel(QString::fromStdString(PeriodChartLabel(s_, p)));
+  }
+}
+
+bool Form55::eventFilter(QObject* watched, QEvent* event) {
+  // The plot area settles after the chart's own layout has run.
+  if (watched == Graf2 && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+    QTimer::singleShot(0, this, &Form55::PlaceNumerals);
+  return Form::eventFilter(watched, event);
+}
+
+void Form55::PlaceNumerals() {
+  const QRectF plot = Graf2->PlotArea();
+  if (plot.isEmpty()) return;
+  const double step = plot.width() / 6;
+  const int offset = Graf2->mapTo(this, QPoint()).x() - numerals_->mapTo(this, QPoint()).x();
+  // Spaced so that the two numerals of a text stand a period apart.
+  QFont font = NumeralFont(kNumeralPixels);
+  const double advance = QFontMetricsF(font).horizontalAdvance(QChar(' '));
+  font.setLetterSpacing(QFont::AbsoluteSpacing, std::max(0.0, step / kNumeralPitch - advance));
+  QLabel* const labels[] = {Label4, Label2, Label3};
+  for (int i = 0; i < 3; ++i) {
+    QLabel* label = labels[i];
+    label->setFont(font);
+    label->adjustSize();
+    const QFontMetricsF fm(font);
+    const QString text = label->text();
+    int first = 0;
+    while (first < text.size() && text[first] == ' ') ++first;
+    if (first == text.size()) continue;
+    int length = 0;
+    while (first + length < text.size() && text[first + length] != ' ') ++length;
+    // The first numeral's middle under the middle of its period.
+    const double middle = offset + plot.left() + (2 * i + 0.5) * step;
+    const double x = middle - fm.horizontalAdvance(text.left(first)) - fm.horizontalAdvance(text.mid(first, length)) / 2;
+    label->move(static_cast<int>(std::lround(x)), 2);
+  }
+}
+
+void Form55::Izlaz3_Click() { ctx_.nav.Show(FormId::Form2a); }
+
+}  // namespace morvadel

@@ -1,0 +1,43 @@
+#pragma once
+// The value graphs: the accounts picked in the options over periods I..VI,
+// as a 7 x 7 grid and a line chart, both built from the graph buffers and
+// the period names alone.
+#include <QLabel>
+
+#include "platform/chart.h"
+#include "platform/form.h"
+#include "platform/grid.h"
+#include "platform/pictures.h"
+
+namespace morvadel {
+
+class Form55 : public Form {
+  Q_OBJECT
+
+ public:
+  explicit Form55(AppContext& ctx);
+  void Form_Load() override;
+
+  void Izlaz3_Click();  // back to the main window
+
+  QLabel* Picture1;  // banner
+  QLabel* Label1;    // title, also of the printed page and the exports
+  Grid* Tablica;
+  Chart* Graf2;
+  QLabel *Label4, *Label2, *Label3;  // period numerals under the chart
+  PictureButton* Izlaz3;             // back
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void PlaceNumerals();
+
+  void ColourSeriesCells();
+  void FillChart();
+
+  QWidget* numerals_ = nullptr;
+  QSize bannerSize_;
+};
+
+}  // namespace morvadel

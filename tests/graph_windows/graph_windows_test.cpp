@@ -1,0 +1,641 @@
+// The common-size graphs, the value-graph options and the value graphs,
+// driven as a user drives them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "compare/compare_forms.h"
+#include "compare/form16.h"
+#include "compare/form50.h"
+#include "compare/form55.h"
+#include "compare/form60.h"
+#include "compare/graphs.h"
+#include "model/labels.h"
+#include "shell/form2a.h"
+#include "test_app.h"
+#include "typing.h"
+
+namespace morvadel {
+namespace {
+
+using test::TypeChar;
+
+QString At(const Grid& g, int r, int c) { return g.TextMatrix(r, c); }
+
+QColor Slot(int k) {
+  const Rgb c = SlotColour(k);
+  return QColor(c.r, c.g, c.b);
+}
+
+class GraphWindowsTest : public ::testing::Test, protected test::TestApp {
+ protected:
+  void SetUp() override { Reset({RegisterShellForms, RegisterCompareForms}); }
+
+  // A figure of the workbook as the entry window and recalculation leave it.
+  void Put(int row, int period, int32_t value) {
+    s->ItemTable(row, period) = Cell::Text(std::to_string(value));
+    s->ItemValues(row, period) = value;
+  }
+  // Two periods of a balance sheet and an income statement whose shares are
+  // easy to read: total assets 100 in both, net sales 200 and 400.
+  void SmallWorkbook() {
+    s->ItemTable(101, 1) = Cell::Text("2022");
+    s->ItemTable(101, 2) = Cell::Text("2023");
+    Put(205, 1, 10);
+    Put(205, 2, 30);
+    Put(206, 1, 20);
+    Put(207, 2, 20);
+    Put(208, 1, 5);
+    Put(209, 1, 15);
+    Put(211, 1, 50);
+    Put(211, 2, 50);
+    Put(216, 1, 50);
+    Put(216, 2, 50);
+    Put(222, 1, 100);
+    Put(222, 2, 100);
+    Put(243, 1, 108);
+    Put(244, 1, -8);
+    Put(303, 1, 200);
+    Put(303, 2, 400);
+    Put(304, 1, 150);
+    Put(304, 2, 100);
+    Put(308, 1, 25);
+  }
+
+  template <class F>
+  F* Current() {
+    nav->ProcessPending();
+    auto* f = dynamic_cast<F*>(nav->Current());
+    if (f) {
+      f->show();
+      QApplication::setActiveWindow(f);
+      EXPECT_TRUE(QTest::qWaitForWindowActive(f));
+    }
+    return f;
+  }
+  FormId CurrentId() {
+    nav->ProcessPending();
+    return nav->Current() ? nav->Current()->id() : FormId::Form1;
+  }
+
+  // The graphs as the comparison window's graph button opens them.
+  Form60* GraphsFromView(int16_t view, int16_t language = kEnglish) {
+    s->Language = language;
+    SetCompareViewSettings(*s, view);
+    nav->Show(FormId::form50);
+    Form50* f = Current<Form50>();
+    if (!f) return nullptr;
+    QTest::mouseClick(f->Picture8, Qt::LeftButton);
+    return Current<Form60>();
+  }
+
+  // The options window with every statement's labels loaded.
+  Form16* Options(int16_t language = kEnglish) {
+    s->Language = language;
+    for (int sheet : {2, 3, 4}) FillStatementLabels(*s, sheet, language);
+    nav->Show(FormId::Form16);
+    return Current<Form16>();
+  }
+  static void Click(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  }
+  static int Selected(const Form16* f) {
+    int n = 0;
+    for (int l = 1; l <= 3; ++l)
+      for (int i = 0; i < f->List(l)->count(); ++i) n += f->List(l)->item(i)->isSelected() ? 1 : 0;
+    return n;
+  }
+  static bool AllLocked(const Form16* f) {
+    return !f->List1->isEnabled() && !f->List2->isEnabled() && !f->List3->isEnabled();
+  }
+  std::string Item(int row, int col) const { return ItemText(*s, row, col); }
+};
+
+// ---- the common-size graphs ------------------------------------------------
+
+TEST_F(GraphWindowsTest, GroupsShowTheirItemsValuesAndColours) {
+  struct Slot5 {
+    const char* label;
+    const char* value;  // "" for a zero slot
+  };
+  struct Case {
+    int16_t code;
+    int period;
+    const char* title;
+    const char* caption;  // grid cell (1, 0)
+    std::vector<Slot5> items;
+  };
+  const Case cases[] = {
+      {52, 1, "Current Assets", "Period / Company /",
+       {{"Cash and marketable securities", "10"}, {"Accounts receivables", "20"}, {"Inventories", ""},
+        {"Prepaid expense", "5"}, {"Other current assets", "15"}}},
+      {58, 1, "Shareholdes Equity", "Period / Company /",
+       {{"Preferred stock", ""}, {"Common stock", "108"}, {"Retained earnings", "-8"}, {"Other equity adjustments", ""}}},
+      {55, 2, "Liabilities", "Period / Company /",
+       {{"Total current liabilities", ""}, {"Total long term liabilities", ""}}},
+      {62, 1, "Total Expenses", "Period / Company /",
+       {{"Cost of goods sold", "75"}, {"Sales expenses", "12.5"}, {"General & admin. expenses", ""},
+        {"Other non operating expenses", ""}, {"Interest on expenses", ""}}},
+      {62, 2, "Total Expenses", "Period / Company /",
+       {{"Cost of goods sold", "25"}, {"Sales expenses", ""}, {"General & admin. expenses", ""},
+        {"Other non operating expenses", ""}, {"Interest on expenses", ""}}},
+  };
+  SmallWorkbook();
+  Form60* f = GraphsFromView(9);
+  ASSERT_NE(f, nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "group " << c.code << " period " << c.period);
+    SetGraphGroupSettings(*s, c.code);
+    s->SelectedPeriod = static_cast<int16_t>(c.period);
+    nav->Show(FormId::form60);
+    f = Current<Form60>();
+    ASSERT_NE(f, nullptr);
+    const Grid& g = *f->Tablica;
+    EXPECT_EQ(g.Rows(), 13);
+    EXPECT_EQ(g.Cols(), 2);
+    EXPECT_EQ(g.RowHeight(0), 250);
+    EXPECT_EQ(g.ColWidth(0), 3200);
+    EXPECT_EQ(g.ColWidth(1), 1000);
+    EXPECT_EQ(f->Label1->text(), c.title);
+    EXPECT_EQ(f->Label2->text(), "Period, /Company/");
+    EXPECT_EQ(At(g, 0, 1), GraphPeriodHeading(c.period));
+    EXPECT_EQ(At(g, 1, 0), c.caption);
+    EXPECT_EQ(At(g, 1, 1), c.period == 1 ? "2022" : "2023");
+    EXPECT_EQ(At(g, 2, 0), "");
+    for (int k = 1; k <= 5; ++k) {
+      const int row = k + 2;
+      const bool used = k <= static_cast<int>(c.items.size());
+      const std::string label = used ? c.items[k - 1].label : "";
+      const std::string value = used ? c.items[k - 1].value : "";
+      EXPECT_EQ(At(g, row, 0).toStdString(), label) << k;
+      EXPECT_EQ(At(g, row, 1).toStdString(), value) << k;
+      // A value other than 0 takes its slot's colour, negative ones too;
+      // a zero slot keeps the grid's own colour.
+      EXPECT_EQ(g.CellBackColorAt(row, 1) == Slot(k), !value.empty()) << k;
+      EXPECT_EQ(f->Graf2->ColumnLabelAt(k).toStdString(), label) << k;
+      EXPECT_DOUBLE_EQ(f->Graf2->DataAt(1, k), value.empty() ? 0.0 : std::stod(value)) << k;
+    }
+    for (int r = 8; r <= 12; ++r) EXPECT_EQ(At(g, r, 0) + At(g, r, 1), "") << r;
+    // The shown group's button is disabled, the chosen period's marked.
+    for (const GraphGroup& group : GraphGroups()) {
+      QPushButton* b = f->GroupButton(group.code);
+      if (group.code == 53) {
+        EXPECT_EQ(b, nullptr);
+        continue;
+      }
+      ASSERT_NE(b, nullptr);
+      EXPECT_EQ(b->isEnabled(), group.code != c.code) << group.code;
+      EXPECT_EQ(b->text(), group.titleEn);
+    }
+    for (int p = 1; p <= 6; ++p) {
+      EXPECT_EQ(f->PeriodMarked(p), p == c.period) << p;
+      EXPECT_TRUE(f->PeriodButton(p)->isEnabled()) << p;
+    }
+    // The current cell waits at the last row.
+    EXPECT_EQ(g.Row(), 12);
+    EXPECT_EQ(g.Col(), 1);
+  }
+}
+
+TEST_F(GraphWindowsTest, GroupSwitchKeepsThePeriodAndPeriodSwitchKeepsTheGroup) {
+  SmallWorkbook();
+  Form60* f = GraphsFromView(9, kCroatian);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->Label1->text(), "Imovina (Aktiva)");
+  EXPECT_EQ(f->Label2->text(), "Razdoblje /Firma/");
+  EXPECT_EQ(At(*f->Tablica, 1, 0), "Razdoblje / Firma /");
+  EXPECT_EQ(At(*f->Tablica, 3, 0), "Ukupna tekuća imovina");
+  EXPECT_EQ(At(*f->Tablica, 3, 1), "50");
+  EXPECT_EQ(f->GroupButton(62)->text(), "Ukupni troškovi");
+
+  QTest::mouseClick(f->Picture6, Qt::LeftButton);  // period II
+  f = Current<Form60>();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(s->ReportCode, 51);
+  EXPECT_EQ(s->SelectedPeriod, 2);
+  EXPECT_EQ(At(*f->Tablica, 1, 1), "2023");
+
+  QTest::mouseClick(f->GroupButton(62), Qt::LeftButton);
+  f = Current<Form60>();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(s->ReportCode, 62);
+  EXPECT_EQ(s->SectionBase, 600);
+  EXPECT_EQ(s->SelectedPeriod, 2);
+  EXPECT_EQ(f->Label1->text(), "Ukupni troškovi");
+  EXPECT_EQ(At(*f->Tablica, 3, 0), "Troškovi prodanih proizvoda");
+  EXPECT_EQ(At(*f->Tablica, 3, 1), "25");
+  EXPECT_TRUE(f->PeriodMarked(2));
+
+  QTest::mouseClick(f->Picture9, Qt::LeftButton);  // period V: nothing there
+  f = Current<Form60>();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(s->ReportCode, 62);
+  EXPECT_EQ(At(*f->Tablica, 0, 1), "         V  ");
+  EXPECT_EQ(At(*f->Tablica, 3, 1), "");
+
+  QTest::mouseClick(f->Picture1, Qt::LeftButton);
+  EXPECT_EQ(CurrentId(), FormId::Form2a);
+}
+
+TEST_F(GraphWindowsTest, GraphButtonMakesBothCommonSizeSectionsCurrent) {
+  for (int16_t view : {9, 10}) {
+    SCOPED_TRACE(view);
+    Reset({RegisterShellForms, RegisterCompareForms});
+    SmallWorkbook();
+    s->Language = kEnglish;
+    SetCompareViewSettings(*s, view);
+    nav->Show(FormId::form50);
+    Form50* f = Current<Form50>();
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(f->Picture8->isVisibleTo(f));
+    // A figure typed over a percentage never reaches the graphs.
+    f->Tablica->SetRow(5);
+    f->Tablica->SetCol(1);
+    test::TypeIntoGrid(f->Tablica, f->tekst, "77");
+    QTest::mouseClick(f->Picture8, Qt::LeftButton);
+    Form60* g = Current<Form60>();
+    ASSERT_NE(g, nullptr);
+
+    EXPECT_EQ(s->ReportCode, 51);
+    EXPECT_EQ(s->SectionBase, 500);
+    EXPECT_EQ(s->ReportTitle, "Assets");
+    EXPECT_EQ(s->SelectedPeriod, 1);
+    EXPECT_EQ(s->GridCols, 2);
+    EXPECT_EQ(s->GridRows, 13);
+    EXPECT_EQ(s->GridFixedCols, 1);
+    EXPECT_EQ(s->GridFixedRows, 1);
+    // Both sections hold the numbers of their calculation, 0 included.
+    EXPECT_EQ(s->ItemTable(905, 1), Cell::Double(10.0));
+    EXPECT_EQ(s->ItemTable(906, 2), Cell::Int32(0));
+    EXPECT_EQ(s->ItemTable(1004, 1), Cell::Double(75.0));
+    EXPECT_EQ(s->ItemTable(1008, 2), Cell::Int32(0));
+    EXPECT_EQ(Item(903, 0), "Assets");
+    EXPECT_EQ(Item(1003, 0), "Net sales");
+    EXPECT_EQ(At(*g->Tablica, 3, 1), "50");
+  }
+  // The industry views have no graph button.
+  s->Language = kEnglish;
+  SetCompareViewSettings(*s, 2);
+  nav->Show(FormId::form50);
+  Form50* f = Current<Form50>();
+  ASSERT_NE(f, nullptr);
+  EXPECT_FALSE(f->Picture8->isVisibleTo(f));
+  EXPECT_FALSE(f->Picture8->isEnabled());
+  f->Picture8_Click();
+  EXPECT_FALSE(nav->HasPending());
+}
+
+TEST_F(GraphWindowsTest, EditsChangeOnlyTheGridUntilTheNextLoad) {
+  SmallWorkbook();
+  Form60* f = GraphsFromView(9);
+  ASSERT_NE(f, nullptr);
+  const Cell before = s->ItemTable(911, 1);
+  // The first key after the load opens the number editor over row 12.
+  TypeChar(f->Tablica, '4');
+  ASSERT_TRUE(f->Family()->EditorOpen());
+  EXPECT_EQ(f->tekst->text(), "4");
+  QTest::keyClick(f->tekst, Qt::Key_Escape);
+  // Every row takes keys; the editor's filter is the statements'.
+  f->Tablica->SetRow(3);
+  test::TypeIntoGrid(f->Tablica, f->tekst, "9x9");
+  QTest::keyClick(f->tekst, Qt::Key_Return);
+  EXPECT_EQ(At(*f->Tablica, 3, 1), "99");
+  EXPECT_EQ(s->ChartValues(3, 1), Currency::FromWhole(50));
+  EXPECT_DOUBLE_EQ(f->Graf2->DataAt(1, 1), 50.0);
+  EXPECT_EQ(s->ItemTable(911, 1), before);
+  // The period-name row takes letters.
+  f->Tablica->SetRow(1);
+  TypeChar(f->Tablica, ' ');  // opens with the name, all selected
+  QTest::keyClick(f->tekst, Qt::Key_End);
+  test::TypeText(f->tekst, "Q");
+  QTest::keyClick(f->tekst, Qt::Key_Return);
+  EXPECT_EQ(At(*f->Tablica, 1, 1), "2022Q");
+  EXPECT_EQ(Item(101, 1), "2022");
+
+  QTest::mouseClick(f->Picture5, Qt::LeftButton);
+  f = Current<Form60>();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(At(*f->Tablica, 3, 1), "50");
+  EXPECT_EQ(At(*f->Tablica, 1, 1), "2022");
+
+  f->close();  // the close box leads to the main window
+  EXPECT_EQ(CurrentId(), FormId::Form2a);
+}
+
+// ---- the value-graph options -----------------------------------------------
+
+TEST_F(GraphWindowsTest, OptionsListTheAccountsInTheLanguageOfTheRun) {
+  struct Case {
+    int16_t language;
+    const char *title, *balance, *income, *cashFlow, *instruction, *clear;
+    const char *firstBalance, *lastBalance, *firstCashFlow;
+  };
+  const Case cases[] = {
+      {kCroatian, "Vrijednosti iz financijskih izvješća - grafički prikaz - izbor", "Bruto bilanca",
+       "Račun dobiti i gubitaka", "Novčani tijek", "Izaberite najviše pet stavki.", "Brisanje izvršenog izbora",
+       "Novac i utržive vrijednosnice", "Izvan bilance za:", "Neto dobit"},
+      {kEnglish, "Financial Statement Value Graphs - Options", "Balance Sheet", "Income Statement", "Cash Flow",
+       "Select up to 5 accounts", "Clear Account Selections", "Cash and marketable securities",
+       "Out of balance by:", "Net income"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.language);
+    Reset({RegisterShellForms, RegisterCompareForms});
+    Form16* f = Options(c.language);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Label1->text(), c.title);
+    EXPECT_EQ(f->Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(f->Label2->text(), c.balance);
+    EXPECT_EQ(f->Label3->text(), c.income);
+    EXPECT_EQ(f->Label4->text(), c.cashFlow);
+    EXPECT_EQ(f->Label5->text(), c.instruction);
+    EXPECT_EQ(f->Command1->text(), c.clear);
+    ASSERT_EQ(f->List1->count(), 33);
+    ASSERT_EQ(f->List2->count(), 20);
+    ASSERT_EQ(f->List3->count(), 31);
+    EXPECT_EQ(f->List1->item(0)->text(), c.firstBalance);
+    EXPECT_EQ(f->List1->item(32)->text(), c.lastBalance);
+    EXPECT_EQ(f->List3->item(0)->text(), c.firstCashFlow);
+    for (int l = 1; l <= 3; ++l) {
+      EXPECT_TRUE(f->List(l)->isEnabled());
+      EXPECT_EQ(f->List(l)->selectedItems().size(), 0);
+    }
+  }
+}
+
+TEST_F(GraphWindowsTest, AListIsEmptyWhileItsLabelsAreAbsent) {
+  s->Language = kEnglish;
+  FillIncomeStatementLabelsEn(*s);
+  FillBalanceSheetLabelsHr(*s);  // the other language's column does not count
+  nav->Show(FormId::Form16);
+  Form16* f = Current<Form16>();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->List1->count(), 0);
+  EXPECT_EQ(f->List2->count(), 20);
+  EXPECT_EQ(f->List3->count(), 0);
+}
+
+TEST_F(GraphWindowsTest, FifthPickLocksTheListsUntilClear) {
+  Form16* f = Options();
+  ASSERT_NE(f, nullptr);
+  Click(f->List1, 0);
+  Click(f->List2, 3);
+  Click(f->List3, 5);
+  Click(f->List3, 6);
+  EXPECT_EQ(f->CountSelectedAndLock(), 4);
+  // Deselecting one of four leaves the lists open.
+  Click(f->List3, 6);
+  EXPECT_EQ(Selected(f), 3);
+  EXPECT_FALSE(AllLocked(f));
+  Click(f->List3, 6);
+  Click(f->List1, 32);
+  EXPECT_EQ(Selected(f), 5);
+  EXPECT_TRUE(AllLocked(f));
+  Click(f->List2, 0);  // refused: the lists are locked
+  Click(f->List1, 0);
+  EXPECT_EQ(Selected(f), 5);
+
+  QTest::mouseClick(f->Command1, Qt::LeftButton);
+  EXPECT_EQ(Selected(f), 0);
+  EXPECT_FALSE(f->List1->isEnabled() || f->List2->isEnabled() || f->List3->isEnabled() ? false : true);
+  Click(f->List2, 1);
+  EXPECT_EQ(Selected(f), 1);
+}
+
+TEST_F(GraphWindowsTest, NoWayOfSelectingGoesBeyondFivePicks) {
+  struct Way {
+    const char* name;
+    std::function<void(QListWidget*)> select;  // on List1, with three picks in List2
+  };
+  const Way ways[] = {
+      {"select all", [](QListWidget* l) { l->selectAll(); }},
+      {"Ctrl+A", [](QListWidget* l) { QTest::keyClick(l, Qt::Key_A, Qt::ControlModifier); }},
+      {"drag",
+       [](QListWidget* l) {
+         QTest::mousePress(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(0)).center());
+         for (int i = 1; i <= 8; ++i) {
+           QMouseEvent move(QEvent::MouseMove, l->visualItemRect(l->item(i)).center(),
+                            l->viewport()->mapToGlobal(l->visualItemRect(l->item(i)).center()), Qt::NoButton,
+                            Qt::LeftButton, Qt::NoModifier);
+           QApplication::sendEvent(l->viewport(), &move);
+         }
+         QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(8)).center());
+       }},
+      {"Ctrl and Shift clicks",
+       [](QListWidget* l) {
+         for (int i = 0; i < 4; ++i)
+           QTest::mouseClick(l->viewport(), Qt::LeftButton, i % 2 ? Qt::ShiftModifier : Qt::ControlModifier,
+                             l->visualItemRect(l->item(i * 3)).center());
+       }},
+      {"keyboard",
+       [](QListWidget* l) {
+         l->setFocus();
+         l->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+         for (int i = 0; i < 5; ++i) {
+           QTest::keyClick(l, Qt::Key_Space);
+           QTest::keyClick(l, Qt::Key_Down);
+         }
+       }},
+      {"range from code",
+       [](QListWidget* l) {
+         l->selectionModel()->select(QItemSelection(l->model()->index(2, 0), l->model()->index(20, 0)),
+                                     QItemSelectionModel::Select);
+       }},
+  };
+  for (const Way& w : ways) {
+    SCOPED_TRACE(w.name);
+    Reset({RegisterShellForms, RegisterCompareForms});
+    Form16* f = Options();
+    ASSERT_NE(f, nullptr);
+    for (int i : {0, 1, 2}) Click(f->List2, i);
+    w.select(f->List1);
+    EXPECT_EQ(Selected(f), 5);
+    EXPECT_TRUE(AllLocked(f));
+    EXPECT_EQ(f->List1->selectedItems().size(), 2);
+    // The picks that fit are the first of the list.
+    EXPECT_TRUE(f->List1->item(0)->isSelected() || f->List1->item(2)->isSelected());
+    QTest::mouseClick(f->Picture5, Qt::LeftButton);
+    ASSERT_EQ(CurrentId(), FormId::Form55);
+    for (int k = 1; k <= 5; ++k) EXPECT_NE(s->SelectedAccounts(1, k), 0) << k;
+  }
+}
+
+TEST_F(GraphWindowsTest, SlotsFollowListOrderWhateverTheClickOrder) {
+  SmallWorkbook();
+  Form16* f = Options();
+  ASSERT_NE(f, nullptr);
+  Click(f->List3, 30);  // cash end of period
+  Click(f->List2, 0);   // net sales
+  Click(f->List1, 32);  // out of balance by:
+  Click(f->List1, 0);   // cash and marketable securities
+  QTest::mouseClick(f->Picture5, Qt::LeftButton);
+  Form55* g = Current<Form55>();
+  ASSERT_NE(g, nullptr);
+  const int codes[] = {200, 232, 300, 430, 0};
+  const int rows[] = {205, 252, 303, 450};
+  for (int k = 1; k <= 5; ++k) {
+    EXPECT_EQ(s->SelectedAccounts(1, k), codes[k - 1]) << k;
+    if (k <= 4) {
+      EXPECT_EQ(s->SelectedAccounts(2, k), rows[k - 1]) << k;
+    }
+  }
+  EXPECT_EQ(At(*g->Tablica, 2, 0), "Cash and marketable securities");
+  EXPECT_EQ(At(*g->Tablica, 2, 2), "30");
+  EXPECT_EQ(At(*g->Tablica, 3, 0), "");  // nothing typed for "Out of balance by:"
+  EXPECT_EQ(At(*g->Tablica, 4, 0), "Net sales");
+  EXPECT_EQ(At(*g->Tablica, 4, 1), "200");
+}
+
+TEST_F(GraphWindowsTest, OkWithNothingPickedReturnsToTheMainWindow) {
+  Form16* f = Options();
+  ASSERT_NE(f, nullptr);
+  s->ChartLabels(2, 0) = Cell::Text("old");
+  s->ChartValues(2, 1) = Currency::FromWhole(5);
+  QTest::mouseClick(f->Picture5, Qt::LeftButton);
+  EXPECT_EQ(CurrentId(), FormId::Form2a);
+  EXPECT_EQ(CellText(s->ChartLabels(2, 0)), "");
+  EXPECT_TRUE(s->ChartValues(2, 1).IsZero());
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(GraphWindowsTest, UnreadablePeriodIsShownAsZeroAndNamedOnce) {
+  SmallWorkbook();
+  s->ItemTable(205, 2) = Cell::Text("30 kn");
+  Form16* f = Options();
+  ASSERT_NE(f, nullptr);
+  Click(f->List1, 0);
+  QTest::mouseClick(f->Picture5, Qt::LeftButton);
+  Form55* g = Current<Form55>();
+  ASSERT_NE(g, nullptr);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find("Cash and marketable securities, period II (2023)"), std::string::npos)
+      << dialogs.messages[0].text;
+  EXPECT_EQ(At(*g->Tablica, 2, 1), "10");
+  EXPECT_EQ(At(*g->Tablica, 2, 2), "0");
+  // The window reloads itself without saying it again.
+  nav->Show(FormId::Form55);
+  ASSERT_NE(Current<Form55>(), nullptr);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+// ---- the value graphs --------------------------------------------------------
+
+TEST_F(GraphWindowsTest, ValueGraphsShowThePicksOverTheSixPeriods) {
+  for (int16_t language : {kCroatian, kEnglish}) {
+    SCOPED_TRACE(language);
+    Reset({RegisterShellForms, RegisterCompareForms});
+    SmallWorkbook();
+    Form16* f = Options(language);
+    ASSERT_NE(f, nullptr);
+    Click(f->List2, 0);  // net sales
+    Click(f->List1, 0);  // cash
+    Click(f->List1, 2);  // inventories: empty in period I
+    QTest::mouseClick(f->Picture5, Qt::LeftButton);
+    Form55* g = Current<Form55>();
+    ASSERT_NE(g, nullptr);
+    const Grid& t = *g->Tablica;
+    const bool hr = language == kCroatian;
+    EXPECT_EQ(s->GridCols, 7);
+    EXPECT_EQ(s->GridRows, 7);
+    EXPECT_EQ(t.Rows(), 7);
+    EXPECT_EQ(t.Cols(), 7);
+    EXPECT_EQ(t.ColWidth(0), 2150);
+    EXPECT_EQ(t.ColWidth(3), 1000);
+    EXPECT_EQ(t.RowHeight(0), 250);
+    EXPECT_EQ(g->Label1->text(),
+              hr ? "Vrijednosti iz financiskih izvješća - grafički prikaz" : "Financial Statement Value Graphs");
+    EXPECT_EQ(At(t, 1, 0), hr ? "Razdoblje" : "Period");
+    const char* heads[] = {"         I", "         II", "        III", "         IV", "         V", "         VI"};
+    for (int p = 1; p <= 6; ++p) EXPECT_EQ(At(t, 0, p), heads[p - 1]);
+    EXPECT_EQ(At(t, 1, 1), "2022");
+    EXPECT_EQ(At(t, 1, 3), "");
+    EXPECT_EQ(At(t, 2, 0), hr ? "Novac i utržive vrijednosnice" : "Cash and marketable securities");
+    EXPECT_EQ(At(t, 3, 0), hr ? "Ukupne zalihe" : "Inventories");
+    EXPECT_EQ(At(t, 4, 0), hr ? "Neto prodaja" : "Net sales");
+    const char* values[3][6] = {{"10", "30", "0", "0", "0", "0"},
+                                {"0", "20", "0", "0", "0", "0"},
+                                {"200", "400", "0", "0", "0", "0"}};
+    for (int r = 2; r <= 4; ++r)
+      for (int p = 1; p <= 6; ++p) EXPECT_EQ(At(t, r, p), values[r - 2][p - 1]) << r << "," << p;
+    // Three picks leave rows 5 and 6 at 0 with empty labels.
+    for (int r : {5, 6}) {
+      EXPECT_EQ(At(t, r, 0), "") << r;
+      for (int p = 1; p <= 6; ++p) EXPECT_EQ(At(t, r, p), "0") << r << "," << p;
+    }
+    for (int r = 2; r <= 6; ++r) {
+      EXPECT_EQ(t.CellBackColorAt(r, 1), Slot(r - 1)) << r;
+      EXPECT_NE(t.CellBackColorAt(r, 2), Slot(r - 1)) << r;
+    }
+    EXPECT_EQ(t.Row(), 6);
+    EXPECT_EQ(t.Col(), 6);
+
+    // The line chart: the slots as lines over the periods, in the grid's colours.
+    EXPECT_EQ(g->Graf2->ChartType(), 3);
+    EXPECT_DOUBLE_EQ(g->Graf2->DataAt(2, 2), 30.0);
+    EXPECT_DOUBLE_EQ(g->Graf2->DataAt(4, 1), 200.0);
+    EXPECT_DOUBLE_EQ(g->Graf2->DataAt(6, 6), 0.0);
+    EXPECT_EQ(g->Graf2->RowLabelAt(4), At(t, 4, 0));
+    EXPECT_EQ(g->Graf2->RowLabelAt(5), "");
+    EXPECT_EQ(g->Graf2->ColumnLabelAt(1), "2022");
+    EXPECT_EQ(g->Graf2->ColumnLabelAt(4), "IV");  // a period without a name
+    for (int r = 2; r <= 6; ++r) EXPECT_EQ(g->Graf2->SeriesColor(r), Slot(r - 1)) << r;
+    EXPECT_EQ(g->Label4->text(), "             I                         II");
+    EXPECT_EQ(g->Label2->text(), "         III                       IV");
+    EXPECT_EQ(g->Label3->text(), "           V                       VI");
+
+    QTest::mouseClick(g->Izlaz3, Qt::LeftButton);
+    EXPECT_EQ(CurrentId(), FormId::Form2a);
+  }
+}
+
+TEST_F(GraphWindowsTest, MainWindowOpensTheValueGraphOptions) {
+  s->Language = kEnglish;
+  nav->Show(FormId::Form2a);
+  auto* main = Current<Form2a>();
+  ASSERT_NE(main, nullptr);
+  EXPECT_FALSE(main->Command4->isEnabled());  // no workbook named yet
+  s->FileName = "/tmp/named.eka";
+  nav->Show(FormId::Form2a);
+  main = Current<Form2a>();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(main->Command4->isEnabled());
+  EXPECT_EQ(main->Command4->text(), "Financial Statement Value Graphs");
+  QTest::mouseClick(main->Command4, Qt::LeftButton);
+  EXPECT_EQ(CurrentId(), FormId::Form16);
+}
+
+// Pictures of the three windows in both languages, for looking at:
+// MORVADEL_SCREENSHOTS names the folder they are written to.
+TEST_F(GraphWindowsTest, Screenshots) {
+  const char* out = std::getenv("MORVADEL_SCREENSHOTS");
+  if (!out) GTEST_SKIP() << "MORVADEL_SCREENSHOTS not set";
+  for (int16_t language : {kCroatian, kEnglish}) {
+    const std::string lang = language == kCroatian ? "hr" : "en";
+    Reset({RegisterShellForms, RegisterCompareForms});
+    SmallWorkbook();
+    Form60* f = GraphsFromView(9, language);
+    ASSERT_NE(f, nullptr);
+    QApplication::processEvents();
+    EXPECT_TRUE(f->grab().save(QString::fromStdString(std::string(out) + "/form60_" + lang + ".png")));
+    Form16* o = Options(language);
+    ASSERT_NE(o, nullptr);
+    Click(o->List1, 0);
+    Click(o->List2, 0);
+    QApplication::processEvents();
+    EXPECT_TRUE(o->grab().save(QString::fromStdString(std::string(out) + "/form16_" + lang + ".png")));
+    QTest::mouseClick(o->Picture5, Qt::LeftButton);
+    Form55* g = Current<Form55>();
+    ASSERT_NE(g, nullptr);
+    QApplication::processEvents();
+    EXPECT_TRUE(g->grab().save(QString::fromStdString(std::string(out) + "/form55_" + lang + ".png")));
+  }
+}
+
+}  // namespace
+}  // namespace morvadel

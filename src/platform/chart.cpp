@@ -414,6 +414,14 @@ QChart* Chart::BuildChart() const {
 }
 
 QImage Chart::Picture(int widthTwips, int heightTwips, int dotsPerInch) const {
+  return Render(widthTwips, heightTwips, dotsPerInch, nullptr);
+}
+
+QImage Chart::Picture(int widthTwips, int heightTwips, int dotsPerInch, const PlotMargins& plot) const {
+  return Render(widthTwips, heightTwips, dotsPerInch, &plot);
+}
+
+QImage Chart::Render(int widthTwips, int heightTwips, int dotsPerInch, const PlotMargins* plot) const {
   const QSize size(std::max(1, PxFromTwips(widthTwips)), std::max(1, PxFromTwips(heightTwips)));
   const double ratio = std::max(dotsPerInch, 1) / 96.0;
   QImage image(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)), QImage::Format_ARGB32_Premultiplied);
@@ -428,7 +436,21 @@ QImage Chart::Picture(int widthTwips, int heightTwips, int dotsPerInch) const {
   QGraphicsScene scene;
   QChart* chart = BuildChart();
   scene.addItem(chart);
-  FitToWidth(chart, size.width());
+  if (plot) {
+    chart->legend()->hide();
+    for (QAbstractAxis* axis : chart->axes(Qt::Horizontal)) {
+      axis->setLabelsVisible(false);
+      axis->setTitleVisible(false);
+    }
+  } else {
+    FitToWidth(chart, size.width());
+  }
+  if (plot) {
+    const double left = plot->left / double(kTwipsPerPixel), top = plot->top / double(kTwipsPerPixel);
+    const double right = plot->right / double(kTwipsPerPixel), bottom = plot->bottom / double(kTwipsPerPixel);
+    chart->setPlotArea(QRectF(left, top, std::max(1.0, size.width() - left - right),
+                              std::max(1.0, size.height() - top - bottom)));
+  }
   chart->setGeometry(QRectF(QPointF(0, 0), QSizeF(size)));
   chart->layout()->activate();
   scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));

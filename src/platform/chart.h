@@ -68,6 +68,13 @@ class Chart : public QWidget {
   // its own size is the size asked for. Handed over inside the program
   // (never through the system clipboard).
   QImage Picture(int widthTwips, int heightTwips, int dotsPerInch = 96) const;
+  // The same for a page that prints the category names and the key to the
+  // series itself: the plot fills the picture but for the margins (twips),
+  // and neither category labels nor legend are drawn.
+  struct PlotMargins {
+    int left, top, right, bottom;
+  };
+  QImage Picture(int widthTwips, int heightTwips, int dotsPerInch, const PlotMargins& plot) const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -78,6 +85,7 @@ class Chart : public QWidget {
   void Reshape(int rows, int columns);
   // A fresh chart of the current data and look; the caller owns it.
   QChart* BuildChart() const;
+  QImage Render(int widthTwips, int heightTwips, int dotsPerInch, const PlotMargins* plot) const;
   bool Selected() const;
 
   int rows_ = 1, columns_ = 1, row_ = 1, column_ = 1;

@@ -31,12 +31,17 @@ QPixmap SourcePicture(int source, QSize size);
 // rows (heads, period names, numerator, denominator, ratio, dynamics) and
 // between the label column and the six value columns.
 QImage RatioTableBackground(int dotsPerInch = 300);
+// The same table under the printed value graphs (period names, then the five
+// accounts), the first value cell of each account row in its series colour
+// as on the screen: the key to the chart's lines.
+QImage ValueTableBackground(const std::vector<QColor>& rowColours, int dotsPerInch = 300);
 // A period button of the graph windows: the numeral on a tile; the marked
 // tile shows the period on screen.
 QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size);
 // A legend of colour keys in a column, one key a colour from the top, spread
-// over the picture's height; `size` in pixels, also the printed size.
-QImage LegendKeys(const std::vector<QColor>& colours, QSize size);
+// over the picture's height; `size` in pixels at 96 dots an inch, which is
+// also its printed size, drawn at dotsPerInch.
+QImage LegendKeys(const std::vector<QColor>& colours, QSize size, int dotsPerInch = 96);
 
 // A flat button that shows a picture, as the windows' picture buttons.
 class PictureButton : public QToolButton {

@@ -11,7 +11,9 @@
 
 #include "compare/graphs.h"
 #include "model/number.h"
+#include "output/graph_pages.h"
 #include "platform/navigator.h"
+#include "platform/printer.h"
 #include "platform/window_frame.h"
 
 namespace morvadel {
@@ -98,6 +100,8 @@ Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
   Graf2->installEventFilter(this);
 
   auto* commands = new QHBoxLayout;
+  Print1 = new PictureButton(IconKind::Print, body);
+  commands->addWidget(Print1);
   commands->addStretch();
   Izlaz3 = new PictureButton(IconKind::Back, body);
   commands->addWidget(Izlaz3);
@@ -110,6 +114,7 @@ Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
   AddBottomRule(this, frame.layout, width);
 
   connect(Izlaz3, &QToolButton::clicked, this, &Form55::Izlaz3_Click);
+  connect(Print1, &QToolButton::clicked, this, &Form55::Print1_Click);
 }
 
 void Form55::Form_Load() {
@@ -128,6 +133,8 @@ void Form55::Form_Load() {
     Label1->setText("Financial Statement Value Graphs");
   }
   Izlaz3->setToolTip(s_.Language == kEnglish ? " Back " : " Povratak ");
+  Print1->setToolTip("Ispis na pisač");
+  if (s_.Language == kEnglish) Print1->setToolTip("Print this page");
 
   for (int r = 0; r < kSize; ++r)
     for (int c = 0; c < kSize; ++c) Tablica->SetTextMatrix(r, c, QString());
@@ -212,6 +219,38 @@ void Form55::PlaceNumerals() {
     const double x = middle - fm.horizontalAdvance(text.left(first)) - fm.horizontalAdvance(text.mid(first, length)) / 2;
     label->move(static_cast<int>(std::lround(x)), 2);
   }
+}
+
+// The page, then the window afresh from the unchanged buffers; a cancelled
+// or failed print keeps the window as it was.
+void Form55::Print1_Click() {
+  const bool printed = RunPrintCommand(ctx_.dialogs, s_.Language, [this](Printer& printer) {
+    printer.SetOrientation(kLandscape);
+    printer.SetScaleMode(kScaleInches);
+    PrintReportPage(printer, 1.0);
+  });
+  if (!printed) return;
+  s_.AverageMode = kFlagOff;
+  s_.AverageOffered = kFlagOff;
+  ctx_.nav.Show(FormId::Form55);
+}
+
+void Form55::PrintReportPage(Printer& target, double scale) {
+  ValueGraphPage page;
+  page.title = Label1->text().toStdString();
+  for (int r = 1; r <= 6; ++r) page.rowLabels[static_cast<size_t>(r)] = Tablica->TextMatrix(r, 0).toStdString();
+  for (int p = 1; p <= 6; ++p) page.periodNames[static_cast<size_t>(p)] = Tablica->TextMatrix(1, p).toStdString();
+  std::vector<QColor> colours;
+  for (int k = 1; k <= kGraphSlots; ++k) colours.push_back(SlotQColor(k));
+  page.tableBackground = ValueTableBackground(colours, kGraphPictureDpi);
+  // The page prints the period names under the chart and keys the lines by
+  // the coloured table cells: the plot sets its periods over the names.
+  const double step = ValueChartPeriodCentre(2) - ValueChartPeriodCentre(1);
+  const double plotLeft = ValueChartPeriodCentre(1) - step / 2 - kValueChartLeft;
+  const double plotRight = ValueChartPeriodCentre(6) + step / 2 - kValueChartLeft;
+  const Chart::PlotMargins plot{qRound(plotLeft * 1440), 170, kValueChartWidthTwips - qRound(plotRight * 1440), 370};
+  page.chart = Graf2->Picture(kValueChartWidthTwips, kValueChartHeightTwips, kGraphPictureDpi, plot);
+  PrintValueGraphPage(target, s_, page, scale);
 }
 
 void Form55::Izlaz3_Click() { ctx_.nav.Show(FormId::Form2a); }

@@ -11,6 +11,8 @@
 
 namespace morvadel {
 
+class Printer;
+
 class Form55 : public Form {
   Q_OBJECT
 
@@ -18,6 +20,7 @@ class Form55 : public Form {
   explicit Form55(AppContext& ctx);
   void Form_Load() override;
 
+  void Print1_Click();  // print the page, then show the window again
   void Izlaz3_Click();  // back to the main window
 
   QLabel* Picture1;  // banner
@@ -25,6 +28,7 @@ class Form55 : public Form {
   Grid* Tablica;
   Chart* Graf2;
   QLabel *Label4, *Label2, *Label3;  // period numerals under the chart
+  PictureButton* Print1;             // print
   PictureButton* Izlaz3;             // back
 
  protected:
@@ -32,6 +36,7 @@ class Form55 : public Form {
 
  private:
   void PlaceNumerals();
+  void PrintReportPage(Printer& target, double scale);
 
   void ColourSeriesCells();
   void FillChart();

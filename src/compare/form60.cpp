@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -10,7 +11,9 @@
 #include "compare/graphs.h"
 #include "model/labels.h"
 #include "model/number.h"
+#include "output/graph_pages.h"
 #include "platform/navigator.h"
+#include "platform/printer.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 
@@ -31,6 +34,24 @@ const QSize kChartMinimum(470, 330);
 QColor SlotQColor(int slot) {
   const Rgb c = SlotColour(slot);
   return QColor(c.r, c.g, c.b);
+}
+
+// The chart at its print size with its left edge kept clear: the legend
+// keys of the page stand over it there.
+QImage ChartWithClearLeftEdge(const Chart& chart) {
+  constexpr int kClearTwips = 216;
+  QImage inner = chart.Picture(kCommonSizeChartWidthTwips - kClearTwips, kCommonSizeChartHeightTwips,
+                               kGraphPictureDpi);
+  inner.setDevicePixelRatio(1);  // drawn dot for dot
+  const double dotsPerTwip = kGraphPictureDpi / 1440.0;
+  QImage full(qRound(kCommonSizeChartWidthTwips * dotsPerTwip), qRound(kCommonSizeChartHeightTwips * dotsPerTwip),
+              QImage::Format_ARGB32_Premultiplied);
+  full.setDotsPerMeterX(inner.dotsPerMeterX());
+  full.setDotsPerMeterY(inner.dotsPerMeterY());
+  full.fill(Qt::white);
+  QPainter painter(&full);
+  painter.drawImage(QPointF(full.width() - inner.width(), 0), inner);
+  return full;
 }
 
 QPushButton* GroupCommand(QWidget* parent) {
@@ -130,6 +151,8 @@ Form60::Form60(AppContext& ctx) : Form(ctx, FormId::form60) {
   tekst = edit_->tekst;
 
   auto* commandsRow = new QHBoxLayout;
+  Picture2 = new PictureButton(IconKind::Print, body);
+  commandsRow->addWidget(Picture2);
   commandsRow->addStretch();
   Picture1 = new PictureButton(IconKind::Back, body);
   commandsRow->addWidget(Picture1);
@@ -146,6 +169,7 @@ Form60::Form60(AppContext& ctx) : Form(ctx, FormId::form60) {
   AddBottomRule(this, frame.layout, width);
 
   connect(Picture1, &QToolButton::clicked, this, &Form60::Picture1_Click);
+  connect(Picture2, &QToolButton::clicked, this, &Form60::Picture2_Click);
 }
 
 QPushButton* Form60::GroupButton(int16_t code) const {
@@ -164,6 +188,7 @@ void Form60::SetLanguageCaptions() {
     for (const GraphGroup& g : GraphGroups())
       if (QPushButton* b = GroupButton(g.code)) b->setText(QString::fromUtf8(g.titleHr));
     Picture1->setToolTip(" Povratak ");
+    Picture2->setToolTip("Ispis na pisač");
   }
   if (s_.Language == kEnglish) {
     Picture4->setPixmap(Banner(kEnglish, bannerSize_));
@@ -171,6 +196,7 @@ void Form60::SetLanguageCaptions() {
     for (const GraphGroup& g : GraphGroups())
       if (QPushButton* b = GroupButton(g.code)) b->setText(QString::fromUtf8(g.titleEn));
     Picture1->setToolTip(" Back ");
+    Picture2->setToolTip("Print this page");
   }
   for (const auto& [code, button] : groupButtons_) button->setEnabled(code != s_.ReportCode);
   Label1->setText(QString::fromStdString(s_.ReportTitle));
@@ -265,5 +291,31 @@ void Form60::PeriodButton_Click(int period) {
 }
 
 void Form60::Picture1_Click() { ctx_.nav.Show(FormId::Form2a); }
+
+// The page, then the main window; a cancelled or failed print keeps the
+// window as it was.
+void Form60::Picture2_Click() {
+  edit_->CommitCellEdit();  // the page shows the grid as it stands
+  const bool printed = RunPrintCommand(ctx_.dialogs, s_.Language, [this](Printer& printer) {
+    printer.SetOrientation(kLandscape);
+    printer.SetScaleMode(kScaleInches);
+    PrintReportPage(printer, 1.0);
+  });
+  if (printed) ctx_.nav.Show(FormId::Form2a);
+}
+
+void Form60::PrintReportPage(Printer& target, double scale) {
+  CommonSizeGraphPage page;
+  for (int i = 1; i <= 7; ++i) page.labels[static_cast<size_t>(i)] = Tablica->TextMatrix(i, 0).toStdString();
+  page.periodName = Tablica->TextMatrix(1, 1).toStdString();
+  page.chart = ChartWithClearLeftEdge(*Graf2);
+  for (int keys = 2; keys <= kGraphSlots; ++keys) {
+    std::vector<QColor> colours;
+    for (int k = 1; k <= keys; ++k) colours.push_back(SlotQColor(k));
+    page.legends[static_cast<size_t>(keys)] =
+        LegendKeys(colours, QSize(kLegendWidthPx, LegendHeightPx(keys)), kGraphPictureDpi);
+  }
+  PrintCommonSizeGraphPage(target, s_, page, scale);
+}
 
 }  // namespace morvadel

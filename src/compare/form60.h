@@ -19,6 +19,8 @@ class QToolButton;
 
 namespace morvadel {
 
+class Printer;
+
 class Form60 : public Form {
   Q_OBJECT
 
@@ -31,6 +33,7 @@ class Form60 : public Form {
   void GroupButton_Click(int16_t code);
   void PeriodButton_Click(int period);
   void Picture1_Click();  // back to the main window
+  void Picture2_Click();  // print the page, then the main window
 
   // The group button of a ReportCode; nullptr for a code without one.
   QPushButton* GroupButton(int16_t code) const;
@@ -49,12 +52,14 @@ class Form60 : public Form {
       *Command11;
   QToolButton *Picture5, *Picture6, *Picture7, *Picture8, *Picture9, *Picture10;
   PictureButton* Picture1;  // back
+  PictureButton* Picture2;  // print
 
  private:
   void SetLanguageCaptions();
   void ResetPeriodButtons();
   void FillChart();
   void ColourSeriesCells();
+  void PrintReportPage(Printer& target, double scale);
 
   CellEditFamily* edit_;
   std::map<int16_t, QPushButton*> groupButtons_;

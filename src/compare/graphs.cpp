@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <iterator>
-#include <limits>
 
 #include "model/labels.h"
-#include "model/number.h"
 
 namespace morvadel {
 
@@ -122,50 +120,6 @@ void LoadGraphGroup(SharedState& s, int code, int period) {
     s.ChartLabels(k + 2, 0) = s.ItemTable(r, kLabelColumn);
     const Converted<Currency> v = ReadGraphValue(s, s.ItemTable(g->ValueSection() + r, period));
     s.ChartValues(k + 2, 1) = v.ok() ? v.value : Currency{};
-  }
-}
-
-GraphPageFigures ComputeGraphPage(SharedState& s) {
-  GraphPageFigures f;
-  Int128 sum = 0;
-  for (int k = 1; k <= kGraphSlots; ++k) {
-    f.values[k - 1] = s.ChartValues(k + 2, 1);
-    sum += f.values[k - 1].raw;
-  }
-  // Five values of at most 2^63 each: the sum stays far inside 128 bits;
-  // only a sum beyond the currency range itself is left without shares.
-  const bool sumFits =
-      sum <= std::numeric_limits<int64_t>::max() && sum >= std::numeric_limits<int64_t>::min();
-  f.sum = Currency::FromRaw(sumFits ? static_cast<int64_t>(sum) : 0);
-  const GraphGroup* g = GraphGroupOf(s.ReportCode);
-  const bool shares = !g || g->PrintsShares();
-  for (int k = 1; k <= kGraphSlots; ++k) {
-    const Currency v = f.values[k - 1];
-    if (v.IsZero() || sum == 0 || !sumFits) continue;
-    // The share on the exact quotient: a half never goes to binary rounding.
-    s.RoundArg = v.ToDouble() / f.sum.ToDouble() * 100;
-    if (!shares) continue;
-    f.shareHundredths[k - 1] = RoundQuotient(Int128{v.raw} * 100, sum, 2, Rounding::HalfUp);
-  }
-  // The legend keys up to the last slot that holds a value.
-  for (int k = kGraphSlots; k >= 2; --k) {
-    if (!f.values[k - 1].IsZero()) {
-      f.legendKeys = k;
-      break;
-    }
-  }
-  return f;
-}
-
-const char* GraphFootnote(int code, int16_t language) {
-  const bool hr = language == kCroatian, en = language == kEnglish;
-  switch (code) {
-    case 52: case 55: case 56: case 57: case 58:
-      return hr ? "Kolona 1  = % od ukupne imovine" : en ? "Column 1 = % from Total Assets" : "";
-    case 61: case 62: case 63:
-      return hr ? "Kolona 1  = % od neto prodaje" : en ? "Column 1 = % from Net Sales" : "";
-    default:
-      return "";
   }
 }
 

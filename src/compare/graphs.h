@@ -5,7 +5,6 @@
 // of the three statements over periods I..VI).
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -51,9 +50,6 @@ struct GraphGroup {
   int ItemCount() const;
   // The common-size section the values come from: 900 or 1000.
   int ValueSection() const { return sectionBase == kBalanceGraphSection ? 900 : 1000; }
-  // The printed page gives each item's share of its group, except for the
-  // groups whose items are the whole (assets; liabilities and equity).
-  bool PrintsShares() const { return code != 51 && code != 54; }
 };
 
 // Every group the window can load, 53 (net property, which no button
@@ -78,25 +74,6 @@ const char* GraphPeriodHeading(int period);
 // percentage of the period as currency. A code without a group loads
 // nothing; a cell that cannot be read counts as 0.
 void LoadGraphGroup(SharedState& s, int code, int period);
-
-// What the printed page of a group shows beside the labels.
-struct GraphPageFigures {
-  // Slots 1..5 (index 0..4): the value, and the share of the group in
-  // hundredths when it is printed (the group prints shares, the value is
-  // not 0 and the non-zero values do not add up to 0).
-  std::array<Currency, kGraphSlots> values{};
-  std::array<std::optional<int64_t>, kGraphSlots> shareHundredths{};
-  Currency sum;      // the group sum S
-  int legendKeys = 0;  // keys of the legend picture: 5, 4, 3, 2, or 0 for none
-};
-
-// From ChartValues(3..7, 1) and ReportCode; leaves the last share's
-// unrounded quotient in RoundArg.
-GraphPageFigures ComputeGraphPage(SharedState& s);
-
-// The footnote naming the first value column; "" for the groups without a
-// share column (and for 53, whose page has none).
-const char* GraphFootnote(int code, int16_t language);
 
 // ---- value graphs ------------------------------------------------------------
 

@@ -52,7 +52,6 @@ TEST_F(GraphsTest, GroupsHoldTheirItemsTitlesAndSections) {
     EXPECT_EQ(g->ItemCount(), static_cast<int>(c.items.size()));
     for (size_t k = 0; k < 5; ++k) EXPECT_EQ(g->items[k], k < c.items.size() ? c.items[k] : 0) << k;
     EXPECT_EQ(g->ValueSection(), c.section == 500 ? 900 : 1000);
-    EXPECT_EQ(g->PrintsShares(), c.code != 51 && c.code != 54);
     for (int16_t language : {kCroatian, kEnglish}) {
       SharedState t;
       t.Language = language;
@@ -121,63 +120,6 @@ TEST_F(GraphsTest, LoadingAGroupFillsItsSlotsAndClearsTheRest) {
   // A code without a group only clears.
   LoadGraphGroup(s, 59, 1);
   for (int r = 0; r <= 12; ++r) EXPECT_EQ(Label(r), "") << r;
-}
-
-TEST_F(GraphsTest, PageFiguresSharesAndLegend) {
-  constexpr double kNone = -1000;
-  struct Case {
-    const char* name;
-    int16_t code;
-    std::vector<double> values;  // slots 1..5
-    std::vector<double> shares;  // kNone: no share printed
-    int legend;
-  };
-  const Case cases[] = {
-      {"five items", 62, {40, 30, 20, 6, 4}, {40, 30, 20, 6, 4}, 5},
-      {"shares round half up", 61, {1, 2, 0, 0, 0}, {33.33, 66.67, kNone, kNone, kNone}, 2},
-      {"last two slots zero", 52, {10, 5, 5, 0, 0}, {50, 25, 25, kNone, kNone}, 3},
-      {"a zero slot inside", 58, {10, 0, 30, 0, 0}, {25, kNone, 75, kNone, kNone}, 3},
-      {"four slots", 56, {1, 1, 1, 1, 0}, {25, 25, 25, 25, kNone}, 4},
-      {"only slot 1", 57, {12.5, 0, 0, 0, 0}, {100, kNone, kNone, kNone, kNone}, 0},
-      {"nothing", 63, {0, 0, 0, 0, 0}, {kNone, kNone, kNone, kNone, kNone}, 0},
-      {"assets print no shares", 51, {60, 40, 0, 0, 0}, {kNone, kNone, kNone, kNone, kNone}, 2},
-      {"liabilities and equity print no shares", 54, {70, 30, 0, 0, 0}, {kNone, kNone, kNone, kNone, kNone}, 2},
-      {"negative item", 58, {80, 40, -20, 0, 0}, {80, 40, -20, kNone, kNone}, 3},
-      {"items adding up to 0 print no shares", 55, {25, -25, 0, 0, 0}, {kNone, kNone, kNone, kNone, kNone}, 2},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    s.ReportCode = c.code;
-    for (int k = 1; k <= 5; ++k) s.ChartValues(k + 2, 1) = Money(c.values[k - 1]);
-    const GraphPageFigures f = ComputeGraphPage(s);
-    for (int k = 1; k <= 5; ++k) {
-      EXPECT_EQ(f.values[k - 1], Money(c.values[k - 1])) << k;
-      if (c.shares[k - 1] == kNone) {
-        EXPECT_FALSE(f.shareHundredths[k - 1].has_value()) << k;
-      } else {
-        ASSERT_TRUE(f.shareHundredths[k - 1].has_value()) << k;
-        EXPECT_EQ(*f.shareHundredths[k - 1], static_cast<int64_t>(c.shares[k - 1] * 100 + 0.5 - (c.shares[k - 1] < 0)))
-            << k;
-      }
-    }
-    EXPECT_EQ(f.legendKeys, c.legend);
-  }
-}
-
-TEST_F(GraphsTest, FootnotesNameTheFirstColumnWhereSharesArePrinted) {
-  for (int16_t code : {51, 53, 54}) {
-    EXPECT_STREQ(GraphFootnote(code, kCroatian), "") << code;
-    EXPECT_STREQ(GraphFootnote(code, kEnglish), "") << code;
-  }
-  for (int16_t code : {52, 55, 56, 57, 58}) {
-    EXPECT_STREQ(GraphFootnote(code, kCroatian), "Kolona 1  = % od ukupne imovine") << code;
-    EXPECT_STREQ(GraphFootnote(code, kEnglish), "Column 1 = % from Total Assets") << code;
-  }
-  for (int16_t code : {61, 62, 63}) {
-    EXPECT_STREQ(GraphFootnote(code, kCroatian), "Kolona 1  = % od neto prodaje") << code;
-    EXPECT_STREQ(GraphFootnote(code, kEnglish), "Column 1 = % from Net Sales") << code;
-  }
-  EXPECT_STREQ(GraphFootnote(52, 0), "");
 }
 
 // ---- value graphs ------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 #include <cstdlib>
 #include <functional>
@@ -17,6 +18,9 @@
 #include "compare/form60.h"
 #include "compare/graphs.h"
 #include "model/labels.h"
+#include "output/graph_pages.h"
+#include "platform/qt_printer.h"
+#include "platform/recording_printer.h"
 #include "shell/form2a.h"
 #include "test_app.h"
 #include "typing.h"
@@ -610,6 +614,128 @@ TEST_F(GraphWindowsTest, MainWindowOpensTheValueGraphOptions) {
   EXPECT_EQ(CurrentId(), FormId::Form16);
 }
 
+// ---- printing ------------------------------------------------------------------
+
+TEST_F(GraphWindowsTest, CommonSizeGraphPagePrintsThenTheMainWindowOpens) {
+  SmallWorkbook();
+  s->ShowCompany = 1;
+  s->Company(1, 1) = Cell::Text("Lipa d.o.o.");
+  s->CurrencyName = "EUR";
+  Form60* f = GraphsFromView(9);
+  ASSERT_NE(f, nullptr);
+  QTest::mouseClick(f->GroupButton(52), Qt::LeftButton);
+  f = Current<Form60>();
+  ASSERT_NE(f, nullptr);
+  // A label edited in the grid is printed as edited, an open edit included.
+  f->Tablica->SetRow(4);
+  f->Tablica->SetCol(1);
+  TypeChar(f->Tablica, '7');
+
+  auto printer = dialogs.QueueRecordingPrinter();
+  QTest::mouseClick(f->Picture2, Qt::LeftButton);
+  EXPECT_EQ(CurrentId(), FormId::Form2a);
+  EXPECT_EQ(printer->jobsEnded, 1);
+  EXPECT_EQ(printer->PageCount(), 1);
+  EXPECT_EQ(printer->Orientation(), kLandscape);
+  EXPECT_EQ(printer->ScaleMode(), kScaleInches);
+  EXPECT_EQ(printer->TextAt(0, 1.1, 0.3), "Lipa d.o.o.");
+  EXPECT_EQ(printer->texts.at(0).text, "Current Assets");
+  EXPECT_EQ(printer->TextAt(0, 1.2, 2.76), "Period / Company /");
+  EXPECT_EQ(printer->TextAt(0, 1.2, 3.36), "Cash and marketable securities");
+  EXPECT_EQ(printer->TextAt(0, 3.6, 2.7), "    2022");
+  EXPECT_EQ(printer->TextAt(0, 3.6, 3.36), "   10.00");
+  EXPECT_EQ(printer->TextAt(0, 4.4, 3.36), "   20.00");  // 10 of the group's 50
+  EXPECT_EQ(printer->TextAt(0, 3.6, 3.66), "   20.00");  // the buffer's value, not the edit
+  EXPECT_EQ(printer->At(0, 3.6, 3.96), nullptr);        // inventories: 0
+  EXPECT_EQ(printer->TextAt(0, 1.2, 6), "Column 1 = % from Total Assets");
+  EXPECT_EQ(printer->TextAt(0, 9.8, 7.03), " 52 - 500 ");
+  ASSERT_EQ(printer->pictures.size(), 2u);
+  EXPECT_NEAR(printer->pictures[0].width, 7000 / 1440.0, 0.01);
+  EXPECT_NEAR(printer->pictures[0].height, 6500 / 1440.0, 0.01);
+  // The legend keys of five slots, drawn in the slot colours.
+  const QImage& legend = printer->pictures[1].image;
+  EXPECT_NEAR(printer->pictures[1].height, 193 / 96.0, 0.01);
+  EXPECT_EQ(legend.pixelColor(legend.width() / 2, legend.height() - 10), Slot(5));
+  EXPECT_EQ(legend.pixelColor(legend.width() / 2, 10), Slot(1));
+}
+
+TEST_F(GraphWindowsTest, CancelledOrFailedPrintKeepsTheWindow) {
+  SmallWorkbook();
+  Form60* f = GraphsFromView(9);
+  ASSERT_NE(f, nullptr);
+  QTest::mouseClick(f->Picture2, Qt::LeftButton);  // the dialog is cancelled
+  EXPECT_EQ(dialogs.printerCalls, 1);
+  EXPECT_FALSE(nav->HasPending());
+  EXPECT_EQ(CurrentId(), FormId::form60);
+
+  dialogs.QueueRecordingPrinter()->FailOnEnd();
+  QTest::mouseClick(f->Picture2, Qt::LeftButton);
+  EXPECT_EQ(CurrentId(), FormId::form60);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find("Printing failed"), std::string::npos);
+
+  // The value graphs: nothing changes on a cancel either.
+  Form16* o = Options();
+  ASSERT_NE(o, nullptr);
+  Click(o->List1, 0);
+  QTest::mouseClick(o->Picture5, Qt::LeftButton);
+  Form55* g = Current<Form55>();
+  ASSERT_NE(g, nullptr);
+  s->AverageMode = kFlagOn;
+  s->AverageOffered = kFlagOn;
+  QTest::mouseClick(g->Print1, Qt::LeftButton);
+  EXPECT_FALSE(nav->HasPending());
+  EXPECT_EQ(nav->Current(), g);
+  EXPECT_EQ(s->AverageMode, kFlagOn);
+  EXPECT_EQ(s->AverageOffered, kFlagOn);
+}
+
+TEST_F(GraphWindowsTest, ValueGraphPagePrintsThenTheWindowShowsItselfAgain) {
+  SmallWorkbook();
+  s->ReportCode = 2;
+  s->SectionBase = 200;
+  Form16* o = Options(kCroatian);
+  ASSERT_NE(o, nullptr);
+  Click(o->List1, 0);
+  Click(o->List2, 0);
+  QTest::mouseClick(o->Picture5, Qt::LeftButton);
+  Form55* g = Current<Form55>();
+  ASSERT_NE(g, nullptr);
+  s->AverageMode = kFlagOn;
+  s->AverageOffered = kFlagOn;
+  auto printer = dialogs.QueueRecordingPrinter();
+  QTest::mouseClick(g->Print1, Qt::LeftButton);
+  Form55* again = Current<Form55>();
+  ASSERT_NE(again, nullptr);
+  EXPECT_NE(again, g);
+  EXPECT_EQ(s->AverageMode, kFlagOff);
+  EXPECT_EQ(s->AverageOffered, kFlagOff);
+  EXPECT_EQ(At(*again->Tablica, 3, 1), "200");
+
+  EXPECT_EQ(printer->jobsEnded, 1);
+  EXPECT_EQ(printer->PageCount(), 1);
+  EXPECT_EQ(printer->texts.at(0).text, "Vrijednosti iz financiskih izvješća - grafički prikaz");
+  EXPECT_EQ(printer->TextAt(0, 9.8, 7.03), " 2 - 200 ");
+  EXPECT_EQ(printer->TextAt(0, 1.2, 1.96), "Razdoblje");
+  EXPECT_EQ(printer->TextAt(0, 1.2, 2.26), "Novac i utržive vrijednosnice");
+  EXPECT_EQ(printer->TextAt(0, 1.2, 2.86), "");  // an empty slot: a blank label
+  EXPECT_EQ(printer->TextAt(0, 3.6, 1.91), "        2022");
+  EXPECT_EQ(printer->TextAt(0, 4.7, 2.21), "          30");
+  EXPECT_EQ(printer->TextAt(0, 3.6, 2.51), "         200");
+  EXPECT_EQ(printer->TextAt(0, 5.8, 2.51), "            ");  // an empty period: blank
+  EXPECT_EQ(printer->TextAt(0, 3.15, 6.7), "     2022");
+  ASSERT_EQ(printer->pictures.size(), 2u);
+  EXPECT_NEAR(printer->pictures[0].x, 1.02, 1e-9);
+  EXPECT_NEAR(printer->pictures[1].x, 2.9, 1e-9);
+  EXPECT_NEAR(printer->pictures[1].width, 8000 / 1440.0, 0.01);
+  // The table keys the lines: the first period of each account row in its colour.
+  const QImage& table = printer->pictures[0].image;
+  const double dpi = table.dotsPerMeterX() * 0.0254;
+  EXPECT_EQ(table.pixelColor(qRound((3.65 - 1.02) * dpi), qRound((2.3 - 1.75) * dpi)), Slot(1));
+  EXPECT_EQ(table.pixelColor(qRound((3.65 - 1.02) * dpi), qRound((3.5 - 1.75) * dpi)), Slot(5));
+  EXPECT_NE(table.pixelColor(qRound((4.75 - 1.02) * dpi), qRound((2.3 - 1.75) * dpi)), Slot(1));
+}
+
 // Pictures of the three windows in both languages, for looking at:
 // MORVADEL_SCREENSHOTS names the folder they are written to.
 TEST_F(GraphWindowsTest, Screenshots) {
@@ -634,6 +760,25 @@ TEST_F(GraphWindowsTest, Screenshots) {
     ASSERT_NE(g, nullptr);
     QApplication::processEvents();
     EXPECT_TRUE(g->grab().save(QString::fromStdString(std::string(out) + "/form55_" + lang + ".png")));
+    // Both pages printed into PDF files.
+    for (FormId id : {FormId::Form55, FormId::form60}) {
+      const std::string name = std::string(out) + (id == FormId::Form55 ? "/form55_" : "/form60_") + lang + ".pdf";
+      auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      device->setOutputFormat(QPrinter::PdfFormat);
+      device->setOutputFileName(QString::fromStdString(name));
+      auto printer = std::make_shared<QtPrinter>(std::move(device));
+      ASSERT_TRUE(printer->Start());
+      dialogs.printerAnswers.push_back(printer);
+      if (id == FormId::Form55) {
+        QTest::mouseClick(Current<Form55>()->Print1, Qt::LeftButton);
+      } else {
+        Form60* c = GraphsFromView(10, language);
+        ASSERT_NE(c, nullptr);
+        QTest::mouseClick(c->GroupButton(62), Qt::LeftButton);
+        QTest::mouseClick(Current<Form60>()->Picture2, Qt::LeftButton);
+      }
+      EXPECT_TRUE(dialogs.messages.empty());
+    }
   }
 }
 

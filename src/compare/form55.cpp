@@ -11,6 +11,7 @@
 
 #include "compare/graphs.h"
 #include "model/number.h"
+#include "output/export_run.h"
 #include "output/graph_pages.h"
 #include "platform/navigator.h"
 #include "platform/printer.h"
@@ -100,8 +101,11 @@ Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
   Graf2->installEventFilter(this);
 
   auto* commands = new QHBoxLayout;
+  commands->setSpacing(8);
   Print1 = new PictureButton(IconKind::Print, body);
   commands->addWidget(Print1);
+  commands->addSpacing(8);
+  AddExportButtons(body, commands, Picture16, Picture17, Picture18, Picture19);
   commands->addStretch();
   Izlaz3 = new PictureButton(IconKind::Back, body);
   commands->addWidget(Izlaz3);
@@ -115,6 +119,10 @@ Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
 
   connect(Izlaz3, &QToolButton::clicked, this, &Form55::Izlaz3_Click);
   connect(Print1, &QToolButton::clicked, this, &Form55::Print1_Click);
+  connect(Picture16, &QToolButton::clicked, this, &Form55::Picture16_Click);
+  connect(Picture17, &QToolButton::clicked, this, &Form55::Picture17_Click);
+  connect(Picture18, &QToolButton::clicked, this, &Form55::Picture18_Click);
+  connect(Picture19, &QToolButton::clicked, this, &Form55::Picture19_Click);
 }
 
 void Form55::Form_Load() {
@@ -254,5 +262,10 @@ void Form55::PrintReportPage(Printer& target, double scale) {
 }
 
 void Form55::Izlaz3_Click() { ctx_.nav.Show(FormId::Form2a); }
+
+void Form55::Picture16_Click() { ExportGridToExcel(ctx_, *Label1, *Tablica); }
+void Form55::Picture18_Click() { ExportGridToHtml(ctx_, *Label1, *Tablica); }
+void Form55::Picture17_Click() { ExportGridToWord(ctx_, *Label1, *Tablica, 1); }
+void Form55::Picture19_Click() { ExportGridToWord(ctx_, *Label1, *Tablica, 2); }
 
 }  // namespace morvadel

@@ -22,6 +22,11 @@ class Form55 : public Form {
 
   void Print1_Click();  // print the page, then show the window again
   void Izlaz3_Click();  // back to the main window
+  // Exports of the grid; the window stays.
+  void Picture16_Click();  // spreadsheet
+  void Picture18_Click();  // web page
+  void Picture17_Click();  // a new document
+  void Picture19_Click();  // a page appended to the document
 
   QLabel* Picture1;  // banner
   QLabel* Label1;    // title, also of the printed page and the exports
@@ -30,6 +35,7 @@ class Form55 : public Form {
   QLabel *Label4, *Label2, *Label3;  // period numerals under the chart
   PictureButton* Print1;             // print
   PictureButton* Izlaz3;             // back
+  PictureButton *Picture16, *Picture17, *Picture18, *Picture19;  // exports
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,6 +11,7 @@
 #include "compare/graphs.h"
 #include "model/labels.h"
 #include "model/number.h"
+#include "output/export_run.h"
 #include "output/graph_pages.h"
 #include "platform/navigator.h"
 #include "platform/printer.h"
@@ -151,8 +152,11 @@ Form60::Form60(AppContext& ctx) : Form(ctx, FormId::form60) {
   tekst = edit_->tekst;
 
   auto* commandsRow = new QHBoxLayout;
+  commandsRow->setSpacing(8);
   Picture2 = new PictureButton(IconKind::Print, body);
   commandsRow->addWidget(Picture2);
+  commandsRow->addSpacing(8);
+  AddExportButtons(body, commandsRow, Picture16, Picture17, Picture18, Picture19);
   commandsRow->addStretch();
   Picture1 = new PictureButton(IconKind::Back, body);
   commandsRow->addWidget(Picture1);
@@ -170,6 +174,10 @@ Form60::Form60(AppContext& ctx) : Form(ctx, FormId::form60) {
 
   connect(Picture1, &QToolButton::clicked, this, &Form60::Picture1_Click);
   connect(Picture2, &QToolButton::clicked, this, &Form60::Picture2_Click);
+  connect(Picture16, &QToolButton::clicked, this, &Form60::Picture16_Click);
+  connect(Picture17, &QToolButton::clicked, this, &Form60::Picture17_Click);
+  connect(Picture18, &QToolButton::clicked, this, &Form60::Picture18_Click);
+  connect(Picture19, &QToolButton::clicked, this, &Form60::Picture19_Click);
 }
 
 QPushButton* Form60::GroupButton(int16_t code) const {
@@ -302,6 +310,26 @@ void Form60::Picture2_Click() {
     PrintReportPage(printer, 1.0);
   });
   if (printed) ctx_.nav.Show(FormId::Form2a);
+}
+
+void Form60::Picture16_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToExcel(ctx_, *Label1, *Tablica);
+}
+
+void Form60::Picture18_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToHtml(ctx_, *Label1, *Tablica);
+}
+
+void Form60::Picture17_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToWord(ctx_, *Label1, *Tablica, 1);
+}
+
+void Form60::Picture19_Click() {
+  edit_->CommitCellEdit();
+  ExportGridToWord(ctx_, *Label1, *Tablica, 2);
 }
 
 void Form60::PrintReportPage(Printer& target, double scale) {

@@ -34,6 +34,11 @@ class Form60 : public Form {
   void PeriodButton_Click(int period);
   void Picture1_Click();  // back to the main window
   void Picture2_Click();  // print the page, then the main window
+  // Exports of the grid as shown (edits included); the window stays.
+  void Picture16_Click();  // spreadsheet
+  void Picture18_Click();  // web page
+  void Picture17_Click();  // a new document
+  void Picture19_Click();  // a page appended to the document
 
   // The group button of a ReportCode; nullptr for a code without one.
   QPushButton* GroupButton(int16_t code) const;
@@ -53,6 +58,7 @@ class Form60 : public Form {
   QToolButton *Picture5, *Picture6, *Picture7, *Picture8, *Picture9, *Picture10;
   PictureButton* Picture1;  // back
   PictureButton* Picture2;  // print
+  PictureButton *Picture16, *Picture17, *Picture18, *Picture19;  // exports
 
  private:
   void SetLanguageCaptions();

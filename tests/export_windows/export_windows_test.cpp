@@ -13,6 +13,10 @@
 
 #include "compare/compare_forms.h"
 #include "compare/form50.h"
+#include "compare/form55.h"
+#include "compare/form60.h"
+#include "compare/graphs.h"
+#include "model/labels.h"
 #include "entry/entry_forms.h"
 #include "entry/form8.h"
 #include "ooxml_reader.h"
@@ -282,6 +286,73 @@ TEST_F(ExportWindowsTest, TheComparisonWindowExportsDocumentsWithCode20AndKeepsI
   Click(view->Picture19);
   EXPECT_EQ(s->ReportCode, 9);
   EXPECT_EQ(previews.size(), 2u);
+}
+
+TEST_F(ExportWindowsTest, TheGraphWindowsExportTheirGridsAndKeepTheirCodes) {
+  // The common-size graphs: group 52 in period I, a value edited in the grid.
+  FillBalanceSheetLabelsEn(*s);
+  s->ItemTable(905, 1) = Cell::Double(12.5);
+  SetGraphGroupSettings(*s, 52);
+  s->SelectedPeriod = 1;
+  auto* graphs = Show<Form60>(FormId::form60);
+  ASSERT_NE(graphs, nullptr);
+  for (PictureButton* p : {graphs->Picture16, graphs->Picture17, graphs->Picture18})
+    EXPECT_EQ(p->toolTip(), " Export ");
+  graphs->Tablica->SetRow(4);
+  graphs->Tablica->SetCol(1);
+  test::TypeChar(graphs->Tablica, '3');
+  Click(graphs->Picture16);
+  EXPECT_FALSE(nav->HasPending());  // the window stays
+  EXPECT_EQ(s->ReportCode, 52);
+  const auto book = ReadXlsx(Exported("Export.xlsx").string());
+  ASSERT_TRUE(book);
+  const test::XlsxSheet& sheet = book->sheets[0];
+  for (const char* ref : {"B5", "A10", "B10", "A12", "B12", "B13"}) ASSERT_NE(sheet.At(ref), nullptr) << ref;
+  EXPECT_EQ(sheet.At("B5")->value, "Current Assets");
+  EXPECT_EQ(sheet.At("A10")->value, "Period / Company /");
+  EXPECT_EQ(sheet.At("B10")->value, "2021");
+  EXPECT_EQ(sheet.At("A12")->value, "Cash and marketable securities");
+  EXPECT_EQ(sheet.At("B12")->value, "12.5");
+  EXPECT_EQ(sheet.At("B13")->value, "3");  // as edited
+  EXPECT_EQ(sheet.At("C9"), nullptr);      // two columns
+  EXPECT_EQ(sheet.At("A22"), nullptr);     // thirteen rows: sheet rows 9 to 21
+  Click(graphs->Picture17);
+  EXPECT_EQ(s->ReportCode, 52);
+  ASSERT_EQ(previews.size(), 1u);
+
+  // The value graphs: two picks.
+  s->ReportCode = 3;
+  FillIncomeStatementLabelsEn(*s);
+  const int codes[] = {200, 300};
+  s->ItemTable(303, 2) = Cell::Text("4500");
+  AssignAccountSlots(*s, codes);
+  FillValueGraphBuffers(*s);
+  auto* values = Show<Form55>(FormId::Form55);
+  ASSERT_NE(values, nullptr);
+  Click(values->Picture19);  // appended to the run's document
+  Click(values->Picture16);
+  EXPECT_FALSE(nav->HasPending());
+  EXPECT_EQ(s->ReportCode, 3);
+  ASSERT_EQ(previews.size(), 2u);
+  std::vector<std::string> rows;
+  for (const DocParagraph& p : previews[1].doc.paragraphs)
+    if (!p.runs.empty() && p.runs[0].font.name == "Courier New") rows.push_back(p.Text());
+  // The grid's seven rows after the common-size graphs' thirteen, in the
+  // mask of the view that set ReportCode last (a statement sheet: whole).
+  ASSERT_GE(rows.size(), 13u + 7u);
+  const std::vector<std::string> page2(rows.end() - 7, rows.end());
+  EXPECT_EQ(page2[3].substr(0, 9), "Net sales");
+  EXPECT_EQ(page2[3].substr(31, 11), "       4500");
+  EXPECT_EQ(rows[3].substr(20, 11), "      12.50");  // the percentages: two decimals
+  const auto values2 = ReadXlsx(Exported("Export.xlsx").string());
+  ASSERT_TRUE(values2);
+  ASSERT_EQ(values2->sheets.size(), 2u);
+  const test::XlsxSheet& valueSheet = values2->sheets[0];
+  for (const char* ref : {"B5", "C12", "G9"}) ASSERT_NE(valueSheet.At(ref), nullptr) << ref;
+  EXPECT_EQ(valueSheet.At("B5")->value, "Financial Statement Value Graphs");
+  EXPECT_EQ(valueSheet.At("C12")->value, "4500");
+  EXPECT_EQ(valueSheet.At("G9")->value, "         VI");
+  EXPECT_EQ(valueSheet.At("H9"), nullptr);  // seven columns
 }
 
 TEST_F(ExportWindowsTest, FailedExportsSayWhyInTheRunsLanguageAndChangeNothing) {

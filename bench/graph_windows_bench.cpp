@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_app.h"
 #include "compare/common_size.h"
 #include "compare/compare_forms.h"
 #include "compare/graphs.h"
@@ -17,14 +18,6 @@
 namespace {
 
 using namespace morvadel;
-
-class SilentDialogs : public Dialogs {
- public:
-  std::string OpenFile(const std::string&) override { return ""; }
-  std::string SaveFile(const std::string&, const std::string&, const std::string&) override { return ""; }
-  void Message(const std::string&, MsgIcon, const std::string&) override {}
-  bool AskYesNo(const std::string&, MsgIcon, const std::string&) override { return false; }
-};
 
 void FillWorkbook(SharedState& s) {
   for (int j = 1; j <= 6; ++j) s.ItemTable(101, j) = Cell::Text(std::to_string(2018 + j));
@@ -40,7 +33,7 @@ void FillWorkbook(SharedState& s) {
 
 struct Program {
   std::unique_ptr<SharedState> s = std::make_unique<SharedState>();
-  SilentDialogs dialogs;
+  bench::SilentDialogs dialogs;
   Navigator nav;
   AppContext ctx{*s, nav, dialogs};
   Program() {
@@ -90,13 +83,4 @@ BENCHMARK(BM_FillValueGraphBuffers)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return morvadel::bench::RunBenchmarks(argc, argv); }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "compare/graphs.h"
+#include "compare/slot_colours.h"
 #include "model/number.h"
 #include "output/export_run.h"
 #include "output/graph_pages.h"
@@ -35,11 +36,6 @@ constexpr const char* kHeadings[] = {"         I",  "         II", "        III"
 constexpr const char* kNumeralsIII = "             I                         II";
 constexpr const char* kNumeralsIIIIV = "         III                       IV";
 constexpr const char* kNumeralsVVI = "           V                       VI";
-
-QColor SlotQColor(int slot) {
-  const Rgb c = SlotColour(slot);
-  return QColor(c.r, c.g, c.b);
-}
 
 // The numeral texts keep two periods 26 characters apart: a fixed-width
 // font of this many pixels sets them a period apart under the chart.

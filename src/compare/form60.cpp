@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "compare/graphs.h"
+#include "compare/slot_colours.h"
 #include "model/labels.h"
 #include "model/number.h"
 #include "output/export_run.h"
@@ -31,11 +32,6 @@ constexpr int kDefaultRowTwips = 240;
 constexpr int kMargin = 18;
 const QSize kPeriodButtonSize(44, 30);
 const QSize kChartMinimum(470, 330);
-
-QColor SlotQColor(int slot) {
-  const Rgb c = SlotColour(slot);
-  return QColor(c.r, c.g, c.b);
-}
 
 // The chart at its print size with its left edge kept clear: the legend
 // keys of the page stand over it there.

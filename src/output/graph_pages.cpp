@@ -12,18 +12,6 @@ namespace {
 
 constexpr int kSlots = 5;
 
-void PrintAt(Printer& p, double x, double y, std::string_view text) {
-  p.SetCurrentX(x);
-  p.SetCurrentY(y);
-  p.Print(text);
-}
-
-void SetFont(Printer& p, const char* name, double size, bool bold) {
-  p.SetFontName(name);
-  p.SetFontSize(size);
-  p.SetFontBold(bold);
-}
-
 // The groups whose items are the whole print no shares.
 bool PrintsShares(int code) { return code != 51 && code != 54; }
 
@@ -85,10 +73,10 @@ void PrintCommonSizeGraphPage(Printer& target, SharedState& s, const CommonSizeG
   PrintPageFrame(target);
   PrintHeaderTexts(target, s, s.ReportTitle, 1.3, false, scale);
 
-  SetFont(target, kMsSansSerif, 10, false);
+  SetPrintFont(target, kMsSansSerif, 10, false);
   for (int i = 1; i <= 7; ++i) PrintAt(target, 1.2, 2.46 + 0.3 * i, page.labels[i]);
 
-  SetFont(target, kCourierNew, 10, true);
+  SetPrintFont(target, kCourierNew, 10, true);
   const GraphPageFigures f = ComputeGraphPage(s);
   PrintAt(target, 3.6, 2.7, FormatField(page.periodName, "########", "@@@@@@@@", s.DecimalMark));
   for (int k = 1; k <= kSlots; ++k) {
@@ -101,7 +89,7 @@ void PrintCommonSizeGraphPage(Printer& target, SharedState& s, const CommonSizeG
     }
   }
 
-  SetFont(target, kMsSansSerif, 10, false);
+  SetPrintFont(target, kMsSansSerif, 10, false);
   const std::string footnote = GraphFootnote(s.ReportCode, s.Language);
   if (!footnote.empty()) PrintAt(target, 1.2, 6, footnote);
 
@@ -123,10 +111,10 @@ void PrintValueGraphPage(Printer& target, const SharedState& s, const ValueGraph
   PrintHeaderTexts(target, s, page.title, 1.1, false, scale);
   target.PaintPicture(page.tableBackground, 1.02, 1.75, 9.25, 2);
 
-  SetFont(target, kMsSansSerif, 10, false);
+  SetPrintFont(target, kMsSansSerif, 10, false);
   for (int r = 1; r <= 6; ++r) PrintAt(target, 1.2, 1.66 + 0.3 * r, page.rowLabels[r]);
 
-  SetFont(target, kCourierNew, 10, true);
+  SetPrintFont(target, kCourierNew, 10, true);
   for (int p = 1; p <= 6; ++p)
     PrintAt(target, 2.5 + 1.1 * p, 1.91, FormatField(page.periodNames[p], "############", "@@@@@@@@@@@@", s.DecimalMark));
   // Every value, zeros included (they come out as blank fields); row 1 of

@@ -10,12 +10,6 @@ namespace {
 // RatioPeriods fields.
 constexpr int kNumerator = 2, kDenominator = 3, kRatio = 4, kDynamics = 5;
 
-void PrintAt(Printer& p, double x, double y, std::string_view text) {
-  p.SetCurrentX(x);
-  p.SetCurrentY(y);
-  p.Print(text);
-}
-
 // Day counts are whole numbers; every other ratio has two decimals.
 const char* RatioMask(int16_t code) {
   return code == 34 || code == 36 || code == 38 ? "############" : "########0.00";
@@ -28,16 +22,12 @@ void PrintRatioReportPage(Printer& target, const SharedState& s, const RatioPage
   PrintHeaderTexts(target, s, page.title, 1.3, false, scale);
   target.PaintPicture(page.tableBackground, 1.02, 2.25, 9.25, 2);
 
-  target.SetFontName(kMsSansSerif);
-  target.SetFontSize(10);
-  target.SetFontBold(false);
+  SetPrintFont(target, kMsSansSerif, 10, false);
   const char* const heads[] = {"I", "II", "III", "IV", "V", "VI"};
   for (int c = 1; c <= 6; ++c) PrintAt(target, 4 + 1.1 * (c - 1), 2.46, heads[c - 1]);
   for (int r = 1; r <= 5; ++r) PrintAt(target, 1.2, 2.46 + 0.3 * r, page.rowLabels[r]);
 
-  target.SetFontName(kCourierNew);
-  target.SetFontSize(10);
-  target.SetFontBold(true);
+  SetPrintFont(target, kCourierNew, 10, true);
   const char* const kWhole = "############";
   const char* const kField = "@@@@@@@@@@@@";
   for (int c = 1; c <= 6; ++c) {

@@ -14,18 +14,6 @@ const QColor kBlue(0, 0, 255);
 constexpr int kPeriodNameRow = 101;
 constexpr int kPeriods = 6;
 
-void PrintAt(Printer& p, double x, double y, std::string_view text) {
-  p.SetCurrentX(x);
-  p.SetCurrentY(y);
-  p.Print(text);
-}
-
-void SetFont(Printer& p, const char* name, double size, bool bold) {
-  p.SetFontName(name);
-  p.SetFontSize(size);
-  p.SetFontBold(bold);
-}
-
 std::string Text(const Cell& cell, const SharedState& s) { return CellText(cell, s.DecimalMark); }
 
 // The label "Razdoblje /Firma/" and the six period names of row 101 at
@@ -50,7 +38,7 @@ void PrintRows(Printer& p, const SharedState& s, const RowFormat& f) {
     const int row = s.SectionBase + r + s.PrintRowOffset;
     if (row < 0 || row >= ItemTableT::kRows) break;
     const double y = 1.9 + 0.18 * r;
-    if (f.fontSize > 0) SetFont(p, kCourierNew, f.fontSize, true);
+    if (f.fontSize > 0) SetPrintFont(p, kCourierNew, f.fontSize, true);
     const std::string label = Text(s.ItemTable(row, kLabelColumn), s);
     if (!label.empty()) PrintAt(p, 1.05, y, label);
     for (int c = 1; c <= f.lastColumn; ++c) {
@@ -79,6 +67,18 @@ constexpr ReportLayout kCommonSizeIncomeLayout = {&PrintPeriodHeader6, &PrintRat
 
 }  // namespace
 
+void PrintAt(Printer& target, double x, double y, std::string_view text) {
+  target.SetCurrentX(x);
+  target.SetCurrentY(y);
+  target.Print(text);
+}
+
+void SetPrintFont(Printer& target, const char* name, double size, bool bold) {
+  target.SetFontName(name);
+  target.SetFontSize(size);
+  target.SetFontBold(bold);
+}
+
 void PrintPageFrame(Printer& target) {
   target.SetForeColor(Qt::black);
   target.Line(1, 1, 10.3, 7, true);
@@ -87,7 +87,7 @@ void PrintPageFrame(Printer& target) {
 void PrintHeaderTexts(Printer& target, const SharedState& s, std::string_view title, double titleY, bool pageNumber,
                       double scale) {
   const bool hr = s.Language == kCroatian, en = s.Language == kEnglish;
-  SetFont(target, kArial, 20 * scale, true);
+  SetPrintFont(target, kArial, 20 * scale, true);
   target.SetForeColor(kBlue);
   target.SetCurrentY(titleY);
   PrintCentered(target, title, 2);
@@ -123,7 +123,7 @@ void PrintPageHeader(Printer& target, SharedState& s, double scale) {
 }
 
 void PrintPeriodHeader6(Printer& target, const SharedState& s, double) {
-  SetFont(target, kCourierNew, 10, true);
+  SetPrintFont(target, kCourierNew, 10, true);
   const char* const heads[] = {"I", "II", "III", "IV", "V", "VI"};
   const double xs[] = {4.7, 5.7, 6.7, 7.85, 9.05, 10.05};
   for (int i = 0; i < kPeriods; ++i) PrintAt(target, xs[i], 1.7, heads[i]);
@@ -131,7 +131,7 @@ void PrintPeriodHeader6(Printer& target, const SharedState& s, double) {
 }
 
 void PrintPeriodHeader10(Printer& target, const SharedState& s, double) {
-  SetFont(target, kCourierNew, 8, true);
+  SetPrintFont(target, kCourierNew, 8, true);
   const char* const heads[] = {"     I", "    II", "   III", "    IV", "     V",
                                "    VI", "   Max", "   Min", "Average", "Ind Comp"};
   const double xs[] = {3, 3.75, 4.5, 5.25, 6, 6.75, 7.5, 8.25, 8.95, 9.65};

@@ -16,6 +16,11 @@ inline constexpr const char* kArial = "Arial";
 inline constexpr const char* kCourierNew = "Courier New";
 inline constexpr const char* kMsSansSerif = "Ms Sans Serif";
 
+// One line of text with its top-left corner at (x, y).
+void PrintAt(Printer& target, double x, double y, std::string_view text);
+// Font name, size and weight at once.
+void SetPrintFont(Printer& target, const char* name, double size, bool bold);
+
 // The black outline from (1, 1) to (10.3, 7).
 void PrintPageFrame(Printer& target);
 

@@ -205,7 +205,7 @@ void Form55::PlaceNumerals() {
   // Spaced so that the two numerals of a text stand a period apart.
   QFont font = NumeralFont(kNumeralPixels);
   const double advance = QFontMetricsF(font).horizontalAdvance(QChar(' '));
-  font.setLetterSpacing(QFont::AbsoluteSpacing, std::max(0.0, step / kNumeralPitch - advance));
+  font.setLetterSpacing(QFont::AbsoluteSpacing, step / kNumeralPitch - advance);
   QLabel* const labels[] = {Label4, Label2, Label3};
   for (int i = 0; i < 3; ++i) {
     QLabel* label = labels[i];

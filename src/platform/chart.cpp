@@ -442,6 +442,23 @@ QImage Chart::Render(int widthTwips, int heightTwips, int dotsPerInch, const Plo
       axis->setLabelsVisible(false);
       axis->setTitleVisible(false);
     }
+    // The value labels stand in the left margin: smaller where they would
+    // not fit it whole.
+    const double room = plot->left / double(kTwipsPerPixel) - 8;
+    for (QAbstractAxis* axis : chart->axes(Qt::Vertical)) {
+      auto* values = qobject_cast<QValueAxis*>(axis);
+      if (!values) continue;
+      const int decimals = values->labelFormat().mid(2, 1).toInt();
+      auto widest = [&](const QFont& font) {
+        double w = 0;
+        for (double v : {values->min(), values->max()})
+          w = std::max(w, QFontMetricsF(font).horizontalAdvance(chart->locale().toString(v, 'f', decimals)));
+        return w;
+      };
+      QFont font = values->labelsFont();
+      while (widest(font) > room && font.pointSizeF() > 4.5) font.setPointSizeF(font.pointSizeF() - 0.5);
+      values->setLabelsFont(font);
+    }
   } else {
     FitToWidth(chart, size.width());
   }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <initializer_list>
 
+#include "platform/fonts.h"
 #include "platform/navigator.h"
 #include "platform/window_frame.h"
 
@@ -164,10 +165,7 @@ Form19::Form19(AppContext& ctx) : Form(ctx, FormId::Form19) {
   QWidget* body = frame.body;
   QBoxLayout* bodyLayout = frame.bodyLayout;
   Text1 = new QTextEdit(body);
-  QFont font("Times New Roman");
-  font.setStyleHint(QFont::Serif);
-  font.setPointSizeF(10.5);
-  Text1->setFont(font);
+  Text1->setFont(TimesFont(10.5));
   Text1->setReadOnly(true);
   Text1->setLineWrapMode(QTextEdit::WidgetWidth);
   Text1->setAcceptRichText(false);

@@ -1,7 +1,6 @@
 #include "platform/grid.h"
 
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -9,10 +8,12 @@
 #include <QPalette>
 #include <QPointer>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "model/check.h"
 #include "model/number.h"
+#include "platform/fonts.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -72,10 +73,7 @@ Grid::Grid(QWidget* parent) : QAbstractScrollArea(parent) {
   colWidths_.assign(cols_, kDefaultColWidth);
   cells_.assign(static_cast<size_t>(rows_) * cols_, CellData{});
 
-  QFont f = QGuiApplication::font();
-  f.setStyleHint(QFont::SansSerif);
-  f.setPointSizeF(8.25);
-  setFont(f);
+  setFont(GridFont());
 
   setFocusPolicy(Qt::StrongFocus);
   setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -439,7 +437,36 @@ bool Grid::HitCell(const QPoint& p, int& row, int& col) const {
   return row >= 0 && col >= 0;
 }
 
+bool Grid::CellTextFits(int row, int col) const {
+  const QString& text = At(row, col).text;
+  const int room = PxFromTwips(colWidths_[col]) - 2 * kTextPadding;
+  return fontMetrics().horizontalAdvance(text) <= room;
+}
+
+QString Grid::ToolTipAt(const QPoint& viewportPos) const {
+  int row, col;
+  if (!HitCell(viewportPos, row, col)) return QString();
+  const QString text = At(row, col).text.trimmed();
+  if (text.isEmpty() || CellTextFits(row, col)) return QString();
+  return text;
+}
+
 // ---- events ------------------------------------------------------------
+
+bool Grid::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString tip = ToolTipAt(help->pos());
+    if (tip.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), tip, viewport());
+    }
+    return true;
+  }
+  return QAbstractScrollArea::viewportEvent(event);
+}
 
 void Grid::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());

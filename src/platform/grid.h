@@ -78,6 +78,13 @@ class Grid : public QAbstractScrollArea {
 
   void SetFocusToGrid();
 
+  // True when the cell's text is drawn whole within its column.
+  bool CellTextFits(int row, int col) const;
+  // The whole text of the cell at a point of the viewport when the cell is
+  // too narrow to show all of it; empty otherwise. The grid shows it as
+  // the cell's tooltip.
+  QString ToolTipAt(const QPoint& viewportPos) const;
+
   // Events, called synchronously on the user-interface thread.
   // Order on a left click in the cells: GotFocus (if the grid did not have
   // the focus), MouseDown, LeaveCell (if the current cell moves), Click (the
@@ -94,6 +101,7 @@ class Grid : public QAbstractScrollArea {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

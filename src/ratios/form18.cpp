@@ -1,5 +1,6 @@
 #include "ratios/form18.h"
 
+#include "platform/fonts.h"
 #include "platform/navigator.h"
 #include "platform/window_frame.h"
 #include "ratios/ratio_help_pages.h"
@@ -18,10 +19,7 @@ Form18::Form18(AppContext& ctx) : Form(ctx, FormId::Form18) {
   QWidget* body = frame.body;
   QBoxLayout* bodyLayout = frame.bodyLayout;
   Text1 = new QPlainTextEdit(body);
-  QFont font("Times New Roman");
-  font.setStyleHint(QFont::Serif);
-  font.setPointSizeF(9.75);
-  Text1->setFont(font);
+  Text1->setFont(TimesFont(9.75));
   Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "model/check.h"
+#include "platform/fonts.h"
 #include "platform/navigator.h"
 #include "platform/window_frame.h"
 #include "ratios/ratio_forms.h"
@@ -80,14 +81,6 @@ constexpr GroupButtonDef kGroupButtons[5] = {
 };
 
 constexpr int kBodyWidth = 680;
-
-QFont TimesFont(double points, bool bold) {
-  QFont f("Times New Roman");
-  f.setStyleHint(QFont::Serif);
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
-}
 
 // The decorative picture at the left of the ratio buttons: a small chart
 // motif in a colour of its own for each group.

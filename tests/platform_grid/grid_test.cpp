@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -128,6 +129,41 @@ TEST_F(GridTest, FixedCellsTakeTextWithoutMovingTheCurrentCell) {
   EXPECT_TRUE(log_.empty());
   EXPECT_GT(darkPixels(Shot(), heading), 0);
   EXPECT_GT(darkPixels(Shot(), QRect(2, PxFromTwips(250 + 4 * 240) + 1, 80, 14)), 0);
+}
+
+// The grid draws with Arial's metric twin at the size the twips widths were
+// measured for; a text too long for its cell shows whole as the tooltip.
+TEST_F(GridTest, CutTextsShowWholeAsTooltips) {
+  Build(7, 14, 1, {700, 300});
+  EXPECT_EQ(QFontInfo(grid_->font()).family(), "Liberation Sans");
+  EXPECT_DOUBLE_EQ(grid_->font().pointSizeF(), 7.5);
+
+  grid_->SetTextMatrix(3, 0, "Average number of employees in period");
+  grid_->SetTextMatrix(3, 1, "Šibenik 2003");
+  grid_->SetTextMatrix(3, 2, "Prehrambena industrija d.d. 2004");
+  grid_->SetTextMatrix(0, 4, "Ind Comp");
+  grid_->SetColWidth(4, 685);
+  struct Case {
+    int row, col;
+    const char* tip;  // "" = the text fits, no tooltip
+  } cases[] = {
+      {3, 0, ""},
+      {3, 1, ""},
+      {3, 2, "Prehrambena industrija d.d. 2004"},
+      {0, 4, "Ind Comp"},  // a heading in a narrow column
+      {5, 5, ""},          // an empty cell
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.row << "," << c.col);
+    int x = 0, y = 0;
+    for (int col = 0; col < c.col; ++col) x += grid_->ColWidth(col);
+    for (int row = 0; row < c.row; ++row) y += grid_->RowHeight(row);
+    const QPoint centre(PxFromTwips(x + grid_->ColWidth(c.col) / 2), PxFromTwips(y + grid_->RowHeight(c.row) / 2));
+    EXPECT_EQ(grid_->ToolTipAt(centre), c.tip);
+    EXPECT_EQ(grid_->CellTextFits(c.row, c.col), QString(c.tip).isEmpty());
+  }
+  // Outside the cells there is nothing to show.
+  EXPECT_EQ(grid_->ToolTipAt(QPoint(690, 290)), "");
 }
 
 TEST_F(GridTest, CellBackColorColoursExactlyTheCurrentCell) {

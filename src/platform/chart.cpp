@@ -14,11 +14,12 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QVBoxLayout>
-#include <QValueAxis>
+#include <QCategoryAxis>
 #include <algorithm>
 #include <cmath>
 
 #include "model/cell.h"
+#include "platform/fonts.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -38,13 +39,7 @@ const QColor kText(0x33, 0x3A, 0x44);
 const QColor kGridLine(0xE2, 0xE6, 0xEB);
 const QColor kAxisLine(0x9A, 0xA3, 0xAD);
 
-QFont ChartFont(double points, bool bold = false) {
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setStyleHint(QFont::SansSerif);
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
-}
+QFont ChartFont(double points, bool bold = false) { return ArialFont(points, bold); }
 
 // Axis range and ticks on round steps (1, 2, 2.5, 5 times a power of ten),
 // always including zero so that bars grow from the base line.
@@ -143,6 +138,16 @@ void FitToWidth(QChart* chart, double chartWidth) {
 }
 
 }  // namespace
+
+QString Chart::AxisNumber(double value, int decimals) {
+  QLocale plain = QLocale();
+  plain.setNumberOptions(QLocale::OmitGroupSeparator);
+  // A tick that rounds to zero reads 0, never -0.
+  if (std::abs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;
+  // The minus sign is the one the grids show, not the locale's own.
+  const QString digits = plain.toString(std::abs(value), 'f', decimals);
+  return value < 0 ? "-" + digits : digits;
+}
 
 Chart::Chart(QWidget* parent) : QWidget(parent) {
   data_.assign(1, 0.0);
@@ -328,8 +333,6 @@ QChart* Chart::BuildChart() const {
   chart->setBackgroundPen(Qt::NoPen);
   chart->setMargins(QMargins(4, 4, 8, 4));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
-  chart->setLocalizeNumbers(true);
-  chart->setLocale(QLocale());
   if (!title_.isEmpty()) {
     chart->setTitle(title_);
     chart->setTitleFont(ChartFont(8, true));
@@ -360,11 +363,18 @@ QChart* Chart::BuildChart() const {
     }
     axisX->append(shown);
   }
-  auto* axisY = new QValueAxis;
+  // The value axis labels its ticks in the program's number format, as
+  // the grids show figures: the locale's decimal mark, no grouping.
+  auto* axisY = new QCategoryAxis;
+  axisY->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   axisY->setRange(nice.min, nice.max);
-  axisY->setTickCount(nice.ticks);
-  axisY->setLabelFormat(QStringLiteral("%.%1f").arg(nice.decimals));
-  axisY->setMinorTickCount(0);
+  const double step = (nice.max - nice.min) / std::max(1, nice.ticks - 1);
+  // A sliver of a first category puts a label on the axis's lowest value.
+  axisY->setStartValue(nice.min - step * 1e-6);
+  for (int i = 0; i < nice.ticks; ++i) {
+    const double value = i == nice.ticks - 1 ? nice.max : nice.min + i * step;
+    axisY->append(AxisNumber(value, nice.decimals), value);
+  }
   StyleAxis(axisY);
   chart->addAxis(axisX, Qt::AlignBottom);
   chart->addAxis(axisY, Qt::AlignLeft);

@@ -55,6 +55,10 @@ class Chart : public QWidget {
   QString ColumnLabelAt(int column) const;
   int ChartType() const { return chartType_; }
 
+  // A value-axis label: the number with the locale's decimal mark, no
+  // grouping of thousands and a plain "-", as the grids show figures.
+  static QString AxisNumber(double value, int decimals);
+
   // Redraw after the data are set.
   void Refresh();
   // The plot area as laid out on screen, in the widget's pixels (empty

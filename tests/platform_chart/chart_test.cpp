@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QBarSeries>
+#include <QCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
 #include <QTest>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/chart.h"
 #include "platform/twips.h"
@@ -166,6 +168,40 @@ TEST(Chart, ChosenSeriesColoursAreDrawn) {
   EXPECT_EQ(bars->barSets()[1]->color(), QColor(255, 0, 0));
   EXPECT_EQ(chart.SeriesColor(2), QColor(255, 0, 0));
   EXPECT_NE(chart.SeriesColor(1), chart.SeriesColor(3));
+}
+
+// The value axis labels its ticks as the grids show figures: the locale's
+// decimal mark and no grouping of thousands, whatever the language.
+TEST(Chart, ValueAxisFollowsTheProgramsNumberFormat) {
+  struct Case {
+    QLocale locale;
+    std::vector<const char*> values;
+    QStringList labels;
+  } cases[] = {
+      {QLocale(QLocale::English, QLocale::UnitedStates), {"12800", "14170"}, {"0", "5000", "10000", "15000"}},
+      {QLocale(QLocale::Croatian, QLocale::Croatia), {"12800", "14170"}, {"0", "5000", "10000", "15000"}},
+      {QLocale(QLocale::English, QLocale::UnitedStates), {"1,04", "1.09"}, {"0.0", "0.5", "1.0", "1.5"}},
+      {QLocale(QLocale::Croatian, QLocale::Croatia), {"1,04", "1.09"}, {"0,0", "0,5", "1,0", "1,5"}},
+      {QLocale(QLocale::Croatian, QLocale::Croatia), {"-2500", "1200"}, {"-3000", "-2000", "-1000", "0", "1000", "2000"}},
+  };
+  const QLocale saved;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.locale.name().toStdString() + " " + c.values[0]);
+    QLocale::setDefault(c.locale);
+    Chart chart;
+    chart.SetColumnCount(static_cast<int>(c.values.size()));
+    for (int j = 1; j <= static_cast<int>(c.values.size()); ++j) {
+      chart.SetColumn(j);
+      chart.SetData(c.values[j - 1]);
+    }
+    chart.Refresh();
+    const auto axes = Drawn(chart)->axes(Qt::Vertical);
+    ASSERT_EQ(axes.size(), 1);
+    auto* axis = qobject_cast<QCategoryAxis*>(axes[0]);
+    ASSERT_NE(axis, nullptr);
+    EXPECT_EQ(axis->categoriesLabels(), c.labels);
+  }
+  QLocale::setDefault(saved);
 }
 
 // The ratio window's charts: one row, six periods, a legend on the first.

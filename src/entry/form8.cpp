@@ -20,11 +20,11 @@ namespace morvadel {
 namespace {
 
 constexpr StatementSheet kSheets[] = {
-    {1, 100, 14, 1, "Opći podaci", "General Data"},
-    {2, 200, 53, 5, "Bruto bilanca", "Balance Sheet"},
-    {3, 300, 33, 3, "Račun dobiti i gubitaka", "Income Statement"},
-    {4, 400, 51, 4, "Novčani tijek - indirektna metoda", "Cash Flow - Indirect Method"},
-    {5, 500, 15, 3, "Troškovi", "Expenses"},
+    {1, 100, 14, 1, kStatementTitles[0].hr, kStatementTitles[0].en},
+    {2, 200, 53, 5, kStatementTitles[1].hr, kStatementTitles[1].en},
+    {3, 300, 33, 3, kStatementTitles[2].hr, kStatementTitles[2].en},
+    {4, 400, 51, 4, kStatementTitles[3].hr, kStatementTitles[3].en},
+    {5, 500, 15, 3, kStatementTitles[4].hr, kStatementTitles[4].en},
 };
 
 using Span = std::pair<int, int>;  // first and last row, inclusive

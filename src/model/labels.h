@@ -32,6 +32,19 @@ void FillSummaryLabelsEn(SharedState& s);
 // Runs the loader of the sheet in the given language (1 or 2).
 void FillStatementLabels(SharedState& s, int sheet, int16_t language);
 
+// The titles of the statement sheets 1..5, Croatian and English.
+struct SheetTitle {
+  const char* hr;
+  const char* en;
+};
+inline constexpr SheetTitle kStatementTitles[5] = {
+    {"Opći podaci", "General Data"},
+    {"Bruto bilanca", "Balance Sheet"},
+    {"Račun dobiti i gubitaka", "Income Statement"},
+    {"Novčani tijek - indirektna metoda", "Cash Flow - Indirect Method"},
+    {"Troškovi", "Expenses"},
+};
+
 // A statement list itself (row r of the list is element r - 1).
 std::span<const char* const> StatementLabels(int sheet, int16_t language);
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <limits>
 
-#include "labels.h"
 #include "number.h"
+#include "row_names.h"
 
 namespace morvadel {
 namespace {
@@ -136,23 +136,6 @@ class PeriodCalc {
   int failRow_ = 0;
 };
 
-// The label of an item row: the statement catalogue for the five statement
-// sections, else the row's own label column; "" when it has none.
-std::string RowLabel(const SharedState& s, int row, int16_t language) {
-  const int sheet = row / 100;
-  const int k = row % 100;
-  if (sheet >= 1 && sheet <= 5 && k >= 1) {
-    auto list = StatementLabels(sheet, language);
-    if (static_cast<size_t>(k) <= list.size() && *list[static_cast<size_t>(k) - 1] != '\0')
-      return list[static_cast<size_t>(k) - 1];
-  }
-  if (row >= 0 && row < ItemTableT::kRows) {
-    const Cell& own = s.ItemTable(row, language == kCroatian ? kLabelHrColumn : kLabelEnColumn);
-    if (!own.IsBlank()) return CellText(own, s.DecimalMark);
-  }
-  return "";
-}
-
 }  // namespace
 
 RecalcError RecalculateStatements(SharedState& s) {
@@ -192,12 +175,7 @@ RecalcError RecalculateStatements(SharedState& s) {
 std::string DescribeRecalcError(const RecalcError& e, const SharedState& s, int16_t language) {
   if (e.ok()) return "";
   const bool hr = language == kCroatian;
-  const std::string label = RowLabel(s, e.row, language);
-  std::string where = (hr ? "Redak " : "Row ") + std::to_string(e.row);
-  if (!label.empty()) where += " (" + label + ")";
-  where += hr ? ", razdoblje " : ", period ";
-  where += RomanPeriod(e.period);
-  where += ": ";
+  const std::string where = PlaceName(RowName(s, e.row, language), s, e.period, language) + ": ";
 
   std::string what;
   if (e.kind == RecalcError::Kind::NotNumber) {

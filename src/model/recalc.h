@@ -35,8 +35,8 @@ struct RecalcError {
 RecalcError RecalculateStatements(SharedState& s);
 
 // A message for the user in the given language (1 Croatian, otherwise
-// English) naming the row's label, the item row and the period (I..VI).
-// "" when e is ok.
+// English) naming the row by its label and the period by its numeral and
+// name. "" when e is ok.
 std::string DescribeRecalcError(const RecalcError& e, const SharedState& s, int16_t language);
 
 }  // namespace morvadel

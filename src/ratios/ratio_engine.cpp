@@ -5,6 +5,7 @@
 
 #include "model/check.h"
 #include "model/number.h"
+#include "model/row_names.h"
 #include "ratios/ratio_catalogue.h"
 
 namespace morvadel {
@@ -60,36 +61,39 @@ std::string ValueText(const SharedState& s, Currency v) {
   return FormatScaled(v.raw, kPlaces, s.DecimalMark);
 }
 
-std::string ProblemText(int16_t language, RatioProblemKind kind, int row, int otherRow, int period) {
-  const std::string r = std::to_string(row);
-  const std::string p = kPeriodNames[period];
+// The message names the figure as the window's grid does: the numerator or
+// denominator by its label, a result by the ratio's kind text.
+std::string ProblemText(const SharedState& s, RatioProblemKind kind, int row, int period) {
+  const int16_t language = s.Language == kCroatian ? kCroatian : kEnglish;
   const bool hr = language == kCroatian;
+  const int16_t code = s.RatioCode;
+  std::string what;
+  if (kind == RatioProblemKind::ResultOutOfRange) {
+    what = std::string(RatioKind(code, language));
+    if (what.empty()) what = std::string(RatioTitle(code, language));
+  } else if (const RatioEntry* e = FindRatio(code)) {
+    if (row == e->numeratorRow) what = std::string(NumeratorLabel(code, language));
+    else if (row == e->denominatorRow) what = std::string(DenominatorLabel(code, language));
+  }
+  while (!what.empty() && what.back() == ' ') what.pop_back();
+  while (!what.empty() && what.front() == ' ') what.erase(what.begin());
+  if (what.empty()) what = RowName(s, row, language);
+  const std::string place = PlaceName(what, s, period, language) + ": ";
+  const std::string outcome = hr ? " Razdoblje je prikazano bez vrijednosti." : " The period is shown without a value.";
   switch (kind) {
     case RatioProblemKind::NotNumber:
-      return hr ? "Redak " + r + ", razdoblje " + p +
-                      " nije moguće pročitati: upisana vrijednost nije broj. Razdoblje je prikazano bez vrijednosti."
-                : "Row " + r + ", period " + p +
-                      " could not be read: the entry is not a number. The period is shown without a value.";
+      return place + (hr ? "upisana vrijednost nije broj." : "the entry is not a number.") + outcome;
     case RatioProblemKind::OutOfRange:
-      return hr ? "Redak " + r + ", razdoblje " + p +
-                      " nije moguće pročitati: broj je izvan dopuštenog raspona. Razdoblje je prikazano bez vrijednosti."
-                : "Row " + r + ", period " + p +
-                      " could not be read: the number is out of range. The period is shown without a value.";
-    case RatioProblemKind::ResultOutOfRange: {
-      const std::string o = std::to_string(otherRow);
-      return hr ? "Retci " + r + " i " + o + ", razdoblje " + p +
-                      ": rezultat je izvan dopuštenog raspona. Razdoblje je prikazano bez vrijednosti."
-                : "Rows " + r + " and " + o + ", period " + p +
-                      ": the result is out of range. The period is shown without a value.";
-    }
+      return place + (hr ? "broj je izvan dopuštenog raspona." : "the number is out of range.") + outcome;
+    case RatioProblemKind::ResultOutOfRange:
+      return place + (hr ? "rezultat je izvan dopuštenog raspona." : "the result is out of range.") + outcome;
   }
   return {};
 }
 
 void AddProblem(const SharedState& s, RatioResult& out, RatioProblemKind kind, int row, int otherRow,
                 int period) {
-  out.problems.push_back(
-      RatioProblem{kind, row, otherRow, period, ProblemText(s.Language, kind, row, otherRow, period)});
+  out.problems.push_back(RatioProblem{kind, row, otherRow, period, ProblemText(s, kind, row, period)});
 }
 
 // Steps 3 and 4 of a period: the cell as currency through CurrencyScratch.
@@ -254,6 +258,16 @@ void UbaciBrojke(SharedState& s, RatioResult& out) {
     denominatorRow = e->denominatorRow;
   }
   Napuni(s, numeratorRow, denominatorRow, out);
+}
+
+std::string RatioLegendText(const SharedState& s, int period) {
+  MORVADEL_CHECK(period >= 1 && period <= kRatioPeriods);
+  auto blank = [](const std::string& t) { return t.find_first_not_of(' ') == std::string::npos; };
+  for (int row : {1, 101}) {
+    std::string text = ItemText(s, row, period);
+    if (!blank(text)) return text;
+  }
+  return kPeriodNames[period];
 }
 
 RatioResult LoadRatio(SharedState& s) {

@@ -76,6 +76,12 @@ void UbaciBrojke(SharedState& s, RatioResult& out);
 // rows 2..5. Row 0 stands for "no row": every value of it is empty.
 void Napuni(SharedState& s, int numeratorRow, int denominatorRow, RatioResult& out);
 
+// The legend text of period j (1..6) in the ratio chart: the summary
+// area's period heading (row 1) where it has one, else the period or
+// company name of the general data (row 101), as grid row 1 shows it,
+// else the period's numeral (I..VI), so every bar can be told apart.
+std::string RatioLegendText(const SharedState& s, int period);
+
 // Replaces the denominator of period j (2..6) by the whole-number mean of
 // the previous and the current real denominators, keeping the real ones in
 // RealDenominators(3, ...). False when the mean leaves the currency range.

@@ -231,7 +231,7 @@ void Unos2::FillRatioChart() {
   for (int j = 1; j <= 6; ++j) {
     Graf1->SetColumn(j);
     Graf1->SetData(QString::fromStdString(result_.ratioChart.values[j - 1]));
-    Graf1->SetColumnLabel(QString::fromStdString(ItemText(s_, 1, j)));
+    Graf1->SetColumnLabel(QString::fromStdString(RatioLegendText(s_, j)));
   }
 }
 

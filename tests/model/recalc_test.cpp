@@ -302,7 +302,7 @@ TEST(RecalculateStatements, FaultInOnePeriodLeavesEveryPeriodUnchanged) {
   EXPECT_EQ(s->ItemTable(211, 1), Cell());  // period I was not written either
 }
 
-TEST(DescribeRecalcError, NamesLabelRowAndPeriodInBothLanguages) {
+TEST(DescribeRecalcError, NamesTheRowByItsLabelAndThePeriodByItsName) {
   auto s = NewState();
   s->ItemTable(205, 2) = Cell::Text("abc");
   RecalcError bad = RecalculateStatements(*s);
@@ -316,29 +316,43 @@ TEST(DescribeRecalcError, NamesLabelRowAndPeriodInBothLanguages) {
   const RecalcError overflow{RecalcError::Kind::Overflow, 211, 3};
   const std::vector<Want> cases = {
       {bad, kEnglish,
-       "Row 205 (Cash and marketable securities), period II: the entry \"abc\" is not a number. "
+       "Cash and marketable securities (Balance Sheet), period II: the entry \"abc\" is not a number. "
        "Nothing was recalculated."},
       {bad, kCroatian,
-       "Redak 205 (Novac i utržive vrijednosnice), razdoblje II: upisani tekst \"abc\" nije broj. "
+       "Novac i utržive vrijednosnice (Bruto bilanca), razdoblje II: upisani tekst \"abc\" nije broj. "
        "Ništa nije preračunato."},
       {overflow, kEnglish,
-       "Row 211 (Total current assets), period III: the amount is outside the allowed range "
+       "Total current assets (Balance Sheet), period III: the amount is outside the allowed range "
        "(-2147483648 to 2147483647). Nothing was recalculated."},
       {overflow, kCroatian,
-       "Redak 211 (Ukupna tekuća imovina), razdoblje III: iznos je izvan dopuštenog raspona "
+       "Ukupna tekuća imovina (Bruto bilanca), razdoblje III: iznos je izvan dopuštenog raspona "
        "(od -2147483648 do 2147483647). Ništa nije preračunato."},
+      // A derived amount has no label of its own; it is named by what it is.
       {{RecalcError::Kind::Overflow, 89, 6}, kEnglish,
-       "Row 89, period VI: the amount is outside the allowed range (-2147483648 to 2147483647). "
-       "Nothing was recalculated."},
+       "An amount computed for the analyses, period VI: the amount is outside the allowed range "
+       "(-2147483648 to 2147483647). Nothing was recalculated."},
       {{RecalcError::Kind::Overflow, 515, 4}, kCroatian,
-       "Redak 515, razdoblje IV: iznos je izvan dopuštenog raspona (od -2147483648 do 2147483647). "
-       "Ništa nije preračunato."},
+       "Iznos izračunat za analize, razdoblje IV: iznos je izvan dopuštenog raspona (od -2147483648 do "
+       "2147483647). Ništa nije preračunato."},
       {{RecalcError::Kind::Overflow, 102, 5}, kEnglish,
-       "Row 102 (Period length in days), period V: the amount is outside the allowed range "
+       "Period length in days (General Data), period V: the amount is outside the allowed range "
        "(-2147483648 to 2147483647). Nothing was recalculated."},
   };
-  for (const Want& w : cases) EXPECT_EQ(DescribeRecalcError(w.e, *s, w.language), w.text);
+  for (const Want& w : cases) {
+    const std::string text = DescribeRecalcError(w.e, *s, w.language);
+    EXPECT_EQ(text, w.text);
+    EXPECT_EQ(text.find(std::to_string(w.e.row)), std::string::npos) << "no internal row number: " << text;
+  }
   EXPECT_EQ(DescribeRecalcError(RecalcError{}, *s, kEnglish), "");
+
+  // Once the general data name the periods, the message says the name too.
+  s->ItemTable(101, 2) = Cell::Text("Šibenik 2004");
+  EXPECT_EQ(DescribeRecalcError(bad, *s, kEnglish).rfind(
+                "Cash and marketable securities (Balance Sheet), period II (Šibenik 2004): ", 0),
+            0u);
+  EXPECT_EQ(DescribeRecalcError(bad, *s, kCroatian).rfind(
+                "Novac i utržive vrijednosnice (Bruto bilanca), razdoblje II (Šibenik 2004): ", 0),
+            0u);
 }
 
 TEST(DescribeRecalcError, FallsBackToTheRowsOwnLabelColumn) {
@@ -349,10 +363,10 @@ TEST(DescribeRecalcError, FallsBackToTheRowsOwnLabelColumn) {
   const RecalcError e{RecalcError::Kind::NotNumber, 605, 1};
   s->ItemTable(605, 1) = Cell::Text("n/a");
   EXPECT_EQ(DescribeRecalcError(e, *s, kEnglish),
-            "Row 605 (Quick ratio), period I: the entry \"n/a\" is not a number. Nothing was recalculated.");
+            "Quick ratio, period I: the entry \"n/a\" is not a number. Nothing was recalculated.");
   EXPECT_EQ(DescribeRecalcError(e, *s, kCroatian),
-            "Redak 605 (Brza likvidnost), razdoblje I: upisani tekst \"n/a\" nije broj. Ništa nije preračunato.");
-  EXPECT_EQ(DescribeRecalcError({RecalcError::Kind::Overflow, 210, 2}, *s, kEnglish).rfind("Row 210 (typed note), period II:", 0), 0u);
+            "Brza likvidnost, razdoblje I: upisani tekst \"n/a\" nije broj. Ništa nije preračunato.");
+  EXPECT_EQ(DescribeRecalcError({RecalcError::Kind::Overflow, 210, 2}, *s, kEnglish).rfind("typed note, period II:", 0), 0u);
 }
 
 }  // namespace

@@ -282,21 +282,25 @@ TEST(RatioEngine, UnreadableCellsLeaveTheirPeriodWithoutValueAndSayWhere) {
   EXPECT_EQ(r.problems[0].kind, RatioProblemKind::NotNumber);
   EXPECT_EQ(r.problems[0].itemRow, 211);
   EXPECT_EQ(r.problems[0].period, 3);
+  // Named as the grid names the figure, with the period's name where it has one.
   EXPECT_EQ(r.problems[0].message,
-            "Row 211, period III could not be read: the entry is not a number. The period is shown without a value.");
+            "Current assets, period III: the entry is not a number. The period is shown without a value.");
   EXPECT_EQ(r.problems[1].itemRow, 233);
   EXPECT_EQ(r.problems[1].period, 4);
   EXPECT_EQ(r.problems[2].kind, RatioProblemKind::OutOfRange);
   EXPECT_EQ(r.problems[2].period, 5);
-  EXPECT_EQ(r.ProblemMessage().find("Row 233, period IV could not be read"),
+  EXPECT_EQ(r.ProblemMessage().find("Current liabilities, period IV: the entry is not a number."),
             r.ProblemMessage().find('\n') + 1);
+  EXPECT_EQ(r.problems[2].message,
+            "Current assets, period V: the number is out of range. The period is shown without a value.");
 
   auto h = Workbook(11, kCroatian);
   PutRatio(*h, {"x"}, {"1000"});
+  h->ItemTable(101, 1) = Cell::Text("Šibenik 2003");
   RatioResult hr = LoadRatio(*h);
   ASSERT_EQ(hr.problems.size(), 1u);
   EXPECT_EQ(hr.problems[0].message,
-            "Redak 211, razdoblje I nije moguće pročitati: upisana vrijednost nije broj. Razdoblje je "
+            "Tekuća imovina, razdoblje I (Šibenik 2003): upisana vrijednost nije broj. Razdoblje je "
             "prikazano bez vrijednosti.");
 }
 
@@ -317,7 +321,7 @@ TEST(RatioEngine, ResultsBeyondTheCurrencyRangeLeaveTheirPeriodWithoutValue) {
   ASSERT_EQ(r.problems.size(), 2u);
   EXPECT_EQ(r.problems[0].kind, RatioProblemKind::ResultOutOfRange);
   EXPECT_EQ(r.problems[0].message,
-            "Rows 211 and 233, period II: the result is out of range. The period is shown without a value.");
+            "Current Ratio, period II: the result is out of range. The period is shown without a value.");
   EXPECT_EQ(r.problems[1].period, 3);
 }
 
@@ -329,6 +333,20 @@ TEST(RatioEngine, AnUnreadablePeriodCountsAsZeroWhenAveraging) {
   EXPECT_EQ(r.cell(3, 2), "400");
   EXPECT_TRUE(s->RealDenominators(kDenominatorField, 1).IsZero());
   EXPECT_EQ(r.problems.size(), 1u);
+}
+
+TEST(RatioEngine, LegendNamesEveryPeriodBySummaryHeadingNameOrNumeral) {
+  auto s = Workbook(11);
+  // Period I: both rows; II: only the general data's name; III: only the
+  // summary heading; IV: blanks only; V and VI: nothing.
+  s->ItemTable(1, 1) = Cell::Text("Plan 2003");
+  s->ItemTable(101, 1) = Cell::Text("Šibenik 2003");
+  s->ItemTable(101, 2) = Cell::Text("Šibenik 2004");
+  s->ItemTable(1, 3) = Cell::Text("2005");
+  s->ItemTable(1, 4) = Cell::Text("  ");
+  s->ItemTable(101, 4) = Cell::Text(" ");
+  const char* want[] = {"Plan 2003", "Šibenik 2004", "2005", "IV", "V", "VI"};
+  for (int j = 1; j <= 6; ++j) EXPECT_EQ(RatioLegendText(*s, j), want[j - 1]) << "period " << j;
 }
 
 }  // namespace

@@ -130,7 +130,12 @@ TEST_F(RatioWindowsTest, RatioGridShapeHeadingsLabelsAndFigures) {
 }
 
 TEST_F(RatioWindowsTest, ChartsTakeTheSixPeriodsAndTheirLabels) {
-  s->ItemTable(1, 3) = Cell();  // the legend takes the summary heading, not row 101
+  // The legend takes the summary heading; where there is none, the period's
+  // name of the general data, as grid row 1 shows it; else the numeral.
+  s->ItemTable(1, 1) = Cell::Text("Plan");
+  s->ItemTable(1, 3) = Cell();
+  s->ItemTable(1, 6) = Cell();
+  s->ItemTable(101, 6) = Cell();
   Unos2* w = Ratio(11);
   ASSERT_NE(w, nullptr);
   for (Chart* c : {w->Graf1, w->Graf2, w->Graf3}) {
@@ -141,12 +146,15 @@ TEST_F(RatioWindowsTest, ChartsTakeTheSixPeriodsAndTheirLabels) {
     EXPECT_DOUBLE_EQ(w->Graf1->DataAt(1, j), s->RatioPeriods(kRatioField, j).ToDouble()) << j;
     EXPECT_DOUBLE_EQ(w->Graf2->DataAt(1, j), s->RatioPeriods(kNumeratorField, j).ToDouble()) << j;
     EXPECT_DOUBLE_EQ(w->Graf3->DataAt(1, j), s->RatioPeriods(kDenominatorField, j).ToDouble()) << j;
-    EXPECT_EQ(w->Graf1->ColumnLabelAt(j).toStdString(), ItemText(*s, 1, j));
+    EXPECT_EQ(w->Graf1->ColumnLabelAt(j).toStdString(), RatioLegendText(*s, j));
     EXPECT_TRUE(w->Graf2->ColumnLabelAt(j).isEmpty());
     EXPECT_TRUE(w->Graf3->ColumnLabelAt(j).isEmpty());
   }
   EXPECT_DOUBLE_EQ(w->Graf1->DataAt(1, 1), 1.25);
-  EXPECT_EQ(w->Graf1->ColumnLabelAt(3), "");
+  EXPECT_EQ(w->Graf1->ColumnLabelAt(1), "Plan");
+  EXPECT_EQ(w->Graf1->ColumnLabelAt(3).toStdString(), ItemText(*s, 101, 3));
+  EXPECT_FALSE(w->Graf1->ColumnLabelAt(3).isEmpty());
+  EXPECT_EQ(w->Graf1->ColumnLabelAt(6), "VI");
   EXPECT_EQ(w->Graf1->RowLabelAt(1), "Current Ratio");
   EXPECT_EQ(w->Graf2->RowLabelAt(1), "Current assets ");
   EXPECT_EQ(w->Graf3->RowLabelAt(1), "Current liabilities");

@@ -94,8 +94,6 @@ Form16::Form16(AppContext& ctx) : Form(ctx, FormId::Form16) {
   Label5->setText(QString::fromUtf8(kHr.instruction));
   Command1->setText(QString::fromUtf8(kHr.clear));
   const int width = body->sizeHint().width();
-  bannerSize_ = QSize(width, 80);
-  Picture1->setPixmap(Banner(kCroatian, bannerSize_));
   AddBottomRule(this, frame.layout, width);  // the design's rule, Picture3
 
   connect(Command1, &QPushButton::clicked, this, &Form16::Command1_Click);
@@ -118,7 +116,7 @@ void Form16::Form_Load() {
   ClearAccountSelections();
 
   if (s_.Language == kEnglish) {
-    Picture1->setPixmap(Banner(kEnglish, bannerSize_));
+    Picture1->SetLanguage(kEnglish);
     Label1->setText(QString::fromUtf8(kEn.title));
     Label2->setText(QString::fromUtf8(kEn.balance));
     Label3->setText(QString::fromUtf8(kEn.income));

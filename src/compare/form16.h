@@ -41,7 +41,7 @@ class Form16 : public Form {
   QListWidget* List(int list) const;
   const std::vector<AccountItem>& Items(int list) const { return items_.at(static_cast<size_t>(list - 1)); }
 
-  QLabel* Picture1;  // banner
+  BannerPicture* Picture1;  // banner
   QLabel *Label1, *Label2, *Label3, *Label4, *Label5;
   QListWidget *List1, *List2, *List3;
   QPushButton* Command1;
@@ -55,7 +55,6 @@ class Form16 : public Form {
 
   std::array<std::vector<AccountItem>, 3> items_;
   bool trimming_ = false;
-  QSize bannerSize_;
 };
 
 }  // namespace morvadel

@@ -159,6 +159,7 @@ std::string IndustrySourceHelpText(int reportCode, int16_t language) {
 }
 
 Form19::Form19(AppContext& ctx) : Form(ctx, FormId::Form19) {
+  SetGrows(true);
   const WindowFrame frame =
       BuildWindowFrame(this, QSize(kWidth, 80), QMargins(16, 14, 16, 10), 14, Qt::Horizontal);
   Picture1 = frame.banner;
@@ -196,7 +197,7 @@ Form19::Form19(AppContext& ctx) : Form(ctx, FormId::Form19) {
 
 void Form19::Form_Load() {
   if (s_.Language == kEnglish) {
-    Picture1->setPixmap(Banner(kEnglish, QSize(kWidth, 80)));
+    Picture1->SetLanguage(kEnglish);
     Picture5->setToolTip(" Back ");
   }
   if (s_.Language == kCroatian) Picture5->setToolTip(" Povratak ");

@@ -25,12 +25,12 @@ class Form19 : public Form {
   void Form_Load() override;
   void Picture5_Click();  // back to the main window
 
-  QLabel* Picture1;  // banner
+  BannerPicture* Picture1;  // banner
   QTextEdit* Text1;
   QLabel* Picture6;  // Dun and Bradstreet
   QLabel* Picture4;  // Prentice Hall
   QLabel* Picture2;  // Robert Morris
-  QLabel* Picture3;  // rule
+  RulePicture* Picture3;    // rule
   PictureButton* Picture5;
 };
 

@@ -82,6 +82,7 @@ void SetCompareViewSettings(SharedState& s, int code) {
 }
 
 Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
+  SetGrows(true);
   // The banner is drawn once the grid's width is known.
   const WindowFrame frame = BuildWindowFrame(this, QSize(), QMargins(kMargin, 12, kMargin, 14), 8);
   Picture4 = frame.banner;
@@ -92,8 +93,7 @@ Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
   Label1 = titled.title;
   Picture3 = titled.rule;
   Tablica = titled.grid;
-  const int gridWidth = titled.gridWidth;
-  Tablica->setFixedHeight(GridHeightPx(Tablica, kHeadRowTwips + (kVisibleRows - 1) * kDefaultRowTwips));
+  Tablica->setMinimumHeight(GridHeightPx(Tablica, kHeadRowTwips + (kVisibleRows - 1) * kDefaultRowTwips));
 
   edit_ = new CellEditFamily(Tablica, this);
   edit_->WatchBackground(body);
@@ -133,7 +133,6 @@ Form50::Form50(AppContext& ctx) : Form(ctx, FormId::form50) {
   // The design's captions.
   Command1->setText(kCommand1Hr);
   Command2->setText(kCommand2Hr);
-  Picture4->setPixmap(Banner(kCroatian, QSize(gridWidth + 2 * kMargin, 80)));
 
   connect(Command1, &QPushButton::clicked, this, &Form50::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form50::Command2_Click);
@@ -153,7 +152,7 @@ void Form50::Form_Load() {
   const bool industry = IsIndustryView();
 
   if (en) {
-    Picture4->setPixmap(Banner(kEnglish, Picture4->pixmap().size()));
+    Picture4->SetLanguage(kEnglish);
     Command1->setText(kCommand1En);
     Command2->setText(kCommand2En);
     Picture1->setToolTip(" Back ");

@@ -73,9 +73,9 @@ class Form50 : public Form {
   CellEditFamily* Family() { return edit_; }
   bool IsIndustryView() const { return view_ >= 1 && view_ <= 3; }
 
-  QLabel* Picture4;  // banner
+  BannerPicture* Picture4;  // banner
   QLabel* Label1;    // view title
-  QLabel* Picture3;  // rule
+  RulePicture* Picture3;    // rule
   Grid* Tablica;
   QLineEdit* tekst;  // the cell editor
   QPushButton *Command1, *Command2;

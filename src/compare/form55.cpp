@@ -57,6 +57,7 @@ QLabel* NumeralLabel(QWidget* parent) {
 }  // namespace
 
 Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
+  SetGrows(true);
   const WindowFrame frame = BuildWindowFrame(this, QSize(), QMargins(kMargin, 12, kMargin, 12), 8);
   Picture1 = frame.banner;
   QWidget* body = frame.body;
@@ -64,8 +65,7 @@ Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
 
   Label1 = TitleLabel(body, QString::fromUtf8("Vrijednosti iz financiskih izvješća - grafički prikaz"));
   bodyLayout->addWidget(Label1);
-  auto* rule = new QLabel(body);
-  bodyLayout->addWidget(rule);
+  bodyLayout->addWidget(new RulePicture(QSize(0, 3), body));
 
   Tablica = new Grid(body);
   Tablica->setObjectName("Tablica");
@@ -85,6 +85,7 @@ Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
   Graf2->SetShowLegend(true);
   Graf2->SetLeaveOutUnnamedSeries(true);
   for (int row = 2; row <= 6; ++row) Graf2->SetSeriesColor(row, SlotQColor(row - 1));
+  Graf2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   bodyLayout->addWidget(Graf2, 1);
 
   // The period numerals, each pair set under its two periods of the chart.
@@ -107,11 +108,7 @@ Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
   commands->addWidget(Izlaz3);
   bodyLayout->addLayout(commands);
 
-  const int width = body->sizeHint().width();
-  bannerSize_ = QSize(width, 80);
-  Picture1->setPixmap(Banner(kCroatian, bannerSize_));
-  rule->setPixmap(Rule(QSize(width - 2 * kMargin, 3)));
-  AddBottomRule(this, frame.layout, width);
+  AddBottomRule(this, frame.layout, body->sizeHint().width());
 
   connect(Izlaz3, &QToolButton::clicked, this, &Form55::Izlaz3_Click);
   connect(Print1, &QToolButton::clicked, this, &Form55::Print1_Click);
@@ -133,7 +130,7 @@ void Form55::Form_Load() {
   for (int c = 1; c < kSize; ++c) Tablica->SetColWidth(c, kPeriodColTwips);
 
   if (s_.Language == kEnglish) {
-    Picture1->setPixmap(Banner(kEnglish, bannerSize_));
+    Picture1->SetLanguage(kEnglish);
     Label1->setText("Financial Statement Value Graphs");
   }
   Izlaz3->setToolTip(s_.Language == kEnglish ? " Back " : " Povratak ");

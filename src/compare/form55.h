@@ -28,7 +28,7 @@ class Form55 : public Form {
   void Picture17_Click();  // a new document
   void Picture19_Click();  // a page appended to the document
 
-  QLabel* Picture1;  // banner
+  BannerPicture* Picture1;  // banner
   QLabel* Label1;    // title, also of the printed page and the exports
   Grid* Tablica;
   Chart* Graf2;
@@ -48,7 +48,6 @@ class Form55 : public Form {
   void FillChart();
 
   QWidget* numerals_ = nullptr;
-  QSize bannerSize_;
 };
 
 }  // namespace morvadel

@@ -71,6 +71,7 @@ QToolButton* PeriodTile(QWidget* parent) {
 }  // namespace
 
 Form60::Form60(AppContext& ctx) : Form(ctx, FormId::form60) {
+  SetGrows(true);
   const WindowFrame frame = BuildWindowFrame(this, QSize(), QMargins(kMargin, 12, kMargin, 12), 8);
   Picture4 = frame.banner;
   QWidget* body = frame.body;
@@ -78,8 +79,7 @@ Form60::Form60(AppContext& ctx) : Form(ctx, FormId::form60) {
 
   Label1 = TitleLabel(body);
   bodyLayout->addWidget(Label1);
-  auto* rule = new QLabel(body);
-  bodyLayout->addWidget(rule);
+  bodyLayout->addWidget(new RulePicture(QSize(0, 3), body));
 
   auto* main = new QHBoxLayout;
   main->setSpacing(18);
@@ -140,8 +140,9 @@ Form60::Form60(AppContext& ctx) : Form(ctx, FormId::form60) {
   Graf2->SetShowLegend(true);
   Graf2->SetLeaveOutUnnamedSeries(true);
   for (int k = 1; k <= kGraphSlots; ++k) Graf2->SetSeriesColor(k, SlotQColor(k));
+  Graf2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   main->addWidget(Graf2, 1);
-  bodyLayout->addLayout(main);
+  bodyLayout->addLayout(main, 1);
 
   edit_ = new CellEditFamily(Tablica, this);
   edit_->WatchBackground(body);
@@ -162,11 +163,7 @@ Form60::Form60(AppContext& ctx) : Form(ctx, FormId::form60) {
   Label2->setText("Razdoblje /Firma/");
   for (const GraphGroup& g : GraphGroups())
     if (QPushButton* b = GroupButton(g.code)) b->setText(QString::fromUtf8(g.titleHr));
-  const int width = body->sizeHint().width();
-  bannerSize_ = QSize(width, 80);
-  Picture4->setPixmap(Banner(kCroatian, bannerSize_));
-  rule->setPixmap(Rule(QSize(width - 2 * kMargin, 3)));
-  AddBottomRule(this, frame.layout, width);
+  AddBottomRule(this, frame.layout, body->sizeHint().width());
 
   connect(Picture1, &QToolButton::clicked, this, &Form60::Picture1_Click);
   connect(Picture2, &QToolButton::clicked, this, &Form60::Picture2_Click);
@@ -195,7 +192,7 @@ void Form60::SetLanguageCaptions() {
     Picture2->setToolTip("Ispis na pisač");
   }
   if (s_.Language == kEnglish) {
-    Picture4->setPixmap(Banner(kEnglish, bannerSize_));
+    Picture4->SetLanguage(kEnglish);
     Label2->setText("Period, /Company/");
     for (const GraphGroup& g : GraphGroups())
       if (QPushButton* b = GroupButton(g.code)) b->setText(QString::fromUtf8(g.titleEn));

@@ -47,7 +47,7 @@ class Form60 : public Form {
   bool PeriodMarked(int period) const { return period == markedPeriod_; }
   CellEditFamily* Family() { return edit_; }
 
-  QLabel* Picture4;  // banner
+  BannerPicture* Picture4;  // banner
   QLabel* Label1;    // title
   QLabel* Label2;    // caption over the label column
   Grid* Tablica;
@@ -70,7 +70,6 @@ class Form60 : public Form {
   CellEditFamily* edit_;
   std::map<int16_t, QPushButton*> groupButtons_;
   int markedPeriod_ = 0;
-  QSize bannerSize_;
 };
 
 }  // namespace morvadel

@@ -57,7 +57,7 @@ For20::For20(AppContext& ctx) : RestateForm(ctx, FormId::For20, kConversionSuffi
 
 void For20::Form_Load() {
   if (s_.Language == kEnglish) {
-    Picture2->setPixmap(Banner(kEnglish, QSize(kBannerWidth, 80)));
+    Picture2->SetLanguage(kEnglish);
     Label1->setText("Original currency");
     Label2->setText("Converted currency");
     Label3->setText("Exchange rate per unit");

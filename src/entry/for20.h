@@ -24,7 +24,7 @@ class For20 : public RestateForm {
   // and the file name are taken, and the main window shows again.
   void Command2_Click();
 
-  QLabel* Picture2;  // banner
+  BannerPicture* Picture2;  // banner
   QLabel* Picture3;  // rule
   QLabel *Label1, *Label2, *Label3;
   QLineEdit* Ime1;   // the current currency name

@@ -73,7 +73,7 @@ For21::For21(AppContext& ctx) : RestateForm(ctx, FormId::For21, kInflationSuffix
 
 void For21::Form_Load() {
   if (s_.Language == kEnglish) {
-    Picture2->setPixmap(Banner(kEnglish, QSize(kBannerWidth, 80)));
+    Picture2->SetLanguage(kEnglish);
     Label2->setText("Base Period                    Percentage");
   }
   for (int i = 0; i < 6; ++i) {

@@ -26,7 +26,7 @@ class For21 : public RestateForm {
   // name are taken, and the main window shows again.
   void Command2_Click();
 
-  QLabel* Picture2;  // banner
+  BannerPicture* Picture2;  // banner
   QLabel* Picture3;  // rule
   QLabel* Label1;    // title
   QLabel* Label2;    // column heading

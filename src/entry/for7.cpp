@@ -137,7 +137,7 @@ void For7::Form_Load() {
     Check1->setText("   Ispiši ime poduzeća na stranicama izvještaja");
   }
   if (en) {
-    Picture4->setPixmap(Banner(kEnglish, QSize(kBannerWidth, 80)));
+    Picture4->SetLanguage(kEnglish);
     Picture1->setToolTip(" Continue ");
     Check1->setText("   Display the company name on the reporting sheets");
     Command1->setText("General Data");

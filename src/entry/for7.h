@@ -40,7 +40,7 @@ class For7 : public Form {
 
   CellEditFamily* Family() { return edit_; }
 
-  QLabel* Picture4;  // banner
+  BannerPicture* Picture4;  // banner
   QLabel* Label3;    // window title
   QLabel* Picture3;  // rule
   Grid* Tablica;

@@ -85,6 +85,7 @@ bool IsLockedStatementRow(int sheet, int row) {
 }
 
 Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
+  SetGrows(true);
   // The banner is drawn once the grid's width is known.
   const WindowFrame frame = BuildWindowFrame(this, QSize(), QMargins(18, 12, 18, 14), 8);
   Picture4 = frame.banner;
@@ -95,7 +96,6 @@ Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
   Label1 = titled.title;
   Picture3 = titled.rule;
   Tablica = titled.grid;
-  const int gridWidth = titled.gridWidth;
 
   edit_ = new CellEditFamily(Tablica, this);
   edit_->WatchBackground(body);
@@ -124,9 +124,7 @@ Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
   Picture5 = new PictureButton(IconKind::Sum, body);
   Picture1 = new PictureButton(IconKind::Continue, body);
   // The print button keeps its place on the general-data sheet, where it is hidden.
-  QSizePolicy keepPlace = Picture2->sizePolicy();
-  keepPlace.setRetainSizeWhenHidden(true);
-  Picture2->setSizePolicy(keepPlace);
+  KeepPlaceWhenHidden(Picture2);
   commands->addWidget(Picture2);
   commands->addSpacing(8);
   commands->addWidget(Picture5);
@@ -135,7 +133,6 @@ Form8::Form8(AppContext& ctx) : Form(ctx, FormId::form8) {
   bodyLayout->addLayout(commands);
 
   SetCroatianCaptions(*this);
-  Picture4->setPixmap(Banner(kCroatian, QSize(gridWidth + 36, 80)));
 
   connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
@@ -158,7 +155,7 @@ void Form8::Form_Load() {
   const bool hr = s_.Language == kCroatian, en = s_.Language == kEnglish;
 
   if (hr) setWindowTitle("Unos podataka");
-  if (en) Picture4->setPixmap(Banner(kEnglish, Picture4->pixmap().size()));
+  if (en) Picture4->SetLanguage(kEnglish);
 
   if (hr) {
     Label1->setText(sheet.titleHr);
@@ -197,9 +194,9 @@ void Form8::Form_Load() {
   Tablica->SetRowHeight(0, kHeadRowTwips);
   Tablica->SetColWidth(0, kLabelColTwips);
   for (int c = 1; c < cols; ++c) Tablica->SetColWidth(c, kPeriodColTwips);
-  // As many rows as the sheet has, up to a screenful; the rest scroll.
-  const int shown = std::min(rows, kVisibleRows);
-  Tablica->setFixedHeight(GridHeightPx(Tablica, kHeadRowTwips + (shown - 1) * kDefaultRowTwips) + 1);
+  // A screenful of rows on every sheet, so that the window and its buttons
+  // stay where they are from sheet to sheet; longer sheets scroll.
+  Tablica->setMinimumHeight(GridHeightPx(Tablica, kHeadRowTwips + (kVisibleRows - 1) * kDefaultRowTwips) + 1);
 
   if (sheet_ >= 2) {
     for (int r = 1; r < rows; ++r) {

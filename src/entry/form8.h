@@ -73,9 +73,9 @@ class Form8 : public Form {
 
   CellEditFamily* Family() { return edit_; }
 
-  QLabel* Picture4;  // banner
+  BannerPicture* Picture4;  // banner
   QLabel* Label1;    // sheet title
-  QLabel* Picture3;  // rule
+  RulePicture* Picture3;    // rule
   Grid* Tablica;
   QLineEdit* tekst;  // the cell editor
   QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6;

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
@@ -10,6 +11,17 @@ namespace morvadel {
 Form::Form(AppContext& ctx, FormId id) : QWidget(nullptr), ctx_(ctx), s_(ctx.s), id_(id) {
   setWindowTitle(kAppTitle);
   setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Form::FitWindow() {
+  if (grows_) {
+    // Never smaller than the design; any larger size the content takes.
+    if (layout()) layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    return;
+  }
+  if (layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setWindowFlags((windowFlags() & ~Qt::WindowMaximizeButtonHint) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
 void Form::CloseBox() { ctx_.nav.Show(FormId::Form2a); }

@@ -17,17 +17,28 @@ class Form : public QWidget {
   // Builds the window's content; runs once, right after construction.
   virtual void Form_Load() = 0;
 
+  // A window whose grid, charts or text can use more room grows with its
+  // frame and can be maximised; a window of buttons keeps its size and
+  // cannot be maximised.
+  bool Grows() const { return grows_; }
+  // Sets the window's size rules once Form_Load has built it; the
+  // navigator calls it before the window is placed and shown.
+  void FitWindow();
+
  protected:
   // The title-bar close box: by default the window's way back to the main
   // window; the main window overrides it with Exit.
   virtual void CloseBox();
   void closeEvent(QCloseEvent* event) override;
+  // Called from the constructor of a window that grows.
+  void SetGrows(bool grows) { grows_ = grows; }
 
   AppContext& ctx_;
   SharedState& s_;
 
  private:
   FormId id_;
+  bool grows_ = false;
 };
 
 }  // namespace morvadel

@@ -5,6 +5,7 @@
 // stays flat however long the user works.
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <functional>
 #include <map>
 #include <memory>
@@ -39,6 +40,12 @@ class Navigator : public QObject {
   void Quit();
 
   Form* Current() const { return current_.get(); }
+
+  // Where the next window's inner area goes: it takes the place of the
+  // window left (oldFrame with its decorations, oldInner without): the same
+  // frame top-left when the frames are of one size, else the same centre;
+  // always on `screen`. Without a window left it is centred on the screen.
+  static QRect PlaceNext(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen);
   bool HasPending() const { return pending_; }
   bool QuitRequested() const { return quit_; }
 

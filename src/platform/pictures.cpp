@@ -675,6 +675,41 @@ QImage LegendKeys(const std::vector<QColor>& colours, QSize size, int dotsPerInc
   return image;
 }
 
+StretchedPicture::StretchedPicture(QSize designSize, QWidget* parent)
+    : QLabel(parent), design_(designSize.expandedTo(QSize(0, 0))) {
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  setMinimumSize(design_);
+}
+
+QSize StretchedPicture::sizeHint() const { return design_; }
+QSize StretchedPicture::minimumSizeHint() const { return design_; }
+
+void StretchedPicture::Redraw() {
+  const QSize size = isVisible() || testAttribute(Qt::WA_Resized) ? this->size() : design_;
+  if (size.width() > 0 && size.height() > 0) setPixmap(Draw(size));
+}
+
+void StretchedPicture::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  if (pixmap().deviceIndependentSize().toSize() != size()) Redraw();
+}
+
+BannerPicture::BannerPicture(int language, QSize designSize, QWidget* parent)
+    : StretchedPicture(designSize, parent), language_(language) {
+  Redraw();
+}
+
+void BannerPicture::SetLanguage(int language) {
+  language_ = language;
+  Redraw();
+}
+
+QPixmap BannerPicture::Draw(QSize size) const { return Banner(language_, size); }
+
+RulePicture::RulePicture(QSize designSize, QWidget* parent) : StretchedPicture(designSize, parent) { Redraw(); }
+
+QPixmap RulePicture::Draw(QSize size) const { return Rule(size); }
+
 PictureButton::PictureButton(IconKind kind, QWidget* parent, int sizePx) : QToolButton(parent) {
   setIcon(Icon(kind));
   setIconSize(QSize(sizePx, sizePx));

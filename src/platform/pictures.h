@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -42,6 +43,51 @@ QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size);
 // over the picture's height; `size` in pixels at 96 dots an inch, which is
 // also its printed size, drawn at dotsPerInch.
 QImage LegendKeys(const std::vector<QColor>& colours, QSize size, int dotsPerInch = 96);
+
+// A picture drawn afresh for the size it is shown at: at least its design
+// size, and as wide as its window lets it be, so that a banner or a rule
+// spans an enlarged window.
+class StretchedPicture : public QLabel {
+  Q_OBJECT
+ public:
+  StretchedPicture(QSize designSize, QWidget* parent);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  virtual QPixmap Draw(QSize size) const = 0;
+  // Draws the picture again at the current size.
+  void Redraw();
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QSize design_;
+};
+
+// The title banner of a window in its language (1 Croatian, 2 English).
+class BannerPicture : public StretchedPicture {
+  Q_OBJECT
+ public:
+  BannerPicture(int language, QSize designSize, QWidget* parent);
+  void SetLanguage(int language);
+  int Language() const { return language_; }
+
+ protected:
+  QPixmap Draw(QSize size) const override;
+
+ private:
+  int language_;
+};
+
+// A thin horizontal rule.
+class RulePicture : public StretchedPicture {
+  Q_OBJECT
+ public:
+  RulePicture(QSize designSize, QWidget* parent);
+
+ protected:
+  QPixmap Draw(QSize size) const override;
+};
 
 // A flat button that shows a picture, as the windows' picture buttons.
 class PictureButton : public QToolButton {

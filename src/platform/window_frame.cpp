@@ -4,7 +4,6 @@
 #include <QStyle>
 
 #include "model/shared_state.h"
-#include "platform/pictures.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -15,8 +14,7 @@ WindowFrame BuildWindowFrame(QWidget* window, QSize bannerSize, const QMargins& 
   f.layout = new QVBoxLayout(window);
   f.layout->setContentsMargins(0, 0, 0, 0);
   f.layout->setSpacing(0);
-  f.banner = new QLabel(window);
-  if (bannerSize.isValid()) f.banner->setPixmap(Banner(kCroatian, bannerSize));
+  f.banner = new BannerPicture(kCroatian, bannerSize.isValid() ? bannerSize : QSize(0, 80), window);
   f.layout->addWidget(f.banner);
 
   f.body = new QWidget(window);
@@ -28,12 +26,17 @@ WindowFrame BuildWindowFrame(QWidget* window, QSize bannerSize, const QMargins& 
   return f;
 }
 
-QLabel* AddBottomRule(QWidget* window, QVBoxLayout* layout, int width) {
-  auto* rule = new QLabel(window);
-  rule->setPixmap(Rule(QSize(width, 6)));
+RulePicture* AddBottomRule(QWidget* window, QVBoxLayout* layout, int width) {
+  auto* rule = new RulePicture(QSize(width, 6), window);
   layout->addWidget(rule);
   layout->addSpacing(4);
   return rule;
+}
+
+void KeepPlaceWhenHidden(QWidget* widget) {
+  QSizePolicy policy = widget->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget->setSizePolicy(policy);
 }
 
 QLabel* TitleLabel(QWidget* parent, const QString& text, double pointSize) {
@@ -59,15 +62,15 @@ TitledGrid AddTitledGrid(QWidget* body, QBoxLayout* bodyLayout, int columnTwips)
   t.title = TitleLabel(body);
   bodyLayout->addWidget(t.title);
 
-  t.rule = new QLabel(body);
-  bodyLayout->addWidget(t.rule);
-
   t.grid = new Grid(body);
   t.grid->setObjectName("Tablica");
   t.gridWidth = GridWidthPx(t.grid, columnTwips, true);
-  t.grid->setFixedWidth(t.gridWidth);
-  bodyLayout->addWidget(t.grid, 0, Qt::AlignLeft);
-  t.rule->setPixmap(Rule(QSize(t.gridWidth, 3)));
+  t.grid->setMinimumWidth(t.gridWidth);
+  t.grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+  t.rule = new RulePicture(QSize(t.gridWidth, 3), body);
+  bodyLayout->addWidget(t.rule);
+  bodyLayout->addWidget(t.grid, 1);
   return t;
 }
 
@@ -77,7 +80,10 @@ void AddExportButtons(QWidget* parent, QBoxLayout* layout, PictureButton*& pictu
   picture18 = new PictureButton(IconKind::ExportWeb, parent, sizePx);
   picture17 = new PictureButton(IconKind::ExportDoc, parent, sizePx);
   picture19 = new PictureButton(IconKind::ExportDocAppend, parent, sizePx);
-  for (PictureButton* button : {picture16, picture18, picture17, picture19}) layout->addWidget(button);
+  for (PictureButton* button : {picture16, picture18, picture17, picture19}) {
+    layout->addWidget(button);
+    KeepPlaceWhenHidden(button);
+  }
   for (PictureButton* button : {picture16, picture17, picture18}) button->setToolTip(" Export ");
 }
 

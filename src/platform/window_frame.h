@@ -18,19 +18,24 @@ namespace morvadel {
 
 struct WindowFrame {
   QVBoxLayout* layout = nullptr;  // the window's own, without margins
-  QLabel* banner = nullptr;
+  BannerPicture* banner = nullptr;
   QWidget* body = nullptr;
   QBoxLayout* bodyLayout = nullptr;
 };
 
 // Lays the window out as banner over body. The Croatian banner is drawn at
-// bannerSize; an invalid size leaves it empty for the caller to draw once
-// the body's width is known.
+// least bannerSize and spans the window; an invalid size leaves its width
+// to the body.
 WindowFrame BuildWindowFrame(QWidget* window, QSize bannerSize, const QMargins& bodyMargins, int bodySpacing,
                              Qt::Orientation bodyDirection = Qt::Vertical);
 
-// The rule that closes a window at its bottom, the window's full width.
-QLabel* AddBottomRule(QWidget* window, QVBoxLayout* layout, int width);
+// The rule that closes a window at its bottom, the window's full width (at
+// least `width`).
+RulePicture* AddBottomRule(QWidget* window, QVBoxLayout* layout, int width);
+
+// A button (or any control of a row) that keeps its place in the row while
+// it is hidden, so that its neighbours never move when it comes and goes.
+void KeepPlaceWhenHidden(QWidget* widget);
 
 // A bold title label: the default font 1.35 times larger, or pointSize
 // points when one is given.
@@ -43,14 +48,15 @@ int GridHeightPx(const QAbstractScrollArea* grid, int rowTwips);
 
 struct TitledGrid {
   QLabel* title = nullptr;
-  QLabel* rule = nullptr;
+  RulePicture* rule = nullptr;
   Grid* grid = nullptr;  // named "Tablica"
   int gridWidth = 0;     // px
 };
 
-// A bold title, a rule under it and the grid, left-aligned: as wide as its
+// A bold title, a rule under it and the grid: at least as wide as its
 // columns of columnTwips together, so they fit without a horizontal scroll
-// bar while the rows scroll; the rule is as wide as the grid.
+// bar while the rows scroll; the grid takes the room of an enlarged window
+// and the rule is as wide as the grid.
 TitledGrid AddTitledGrid(QWidget* body, QBoxLayout* bodyLayout, int columnTwips);
 
 // The export buttons of a grid window, added to layout side by side:

@@ -13,6 +13,7 @@ constexpr int kWidth = 640;
 }  // namespace
 
 Form18::Form18(AppContext& ctx) : Form(ctx, FormId::Form18) {
+  SetGrows(true);
   const WindowFrame frame =
       BuildWindowFrame(this, QSize(kWidth, 80), QMargins(16, 12, 12, 10), 10, Qt::Horizontal);
   Picture1 = frame.banner;
@@ -30,13 +31,11 @@ Form18::Form18(AppContext& ctx) : Form(ctx, FormId::Form18) {
   bodyLayout->addWidget(Picture2, 0, Qt::AlignBottom);
 
   Picture3 = AddBottomRule(this, frame.layout, kWidth);
-  // The banner and the rule are drawn for this width.
-  setFixedWidth(kWidth);
 }
 
 void Form18::Form_Load() {
   // The banner of the language, as on every other window.
-  if (s_.Language == kEnglish) Picture1->setPixmap(Banner(kEnglish, QSize(kWidth, 80)));
+  if (s_.Language == kEnglish) Picture1->SetLanguage(kEnglish);
   const std::string page = HelpPageText(s_.RatioCode, s_.Language);
   Text1->setPlainText(QString::fromStdString(page).replace("\r\n", "\n"));
   Text1->moveCursor(QTextCursor::Start);

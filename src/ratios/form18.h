@@ -18,7 +18,8 @@ class Form18 : public Form {
   // Back to the ratio window, on the ratio it was showing.
   void Picture2_Click();
 
-  QLabel *Picture1, *Picture3;
+  BannerPicture* Picture1;
+  RulePicture* Picture3;
   QPlainTextEdit* Text1;
   PictureButton* Picture2;
 

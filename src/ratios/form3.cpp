@@ -144,7 +144,7 @@ void Form3::Form_Load() {
     for (const char* t : kLiquidityHr) List1->addItem(QString::fromUtf8(t));
   }
   if (s_.Language == kEnglish) {
-    Picture1->setPixmap(Banner(kEnglish, QSize(kWidth, 80)));
+    Picture1->SetLanguage(kEnglish);
     Label1->setText("Financial Ratios");
     Frame1->setTitle("Liquidity");
     Frame2->setTitle("Leverage");

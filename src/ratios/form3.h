@@ -19,7 +19,9 @@ class Form3 : public Form {
   void Form_Load() override;
   void Picture4_Click();
 
-  QLabel *Label1, *Picture1, *Picture3;
+  QLabel* Label1;
+  BannerPicture* Picture1;
+  RulePicture* Picture3;
   QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5;
   QListWidget *List1, *List2, *List3, *List4, *List5;
   PictureButton* Picture4;

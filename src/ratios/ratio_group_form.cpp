@@ -210,7 +210,7 @@ void RatioGroupForm::Form_Load() {
   // is what makes the ratio window come back here.
   if (def_.id == FormId::Form11) s_.RatioGroup = 1;
   if (s_.Language == kEnglish) {
-    Picture1->setPixmap(Banner(kEnglish, QSize(kBodyWidth, 80)));
+    Picture1->SetLanguage(kEnglish);
     for (size_t i = 0; i < def_.buttons.size(); ++i)
       RatioButtons[i]->setText(QString::fromUtf8(def_.buttons[i].captionEn));
     Label1->setText(QString::fromUtf8(def_.titleEn));

@@ -62,7 +62,9 @@ class RatioGroupForm : public Form {
   // The ratio button of a designer name ("Command14"); nullptr if none.
   QPushButton* RatioButton(const char* name) const;
 
-  QLabel *Picture1, *Picture2, *Picture3;
+  BannerPicture* Picture1;
+  QLabel* Picture2;
+  RulePicture* Picture3;
   QLabel *Label1, *Label2;
   std::vector<QPushButton*> RatioButtons;  // in table order, top to bottom
   QPushButton *Command31, *Command32, *Command33, *Command34, *Command35;

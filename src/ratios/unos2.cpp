@@ -58,6 +58,7 @@ bool OffersHelpButton(int16_t code) {
 }
 
 Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
+  SetGrows(true);
   const WindowFrame frame = BuildWindowFrame(this, QSize(kWidth, 80), QMargins(16, 10, 16, 10), 10);
   Picture1 = frame.banner;
   QWidget* body = frame.body;
@@ -82,17 +83,32 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   top->addSpacing(14);
   top->addWidget(Izlaz3);
   top->addWidget(Image2);
+  // Every button keeps its slot whether or not its neighbours are shown, so
+  // that a second click lands where the first did.
+  for (QWidget* b : std::initializer_list<QWidget*>{Picture5, Picture4, Pitaj, Print1, Izlaz3, Image2})
+    KeepPlaceWhenHidden(b);
   bodyLayout->addLayout(top);
 
-  // The grid with the real/average toggle beside it.
+  // The grid with the export buttons under it and the real/average toggle
+  // beside it: the toggle comes and goes with the ratio without moving or
+  // widening anything else.
   auto* middle = new QHBoxLayout;
   middle->setSpacing(16);
+  auto* table = new QVBoxLayout;
+  table->setSpacing(6);
   Tablica = new Grid(body);
   Tablica->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Tablica->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Tablica->setFixedSize(GridWidthPx(Tablica, kLabelColWidth + 6 * kPeriodColWidth, false),
                         GridHeightPx(Tablica, kHeadingRowHeight + 5 * kBodyRowHeight));
-  middle->addWidget(Tablica, 0, Qt::AlignTop);
+  table->addWidget(Tablica);
+  auto* exportRow = new QHBoxLayout;
+  exportRow->setSpacing(4);
+  AddExportButtons(body, exportRow, Picture16, Picture17, Picture18, Picture19, 36);
+  exportRow->addStretch();
+  table->addLayout(exportRow);
+  middle->addLayout(table);
+  middle->setAlignment(table, Qt::AlignTop);
   auto* toggle = new QVBoxLayout;
   toggle->setSpacing(8);
   Command1 = ToggleButton(body);
@@ -109,11 +125,6 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   toggle->addStretch();
   middle->addLayout(toggle);
   middle->addStretch();
-  auto* exportRow = new QHBoxLayout;
-  exportRow->setSpacing(4);
-  AddExportButtons(body, exportRow, Picture16, Picture17, Picture18, Picture19, 36);
-  middle->addLayout(exportRow);
-  middle->setAlignment(exportRow, Qt::AlignTop);
   bodyLayout->addLayout(middle);
 
   // Numerator, denominator and ratio charts, in the order of the printed page.
@@ -124,12 +135,13 @@ Unos2::Unos2(AppContext& ctx) : Form(ctx, FormId::Unos2) {
   Graf3 = new Chart(body);
   for (Chart* c : {Graf2, Graf3, Graf1}) {
     c->setMinimumSize(316, 270);
+    c->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     c->SetRowCount(1);
     c->SetColumnCount(6);
     charts->addWidget(c);
   }
   Graf1->SetShowLegend(true);
-  bodyLayout->addLayout(charts);
+  bodyLayout->addLayout(charts, 1);
 
   AddBottomRule(this, frame.layout, kWidth);
 
@@ -160,7 +172,7 @@ void Unos2::Form_Load() {
   Tablica->SetColWidth(0, kLabelColWidth);
   for (int c = 1; c < kCols; ++c) Tablica->SetColWidth(c, kPeriodColWidth);
 
-  if (s_.Language == kEnglish) Picture1->setPixmap(Banner(kEnglish, QSize(kWidth, 80)));
+  if (s_.Language == kEnglish) Picture1->SetLanguage(kEnglish);
   if (s_.Language == kEnglish) {
     Command1->setText(TwoLines(kCommand1En));
     Command2->setText(TwoLines(kCommand2En));

@@ -47,7 +47,8 @@ class Unos2 : public Form {
   // What the last load computed (grid rows 2..5, chart values, problems).
   const RatioResult& result() const { return result_; }
 
-  QLabel *Picture1, *Label1;
+  BannerPicture* Picture1;
+  QLabel* Label1;
   Grid* Tablica;
   Chart *Graf1, *Graf2, *Graf3;
   QPushButton *Command1, *Command2;

@@ -14,8 +14,7 @@ namespace morvadel {
 Form1::Form1(AppContext& ctx) : Form(ctx, FormId::Form1) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 16);
-  Picture1 = new QLabel(this);
-  Picture1->setPixmap(Banner(kEnglish, QSize(620, 90)));
+  Picture1 = new BannerPicture(kEnglish, QSize(620, 90), this);
   layout->addWidget(Picture1);
   auto* prompt = new QLabel("Odaberite jezik  ·  Choose the language", this);
   prompt->setAlignment(Qt::AlignCenter);

@@ -17,7 +17,7 @@ class Form1 : public Form {
   void Picture6_Click();  // Croatian
   void Picture4_Click();  // English
 
-  QLabel* Picture1;          // banner
+  BannerPicture* Picture1;   // banner
   PictureButton* Picture6;   // Croatian
   PictureButton* Picture4;   // English
 

@@ -114,7 +114,7 @@ void Form2a::Form_Load() {
   // Data entry is never disabled, once its window exists.
   Command7->setEnabled(ctx_.nav.Has(FormId::form8));
   if (s_.Language == kEnglish) {
-    Picture1->setPixmap(Banner(kEnglish, QSize(720, 90)));
+    Picture1->SetLanguage(kEnglish);
     Frame2->setTitle("Comparable with");
     Command1->setText("Financial Ratios");
     Command3->setText("Common Size Statements ");

@@ -38,7 +38,7 @@ class Form2a : public Form {
   void Picture11_Click();  // Save As
   void Picture8_Click();   // Exit
 
-  QLabel* Picture1;
+  BannerPicture* Picture1;
   QPushButton *Command1, *Command3, *Command4, *Command7, *Command81, *Command82;
   QGroupBox *Frame1, *Frame2;
   PictureButton *Picture2, *Picture9, *Picture10, *Picture11, *Picture8;

@@ -80,6 +80,32 @@ TEST_F(Form8Test, ShapeHeadsFirstCellAndSheetButtons) {
   }
 }
 
+// The sheet buttons stay under the pointer from sheet to sheet, and every
+// label of every sheet is drawn whole in its column, in both languages.
+TEST_F(Form8Test, SheetsShareOnePlaceAndShowTheirLabelsWhole) {
+  for (int16_t language : {kCroatian, kEnglish}) {
+    Show<Form2a>(FormId::Form2a);
+    Form8* f = Sheet(1, language);
+    auto centre = [](QWidget* w) { return w->mapToGlobal(w->rect().center()); };
+    const QRect frame = f->frameGeometry();
+    std::vector<QPoint> buttons;
+    for (QWidget* b : {f->Command1, f->Command2, f->Command3, f->Command4, f->Command5, f->Command6})
+      buttons.push_back(centre(b));
+    for (int sheet : {2, 3, 4, 5, 1, 3}) {
+      SCOPED_TRACE(testing::Message() << language << " sheet " << sheet);
+      QPushButton* to[] = {f->Command1, f->Command2, f->Command3, f->Command4, f->Command5};
+      f = Click(to[sheet - 1]);
+      ASSERT_NE(f, nullptr);
+      EXPECT_EQ(f->frameGeometry(), frame);
+      EXPECT_EQ(centre(f->Command1), buttons[0]);
+      EXPECT_EQ(centre(f->Command5), buttons[4]);
+      EXPECT_EQ(centre(f->Command6), buttons[5]);
+      for (int r = 0; r < f->Tablica->Rows(); ++r)
+        EXPECT_TRUE(f->Tablica->CellTextFits(r, 0)) << f->Tablica->TextMatrix(r, 0).toStdString();
+    }
+  }
+}
+
 TEST_F(Form8Test, CaptionsTitlesAndLabelsInBothLanguages) {
   struct Case {
     int16_t language;

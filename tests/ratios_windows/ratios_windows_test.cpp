@@ -283,6 +283,28 @@ TEST_F(RatioWindowsTest, ForwardAndBackWalkTheSelectableCodesAndStopAtTheEnds) {
   EXPECT_EQ(s->RatioCode, 38);
 }
 
+// The help button comes and goes with the ratio; the arrows stay where they
+// are, and so does the window, so clicking on one spot walks every ratio.
+TEST_F(RatioWindowsTest, ForwardStaysUnderThePointerFromTheFirstRatioToTheLast) {
+  Show(FormId::Form2a);  // the window it is opened from, with its frame
+  Unos2* w = Ratio(11);
+  auto centre = [](QWidget* b) { return b->mapToGlobal(b->rect().center()); };
+  const QPoint forward = centre(w->Picture4), back = centre(w->Picture5), menu = centre(w->Image2);
+  const QRect frame = w->frameGeometry();
+  for (size_t i = 1; i < kSelectableRatioCodes.size(); ++i) {
+    QWidget* under = w->childAt(w->mapFromGlobal(forward));
+    ASSERT_EQ(under, w->Picture4) << "code " << s->RatioCode;
+    QTest::mouseClick(under, Qt::LeftButton);
+    w = dynamic_cast<Unos2*>(Follow());
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(s->RatioCode, kSelectableRatioCodes[i]);
+    EXPECT_EQ(centre(w->Picture5), back) << s->RatioCode;
+    EXPECT_EQ(centre(w->Image2), menu) << s->RatioCode;
+    EXPECT_EQ(w->frameGeometry(), frame) << s->RatioCode;
+  }
+  EXPECT_EQ(s->RatioCode, 57);
+}
+
 TEST_F(RatioWindowsTest, SteppingToARatioWithoutTheToggleShowsRealValues) {
   // Average values chosen on 33, then forward to 34, which has no toggle.
   s->AverageOffered = 7;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QPointer>
 #include <QTest>
+#include <QVBoxLayout>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -28,6 +29,19 @@ class DummyForm : public Form {
   static inline int loads = 0;
 };
 
+// A window of a given size whose content may grow.
+class SizedForm : public Form {
+ public:
+  SizedForm(AppContext& ctx, FormId id, QSize size, bool grows) : Form(ctx, id) {
+    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget(this);
+    content->setMinimumSize(size);
+    layout->addWidget(content);
+    SetGrows(grows);
+  }
+  void Form_Load() override {}
+};
+
 class ShellTest : public ::testing::Test, protected test::TestApp {
  protected:
   void SetUp() override {
@@ -41,6 +55,14 @@ class ShellTest : public ::testing::Test, protected test::TestApp {
 
   void RegisterDummy(FormId id) {
     nav->Register(id, [id](AppContext& c) { return std::make_unique<DummyForm>(c, id); });
+  }
+  void RegisterSized(FormId id, QSize size, bool grows) {
+    nav->Register(id, [=](AppContext& c) { return std::make_unique<SizedForm>(c, id, size, grows); });
+  }
+  Form* Go(FormId id) {
+    nav->Show(id);
+    nav->ProcessPending();
+    return nav->Current();
   }
   void RegisterAllTargets() {
     for (FormId id : {FormId::form8, FormId::Form11, FormId::form50, FormId::Form16, FormId::For20, FormId::For21})
@@ -432,6 +454,78 @@ TEST_F(ShellTest, NavigatorShowsOneWindowAtATimeAndRebuildsItOnEveryShowing) {
   EXPECT_EQ(nav->Current()->id(), FormId::Form2a);
   QApplication::processEvents();
   EXPECT_EQ(nav->Current()->id(), FormId::form8);
+}
+
+// The next window takes the place of the one left: the frame's top-left
+// when the sizes agree, the centre when they differ, and always on screen.
+TEST(NavigatorPlaceTest, NextWindowTakesThePlaceOfTheOneLeft) {
+  const QRect screen(0, 0, 1280, 1000);
+  // Frames one pixel wide at the sides and below, 20 above (a title bar).
+  auto frameOf = [](QRect inner) { return inner.adjusted(-1, -20, 1, 1); };
+  struct Case {
+    const char* name;
+    QRect oldInner;
+    QSize size;
+    QRect want;  // the new inner area
+  } cases[] = {
+      {"same size: same place", {100, 120, 600, 400}, {600, 400}, {100, 120, 600, 400}},
+      {"smaller: same centre", {100, 120, 600, 400}, {400, 200}, {200, 220, 400, 200}},
+      {"larger: same centre", {300, 300, 400, 200}, {600, 400}, {200, 200, 600, 400}},
+      {"would leave at the bottom right: kept inside", {900, 800, 300, 150}, {600, 400}, {679, 599, 600, 400}},
+      {"would leave at the top left: kept inside", {0, 20, 300, 150}, {600, 400}, {1, 20, 600, 400}},
+      {"larger than the screen: from its top-left", {100, 120, 600, 400}, {1400, 1200}, {1, 20, 1400, 1200}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QRect oldFrame = frameOf(c.oldInner);
+    EXPECT_EQ(Navigator::PlaceNext(&oldFrame, &c.oldInner, c.size, screen), c.want);
+  }
+  // The first window is centred on the screen.
+  EXPECT_EQ(Navigator::PlaceNext(nullptr, nullptr, {600, 400}, screen), QRect(340, 300, 600, 400));
+}
+
+TEST_F(ShellTest, AHundredWindowChangesLeaveTheWindowsWhereTheyWere) {
+  RegisterSized(FormId::Form11, {300, 200}, false);
+  RegisterSized(FormId::Unos2, {300, 200}, false);
+  Form* main = Go(FormId::Form2a);
+  const QRect mainFrame = main->frameGeometry();
+  const QRect first = Go(FormId::Form11)->frameGeometry();
+  for (int i = 0; i < 100; ++i) {
+    // Windows of one size follow each other exactly; the main window, of
+    // another size, comes back around the same centre.
+    EXPECT_EQ(Go(i % 2 ? FormId::Form11 : FormId::Unos2)->frameGeometry(), first) << i;
+    if (i % 10 == 0) {
+      EXPECT_EQ(Go(FormId::Form2a)->frameGeometry(), mainFrame) << i;
+      EXPECT_EQ(Go(FormId::Form11)->frameGeometry(), first) << i;
+    }
+  }
+  EXPECT_EQ(Go(FormId::Form2a)->frameGeometry(), mainFrame);
+}
+
+// A window whose content can use the room grows and can be maximised, and
+// keeps that state and the size the user gave it when it is shown again; a
+// window of buttons keeps its size and cannot be maximised.
+TEST_F(ShellTest, GrowingWindowsKeepTheirSizeAndStateAcrossReloads) {
+  RegisterSized(FormId::form8, {500, 300}, true);
+  RegisterSized(FormId::form50, {520, 300}, true);
+  Form* main = Go(FormId::Form2a);
+  EXPECT_FALSE(main->Grows());
+  EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(main->minimumSize(), main->maximumSize());
+
+  Form* entry = Go(FormId::form8);
+  EXPECT_TRUE(entry->Grows());
+  EXPECT_NE(entry->minimumSize(), entry->maximumSize());
+  entry->resize(700, 450);  // the user enlarges it
+  entry = Go(FormId::form8);  // a sheet switch
+  EXPECT_EQ(entry->size(), QSize(700, 450));
+  entry->showMaximized();
+  ASSERT_TRUE(entry->isMaximized());
+  EXPECT_TRUE(Go(FormId::form8)->isMaximized());
+  EXPECT_TRUE(Go(FormId::form50)->isMaximized());
+  main = Go(FormId::Form2a);
+  EXPECT_FALSE(main->isMaximized());
+  EXPECT_EQ(main->size(), main->minimumSize());
 }
 
 TEST_F(ShellTest, CroatianChoiceTranslatesQtsOwnDialogTexts) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
@@ -195,6 +196,7 @@ void CellEditFamily::StartTextEdit(int k) {
 }
 
 void CellEditFamily::Open(const QString& text, int selStart, int selLength) {
+  leftOpen_ = false;
   tekst->setText(text);
   lastText_ = text;
   if (grid_->CellWidth() < 0) return;  // the cell cannot be shown
@@ -217,6 +219,7 @@ void CellEditFamily::Open(const QString& text, int selStart, int selLength) {
 void CellEditFamily::CommitCellEdit() {
   if (!open_) return;
   open_ = false;  // first: hiding the editor moves the focus, which commits again
+  leftOpen_ = false;
   if (grid_) grid_->SetText(tekst->text());
   tekst->hide();
 }
@@ -330,6 +333,26 @@ bool CellEditFamily::eventFilter(QObject* watched, QEvent* event) {
     if (typed == 0) return false;
     tekst_KeyPress(typed);
     return typed == 0;  // a cancelled character never reaches the editor
+  }
+  if (watched == tekst && event->type() == QEvent::FocusOut) {
+    // Tab and Backtab end the edit as a click elsewhere does; the editor is
+    // never left open over its cell for a later click to type into.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+      CommitCellEdit();
+    else if (open_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+      leftOpen_ = true;  // another control of the window took the focus
+    return false;
+  }
+  if (watched == tekst && event->type() == QEvent::FocusIn &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+    leftOpen_ = false;
+  if (watched == tekst && event->type() == QEvent::MouseButtonPress && open_ && leftOpen_) {
+    // An edit left open when another control took the focus: a click on
+    // it is a click on its cell, which starts a fresh edit of that cell.
+    PointerOutsideCells = false;
+    Tablica_Click();
+    return true;
   }
   if (watched != tekst && event->type() == QEvent::MouseButtonPress) Form_Click();
   return false;

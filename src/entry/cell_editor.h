@@ -103,7 +103,8 @@ class CellEditFamily : public QObject {
   // an earlier edit is never carried into the new cell.
   void StartTextEdit(int keyAscii);
   // Ends an open edit: the current cell's text := the editor's text, and
-  // the editor is hidden. Nothing happens while no edit is open.
+  // the editor is hidden. Nothing happens while no edit is open. Tab and
+  // Backtab out of the editor commit too.
   void CommitCellEdit();
   // Commits an open edit, then runs the window's write-back.
   void CommitAndWriteBack();
@@ -159,6 +160,7 @@ class CellEditFamily : public QObject {
   KeyFilter filter_;
   std::function<void()> writeBack_;
   bool open_ = false;
+  bool leftOpen_ = false;  // open while another control has the focus
   QString lastText_;  // the editor's text before the user's latest change
 };
 

@@ -332,8 +332,14 @@ void Form8::RowRule(int sheet, int row, int keyAscii) {
   }
 }
 
+// Row 1 takes the period or company names: its first key starts the
+// editor with that letter, as a digit does on the other rows.
 void Form8::KeyPressRowsGeneralData(int row, int keyAscii) {
-  if (!IsLockedStatementRow(1, row)) edit_->StartNumberEdit(keyAscii);
+  if (IsLockedStatementRow(1, row)) return;
+  if (row == 1)
+    edit_->StartTextEdit(keyAscii);
+  else
+    edit_->StartNumberEdit(keyAscii);
 }
 void Form8::KeyPressRowsBalanceSheet(int row, int keyAscii) {
   if (!IsLockedStatementRow(2, row)) edit_->StartNumberEdit(keyAscii);

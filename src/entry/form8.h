@@ -64,7 +64,7 @@ class Form8 : public Form {
   void Picture19_Click();
 
   // Row rules of the sheets: on an unlocked row the typed key starts a
-  // number edit.
+  // number edit; on the general data's name row 1, a text edit.
   void KeyPressRowsGeneralData(int row, int keyAscii);
   void KeyPressRowsBalanceSheet(int row, int keyAscii);
   void KeyPressRowsIncomeStatement(int row, int keyAscii);

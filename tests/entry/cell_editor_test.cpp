@@ -2,6 +2,7 @@
 // editor's keys, the hit test and the write-back.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPalette>
 #include <QVBoxLayout>
 
@@ -224,6 +225,51 @@ TEST_F(CellEditorTest, ClicksOpenTheEditorOnDataCellsOnlyAndCommitAnOpenEdit) {
   QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_FALSE(family->EditorOpen());
   EXPECT_EQ(grid->Text(), "5");
+}
+
+// Tab ends the edit like a click elsewhere; a click on a cell always starts
+// a fresh edit of it, also where an edit was left open over it.
+TEST_F(CellEditorTest, TabCommitsAndAClickOnTheCellStartsAFreshEdit) {
+  auto* other = new QLineEdit(window.get());  // the next control in the tab order
+  other->setGeometry(12, 340, 100, 24);
+  other->show();
+  grid->SetRow(1);
+  grid->setFocus();
+  TypeIntoGrid(grid, family->tekst, "125");
+  Key(family->tekst, Qt::Key_Tab);
+  EXPECT_FALSE(family->EditorOpen());
+  EXPECT_FALSE(family->tekst->isVisible());
+  EXPECT_EQ(grid->TextMatrix(1, 1), "125");
+  EXPECT_TRUE(other->hasFocus());
+
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(*grid, 1, 1));
+  ASSERT_TRUE(family->EditorOpen());
+  EXPECT_EQ(family->tekst->selectedText(), "125");
+  TypeText(family->tekst, "880");
+  QTest::keyClick(family->tekst, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_FALSE(family->EditorOpen());
+  EXPECT_EQ(grid->TextMatrix(1, 1), "880");
+
+  // Another control that takes the focus leaves the edit open; a click on
+  // the open editor then starts afresh on its cell, the open text kept.
+  grid->SetRow(2);
+  grid->setFocus();
+  TypeIntoGrid(grid, family->tekst, "77");
+  other->setFocus(Qt::MouseFocusReason);
+  ASSERT_TRUE(family->EditorOpen());
+  QTest::mouseClick(family->tekst, Qt::LeftButton, {}, family->tekst->rect().center());
+  ASSERT_TRUE(family->EditorOpen());
+  EXPECT_EQ(grid->TextMatrix(2, 1), "77");
+  EXPECT_EQ(family->tekst->selectedText(), "77");
+  TypeText(family->tekst, "5");
+  Key(family->tekst, Qt::Key_Return);
+  EXPECT_EQ(grid->TextMatrix(2, 1), "5");
+  // A click inside an editor being typed into only moves the caret.
+  TypeIntoGrid(grid, family->tekst, "12");
+  QTest::mouseClick(family->tekst, Qt::LeftButton, {}, QPoint(2, family->tekst->height() / 2));
+  TypeText(family->tekst, "9");
+  Key(family->tekst, Qt::Key_Return);
+  EXPECT_EQ(grid->TextMatrix(2, 1), "912");
 }
 
 TEST_F(CellEditorTest, HitTestBounds) {

@@ -143,6 +143,23 @@ TEST_F(For7Test, ACroatianLetterStartsTheEditInTheCompanyBlock) {
   EXPECT_EQ(s->Company(2, 1), Cell::Text("županijska 1"));
 }
 
+// Tab out of a company cell stores what was typed; clicking the cell again
+// starts a fresh edit of it instead of typing on behind the old text.
+TEST_F(For7Test, TabStoresTheEditAndTheNextClickStartsAfresh) {
+  For7* f = General(kEnglish);
+  f->Tablica->SetRow(5);
+  TypeIntoGrid(f->Tablica, f->tekst, "USD");
+  Key(f->tekst, Qt::Key_Tab);
+  EXPECT_FALSE(f->Family()->EditorOpen());
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "USD");
+  EXPECT_NE(QApplication::focusWidget(), f->tekst);
+  QTest::mouseClick(f->Tablica->viewport(), Qt::LeftButton, {}, CellCentre(*f->Tablica, 5, 1));
+  ASSERT_TRUE(f->Family()->EditorOpen());
+  TypeText(f->tekst, "Zagreb");
+  Key(f->tekst, Qt::Key_Return);
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "Zagreb");
+}
+
 TEST_F(For7Test, TypedTextKeepsItsCaseAndTheCurrencyBoxRefusesTheQuote) {
   For7* f = General(kEnglish);
   TypeIntoGrid(f->Tablica, f->tekst, "Acme ltd");

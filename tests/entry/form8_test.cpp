@@ -106,6 +106,23 @@ TEST_F(Form8Test, SheetsShareOnePlaceAndShowTheirLabelsWhole) {
   }
 }
 
+// The period or company names of the general data: the first letter typed
+// into the grid is the first letter of the name, Croatian letters included.
+TEST_F(Form8Test, TheFirstLetterOfAPeriodNameIsKept) {
+  Form8* f = Sheet(1);
+  for (const char* name : {"Šibenik 2003", "Zagreb 2004", "2005", "čokolada d.d."}) {
+    SCOPED_TRACE(name);
+    f->Tablica->SetRow(1);
+    f->Tablica->SetCol(2);
+    TypeIntoGrid(f->Tablica, f->tekst, QString::fromUtf8(name));
+    Key(f->tekst, Qt::Key_Return);
+    EXPECT_EQ(f->Tablica->TextMatrix(1, 2), QString::fromUtf8(name));
+  }
+  // The other rows of the sheet still take figures only.
+  Enter(f, 2, 1, "x365");
+  EXPECT_EQ(f->Tablica->TextMatrix(2, 1), "365");
+}
+
 TEST_F(Form8Test, CaptionsTitlesAndLabelsInBothLanguages) {
   struct Case {
     int16_t language;
@@ -174,7 +191,7 @@ TEST_F(Form8Test, AFigureTypedOnTheBalanceSheetSurvivesASheetSwitch) {
 TEST_F(Form8Test, AllDataRowsOfTheGeneralSheetComeBack) {
   Form8* f = Sheet(1);
   for (int r = 2; r <= 13; ++r) Enter(f, r, 1, QString::number(r * 10));
-  Enter(f, 1, 1, "x2019");  // the letter opens an empty editor; the rest is taken
+  Enter(f, 1, 1, "2019");
   f = Click(f->Command5);
   Activate(f);
   f = Click(f->Command1);

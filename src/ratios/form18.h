@@ -2,7 +2,7 @@
 // The help pages of the ratio window: the explanation of the ratio in
 // RatioCode, or of average values (RatioCode 1001), in the current language.
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "platform/form.h"
 #include "platform/pictures.h"
@@ -20,11 +20,14 @@ class Form18 : public Form {
 
   BannerPicture* Picture1;
   RulePicture* Picture3;
-  QPlainTextEdit* Text1;
+  QTextEdit* Text1;  // the page: read-only, its title and headings set off
   PictureButton* Picture2;
 
  protected:
   void CloseBox() override;
+
+ private:
+  void StyleHeadings(const std::string& page);
 };
 
 }  // namespace morvadel

@@ -2,6 +2,8 @@
 // paragraph is one long line that the text box wraps.
 #include "ratios/ratio_help_pages.h"
 
+#include <algorithm>
+
 namespace morvadel {
 namespace {
 
@@ -570,6 +572,34 @@ std::string UnderConstructionPage(int16_t language) {
   if (language == 1) return " \r\n   Ova stranica je u izradi";
   if (language == 2) return " \r\n   This page is under construction";
   return "";
+}
+
+namespace {
+
+std::string Trimmed(const std::string& line) {
+  const size_t first = line.find_first_not_of(" \r");
+  if (first == std::string::npos) return "";
+  return line.substr(first, line.find_last_not_of(" \r") - first + 1);
+}
+
+}  // namespace
+
+int HelpTitleLine(const std::string& page) {
+  int index = 0;
+  size_t start = 0;
+  while (start <= page.size()) {
+    const size_t end = std::min(page.find('\n', start), page.size());
+    const std::string line = Trimmed(page.substr(start, end - start));
+    if (!line.empty()) return line.back() == '.' ? -1 : index;  // a paragraph ends with a full stop
+    start = end + 1;
+    ++index;
+  }
+  return -1;
+}
+
+bool IsHelpHeading(const std::string& line) {
+  const std::string t = Trimmed(line);
+  return t == "What it is:" || t == "When to use it:" || t == "Što je to?" || t == "Kada koristiti ovaj koeficijent?";
 }
 
 std::string HelpPageText(int16_t code, int16_t language) {

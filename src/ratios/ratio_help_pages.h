@@ -24,4 +24,11 @@ std::string HelpPageText(int16_t code, int16_t language);
 std::string UnderConstructionPage(int16_t language);
 bool HasHelpPage(int16_t code);
 
+// The page's structure for its display: the index of its title line (the
+// first line that is not blank, unless that is already a paragraph, as on
+// the English page on average values), -1 when it has none; and whether a
+// line is one of the headed pages' two headings.
+int HelpTitleLine(const std::string& page);
+bool IsHelpHeading(const std::string& line);
+
 }  // namespace morvadel

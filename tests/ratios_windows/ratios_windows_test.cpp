@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
@@ -741,6 +743,47 @@ TEST_F(RatioWindowsTest, HelpPagesHaveTheirTitlesFormulasAndSources) {
   for (int16_t code : {22, 46})
     for (int16_t language : {kCroatian, kEnglish})
       EXPECT_EQ(HelpPageText(code, language).find("Source"), std::string::npos);
+}
+
+// A help page is text to read: no caret and no typing; its title and the
+// headings of the headed pages stand out, and its text is the page's own.
+TEST_F(RatioWindowsTest, HelpPagesAreReadOnlyWithTheirTitleAndHeadingsSetOff) {
+  struct Case {
+    int16_t code, language;
+    const char* title;  // "" = the page has none
+    int headings;
+  } cases[] = {
+      {11, kEnglish, "Current Ratio", 2},     {11, kCroatian, "Koeficijent tekuće likvidnosti (Current Ratio)", 2},
+      {44, kCroatian, "Rentabilnost ukupnih sredstava (Return on assets (ROA) ratio)", 2},
+      {22, kEnglish, "Coefficient of  Self-Financing", 0},
+      {1001, kEnglish, "", 0},                {1001, kCroatian, "Objašnjenje", 0},
+      {51, kEnglish, "This page is under construction", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.code << "/" << c.language);
+    s->Language = c.language;
+    s->RatioCode = c.code;
+    auto* h = dynamic_cast<Form18*>(Show(FormId::Form18));
+    ASSERT_NE(h, nullptr);
+    EXPECT_TRUE(h->Text1->isReadOnly());
+    EXPECT_FALSE(h->Text1->textInteractionFlags() & (Qt::TextEditable | Qt::TextSelectableByKeyboard));
+    EXPECT_EQ(h->Text1->toPlainText(), QString::fromStdString(HelpPageText(c.code, c.language)).replace("\r\n", "\n"));
+    QString title;
+    int headings = 0;
+    for (QTextBlock b = h->Text1->document()->begin(); b.isValid(); b = b.next()) {
+      const int level = b.blockFormat().headingLevel();
+      const QTextCharFormat text = b.begin().fragment().charFormat();
+      if (level == 1) {
+        EXPECT_TRUE(title.isEmpty()) << "one title only";
+        title = b.text().trimmed();
+        EXPECT_GT(text.fontPointSize(), h->Text1->font().pointSizeF());
+      }
+      if (level == 2) ++headings;
+      EXPECT_EQ(text.fontWeight() == QFont::Bold, level > 0) << b.text().toStdString();
+    }
+    EXPECT_EQ(title, QString::fromUtf8(c.title));
+    EXPECT_EQ(headings, c.headings);
+  }
 }
 
 TEST_F(RatioWindowsTest, RatiosWithoutAPageShowTheUnderConstructionPage) {

@@ -15,7 +15,7 @@ namespace morvadel::bench {
 // No message can come from a filled workbook; answer quietly anyway.
 class SilentDialogs : public Dialogs {
  public:
-  std::string OpenFile(const std::string&) override { return ""; }
+  std::string OpenFile(const std::string&, const std::string&) override { return ""; }
   std::string SaveFile(const std::string&, const std::string&, const std::string&) override { return ""; }
   void Message(const std::string&, MsgIcon, const std::string&) override {}
   bool AskYesNo(const std::string&, MsgIcon, const std::string&) override { return false; }

@@ -1,11 +1,13 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "platform/qt_printer.h"
@@ -21,6 +23,45 @@ std::string QtNameFilters(const std::string& filter) {
     out << (desc.contains('(') ? desc : desc + " (" + pattern + ")");
   }
   return out.join(";;").toStdString();
+}
+
+std::string DefaultSuffix(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split('|');
+  if (parts.size() < 2) return "";
+  const QString pattern = parts[1].trimmed().split(';').front().trimmed();
+  if (!pattern.startsWith("*.") || pattern.size() < 3 || pattern.indexOf(QLatin1Char('*'), 1) >= 0) return "";
+  return pattern.mid(2).toStdString();
+}
+
+std::string WithDefaultSuffix(const std::string& path, const std::string& suffix) {
+  if (path.empty() || suffix.empty()) return path;
+  const size_t slash = path.find_last_of("/\\");
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (name.empty() || name.find('.') != std::string::npos) return path;
+  return path + "." + suffix;
+}
+
+std::string DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents.toStdString();
+  return QDir::homePath().toStdString();
+}
+
+std::string OpenDialogFolder(const std::string& fileName) {
+  if (!fileName.empty()) {
+    const QFileInfo file(QString::fromStdString(fileName));
+    if (file.absoluteDir().exists()) return file.absolutePath().toStdString();
+  }
+  return DocumentsFolder();
+}
+
+std::string SaveDialogStart(const std::string& fileName) {
+  if (!fileName.empty()) {
+    const QFileInfo file(QString::fromStdString(fileName));
+    if (file.absoluteDir().exists()) return file.absoluteFilePath().toStdString();
+    return DocumentsFolder() + "/" + file.fileName().toStdString();
+  }
+  return DocumentsFolder() + "/";
 }
 
 namespace {
@@ -40,8 +81,8 @@ QMessageBox::Icon QtIcon(MsgIcon icon) {
 
 }  // namespace
 
-std::string QtDialogs::OpenFile(const std::string& filter) {
-  return QFileDialog::getOpenFileName(Parent(), QString(), QString(),
+std::string QtDialogs::OpenFile(const std::string& filter, const std::string& folder) {
+  return QFileDialog::getOpenFileName(Parent(), QString(), QString::fromStdString(folder),
                                       QString::fromStdString(QtNameFilters(filter)))
       .toStdString();
 }
@@ -63,7 +104,7 @@ std::string QtDialogs::SaveFileWithExtension(const std::string& filter, const st
   dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
   dialog.selectFile(start.fileName());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
-  return dialog.selectedFiles().constFirst().toStdString();
+  return WithDefaultSuffix(dialog.selectedFiles().constFirst().toStdString(), defaultExtension);
 }
 
 void QtDialogs::Message(const std::string& text, MsgIcon icon, const std::string& title) {

@@ -18,9 +18,10 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // filter as the windows give it: "description|pattern" pairs joined by "|".
-  // An empty result means the user cancelled. A save dialog asks before it
-  // names an existing file.
-  virtual std::string OpenFile(const std::string& filter) = 0;
+  // An empty result means the user cancelled. The open dialog starts in
+  // `folder`; the save dialog at `suggested`, a file's path or a folder's
+  // path ending in "/", and asks before it names an existing file.
+  virtual std::string OpenFile(const std::string& filter, const std::string& folder) = 0;
   virtual std::string SaveFile(const std::string& filter, const std::string& suggested,
                                const std::string& title = "") = 0;
   // A save dialog in which a name typed without an extension gets
@@ -41,7 +42,7 @@ class Dialogs {
 // The real dialogs, over QFileDialog and QMessageBox.
 class QtDialogs : public Dialogs {
  public:
-  std::string OpenFile(const std::string& filter) override;
+  std::string OpenFile(const std::string& filter, const std::string& folder) override;
   std::string SaveFile(const std::string& filter, const std::string& suggested,
                        const std::string& title) override;
   std::string SaveFileWithExtension(const std::string& filter, const std::string& suggested, const std::string& title,
@@ -55,5 +56,21 @@ class QtDialogs : public Dialogs {
 
 // "Datoteke (*.eka) |*.eka" as a Qt name filter list.
 std::string QtNameFilters(const std::string& filter);
+
+// The extension a save dialog gives a name typed without one: that of the
+// filter's first pattern ("eka" for "*.eka"); "" when it names none.
+std::string DefaultSuffix(const std::string& filter);
+// The path with "." and the suffix added when its file name has no
+// extension of its own; a name with another extension stays as typed.
+std::string WithDefaultSuffix(const std::string& path, const std::string& suffix);
+
+// Where the file dialogs of the workbook start: the folder of the workbook
+// file when one is named (and its folder exists), else the user's documents
+// folder (the home folder when there is none). OpenDialogFolder gives the
+// folder; SaveDialogStart the file's path or the folder's path ending in
+// "/".
+std::string DocumentsFolder();
+std::string OpenDialogFolder(const std::string& fileName);
+std::string SaveDialogStart(const std::string& fileName);
 
 }  // namespace morvadel

@@ -5,7 +5,11 @@
 namespace morvadel {
 
 bool SaveWorkbookAs(SharedState& s, Dialogs& dialogs) {
-  const std::string path = dialogs.SaveFile(kWorkbookFilter, s.FileName);
+  // A name typed without an extension is a workbook: without ".eka" the
+  // program's own Open dialog would not show it.
+  const std::string suffix = DefaultSuffix(kWorkbookFilter);
+  const std::string path =
+      WithDefaultSuffix(dialogs.SaveFileWithExtension(kWorkbookFilter, SaveDialogStart(s.FileName), "", suffix), suffix);
   if (path.empty()) return false;
   const std::string previous = s.FileName;
   s.FileName = path;

@@ -8,7 +8,9 @@ namespace morvadel {
 
 inline constexpr const char* kWorkbookFilter = "Datoteke (*.eka) |*.eka";
 
-// Asks for a file name and writes the workbook there. A cancelled dialog
+// Asks for a file name (the dialog starts at the workbook's file, or in the
+// documents folder; a name without an extension gets ".eka") and writes
+// the workbook there. A cancelled dialog
 // gives false with nothing changed; a failed write is reported and leaves
 // FileName as it was. On success FileName names the new file, which now
 // backs the workbook.

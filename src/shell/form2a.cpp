@@ -212,7 +212,7 @@ void Form2a::Picture2_Click() {
 }
 
 void Form2a::Picture9_Click() {
-  std::string path = ctx_.dialogs.OpenFile(kWorkbookFilter);
+  std::string path = ctx_.dialogs.OpenFile(kWorkbookFilter, OpenDialogFolder(s_.FileName));
   if (path.empty()) return;
   ReadFileAndEnable(path);
 }

@@ -543,6 +543,76 @@ TEST(QtDialogsTest, FiltersBecomeQtNameFilters) {
   EXPECT_EQ(QtNameFilters("Workbooks|*.eka|All|*"), "Workbooks (*.eka);;All (*)");
 }
 
+TEST(QtDialogsTest, ANameWithoutExtensionGetsTheFiltersOwn) {
+  EXPECT_EQ(DefaultSuffix("Datoteke (*.eka) |*.eka"), "eka");
+  EXPECT_EQ(DefaultSuffix("Web Pages (*.HTML)|*.HTML"), "HTML");
+  EXPECT_EQ(DefaultSuffix("All|*"), "");
+  struct Case {
+    const char* typed;
+    const char* kept;
+  } cases[] = {
+      {"/home/ana/acme", "/home/ana/acme.eka"},
+      {"/home/ana/acme.eka", "/home/ana/acme.eka"},
+      {"/home/ana/acme.txt", "/home/ana/acme.txt"},  // another extension stays as typed
+      {"/home/ana.b/acme", "/home/ana.b/acme.eka"},  // a dot in a folder is no extension
+      {"/home/ana/", "/home/ana/"},                  // a folder, not a name
+      {"", ""},                                      // cancelled
+  };
+  for (const Case& c : cases) EXPECT_EQ(WithDefaultSuffix(c.typed, "eka"), c.kept) << c.typed;
+  EXPECT_EQ(WithDefaultSuffix("/home/ana/acme", ""), "/home/ana/acme");
+}
+
+// The file dialogs start where the workbook is, or in the documents folder
+// while none is named; never in the program's working folder.
+TEST_F(ShellTest, FileDialogsStartInTheWorkbooksFolderOrTheDocuments) {
+  RegisterAllTargets();
+  Form2a* m = Main();
+  const std::string documents = DocumentsFolder();
+  EXPECT_TRUE(fs::is_directory(documents));
+  QTest::mouseClick(m->Picture9, Qt::LeftButton);  // cancelled
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  ASSERT_EQ(dialogs.openFolders.size(), 1u);
+  ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(dialogs.openFolders[0], documents);
+  EXPECT_EQ(dialogs.saveRequests[0].suggested, documents + "/");
+  EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, "eka");
+
+  WriteWorkbook(Path("a.eka"), "abc");
+  dialogs.openAnswers = {Path("a.eka")};
+  QTest::mouseClick(m->Picture9, Qt::LeftButton);
+  QTest::mouseClick(m->Picture9, Qt::LeftButton);
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  EXPECT_EQ(dialogs.openFolders.back(), dir.string());
+  EXPECT_EQ(dialogs.saveRequests.back().suggested, Path("a.eka"));
+  // A workbook whose folder has gone: its name, in the documents folder.
+  s->FileName = Path("gone/b.eka");
+  QTest::mouseClick(m->Picture9, Qt::LeftButton);
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  EXPECT_EQ(dialogs.openFolders.back(), documents);
+  EXPECT_EQ(dialogs.saveRequests.back().suggested, documents + "/b.eka");
+}
+
+// A name typed without an extension is saved as a workbook the Open
+// dialog shows, in Save As and in the save dialog of Exit.
+TEST_F(ShellTest, SaveAsAndExitAddTheWorkbookExtension) {
+  RegisterAllTargets();
+  Form2a* m = Main();
+  dialogs.saveAnswers = {Path("acme"), Path("notes.txt"), Path("last")};
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  EXPECT_EQ(s->FileName, Path("acme.eka"));
+  EXPECT_TRUE(fs::exists(Path("acme.eka")));
+  EXPECT_FALSE(fs::exists(Path("acme")));
+  EXPECT_EQ(m->Text1->text().toStdString(), Path("acme.eka"));
+  QTest::mouseClick(m->Picture11, Qt::LeftButton);
+  EXPECT_EQ(s->FileName, Path("notes.txt"));
+  EXPECT_TRUE(fs::exists(Path("notes.txt")));
+  dialogs.yesNoAnswers = {true};
+  QTest::mouseClick(m->Picture8, Qt::LeftButton);
+  EXPECT_TRUE(nav->QuitRequested());
+  EXPECT_TRUE(fs::exists(Path("last.eka")));
+  EXPECT_FALSE(fs::exists(Path("last")));
+}
+
 TEST_F(ShellTest, Screenshots) {
   RegisterAllTargets();
   for (int16_t language : {kCroatian, kEnglish}) {

@@ -29,11 +29,13 @@ class FakeDialogs : public Dialogs {
     std::string filter, suggested, title, defaultExtension;
   };
   std::vector<SaveRequest> saveRequests;
+  std::vector<std::string> openFolders;  // where each open dialog started
   int openCalls = 0, saveCalls = 0, printerCalls = 0;
 
-  std::string OpenFile(const std::string& filter) override {
+  std::string OpenFile(const std::string& filter, const std::string& folder) override {
     ++openCalls;
     filters.push_back(filter);
+    openFolders.push_back(folder);
     return Pop(openAnswers);
   }
   std::string SaveFile(const std::string& filter, const std::string& suggested, const std::string& title) override {

@@ -127,6 +127,29 @@ void Tile(QPainter& p, const Palette& c) {
   Shape(p, tile, c.lightBlue, c.ink, 3);
 }
 
+// The Croatian coat of arms, simplified: a shield of five by five squares,
+// red in the top-left corner, on the middle of the flag.
+constexpr int kShieldSquares = 5;
+const QRectF kShieldBox(25, 12.5, 14, 17);
+
+QRectF ShieldSquare(int row, int col) {
+  const double side = kShieldBox.width() / kShieldSquares;
+  return QRectF(kShieldBox.left() + col * side, kShieldBox.top() + row * side, side, side);
+}
+
+QPainterPath CroatianShield() {
+  // Straight sides, then a round base that meets in a point.
+  const QRectF b = kShieldBox;
+  const double sides = b.top() + b.height() * 0.55;
+  QPainterPath path(b.topLeft());
+  path.lineTo(b.right(), b.top());
+  path.lineTo(b.right(), sides);
+  path.quadTo(b.right(), b.bottom() - 1.5, b.center().x(), b.bottom());
+  path.quadTo(b.left(), b.bottom() - 1.5, b.left(), sides);
+  path.closeSubpath();
+  return path;
+}
+
 void LanguageBadge(QPainter& p, const Palette& c, bool english, bool enabled) {
   const QRectF flag(5, 7, 54, 34);
   QPainterPath outline;
@@ -140,12 +163,25 @@ void LanguageBadge(QPainter& p, const Palette& c, bool english, bool enabled) {
     p.fillRect(QRectF(flag.center().x() - 4.5, flag.top(), 9, flag.height()), red);
     p.fillRect(QRectF(flag.left(), flag.center().y() - 4.5, flag.width(), 9), red);
   } else {
-    // Three bands, red, white and blue.
+    // Three bands, red, white and blue, and in the middle the red-and-white
+    // chequered shield without which the tricolour is another country's.
     const double h = flag.height() / 3;
-    p.fillRect(QRectF(flag.left(), flag.top(), flag.width(), h), enabled ? QColor(0xD5, 0x2B, 0x1E) : c.red);
+    const QColor red = enabled ? QColor(0xD5, 0x2B, 0x1E) : c.red;
+    p.fillRect(QRectF(flag.left(), flag.top(), flag.width(), h), red);
     p.fillRect(QRectF(flag.left(), flag.top() + h, flag.width(), h), c.paper);
     p.fillRect(QRectF(flag.left(), flag.top() + 2 * h, flag.width(), h + 0.5),
                enabled ? QColor(0x17, 0x3F, 0x8C) : c.grey);
+    const QPainterPath shield = CroatianShield();
+    p.save();
+    p.setClipPath(shield, Qt::IntersectClip);
+    p.fillRect(kShieldBox, c.paper);
+    for (int row = 0; row < kShieldSquares; ++row)
+      for (int col = 0; col < kShieldSquares; ++col)
+        if ((row + col) % 2 == 0) p.fillRect(ShieldSquare(row, col), red);
+    p.restore();
+    p.setPen(InkPen(red.darker(130), 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shield);
   }
   p.restore();
   p.setPen(InkPen(c.ink, 2.5));

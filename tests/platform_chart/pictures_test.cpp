@@ -2,7 +2,9 @@
 // language, decorations fill the size asked.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <cstdlib>
 
 #include "platform/pictures.h"
@@ -60,6 +62,53 @@ TEST(Pictures, EveryIconIsDrawnAndTheIconsDiffer) {
   for (int i = 0; i < n; ++i) Icon(kAllIcons[i]).paint(&q, QRect(i % 10 * 100 + 4, i / 10 * 100 + 4, 92, 92));
   q.end();
   Shot(big, "icons_large");
+}
+
+// The Croatian flag carries its chequered shield: red and white squares
+// alternate in the middle of the tricolour, red in the top-left corner.
+TEST(Pictures, TheCroatianFlagHasTheChequeredShield) {
+  const QImage flag = Icon(IconKind::Croatian).pixmap(128, 128).toImage();  // 2 pixels a unit
+  auto isRed = [](QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90; };
+  auto isWhite = [](QRgb c) { return qRed(c) > 230 && qGreen(c) < 256 && qGreen(c) > 230 && qBlue(c) > 230; };
+  const double side = 14.0 / 5;
+  for (int row = 0; row < 4; ++row)
+    for (int col = 0; col < 5; ++col) {
+      const QPoint centre(static_cast<int>(2 * (25 + (col + 0.5) * side)), static_cast<int>(2 * (12.5 + (row + 0.5) * side)));
+      const QRgb pixel = flag.pixel(centre);
+      if ((row + col) % 2 == 0)
+        EXPECT_TRUE(isRed(pixel)) << row << "," << col;
+      else
+        EXPECT_TRUE(isWhite(pixel)) << row << "," << col;
+    }
+  // The English flag has none.
+  const QImage english = Icon(IconKind::English).pixmap(128, 128).toImage();
+  EXPECT_TRUE(isWhite(english.pixel(2 * 27, 2 * 16)));
+  EXPECT_TRUE(isWhite(english.pixel(2 * 27, 2 * 19)));
+  Shot(Icon(IconKind::Croatian).pixmap(256, 256), "flag_hr");
+}
+
+// A banner spans the window it stands in and can shrink back to its design.
+TEST(Pictures, BannerAndRuleAreDrawnForTheWidthTheyAreGiven) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* banner = new BannerPicture(1, QSize(600, 80), &window);
+  auto* rule = new RulePicture(QSize(600, 6), &window);
+  layout->addWidget(banner);
+  layout->addWidget(rule);
+  window.resize(600, 120);
+  window.show();
+  for (int width : {900, 1280, 600}) {
+    window.resize(width, 120);
+    QApplication::processEvents();
+    EXPECT_EQ(banner->pixmap().deviceIndependentSize().toSize(), QSize(width, 80)) << width;
+    EXPECT_EQ(rule->pixmap().deviceIndependentSize().toSize(), QSize(width, 6)) << width;
+  }
+  EXPECT_EQ(banner->minimumSizeHint(), QSize(600, 80));
+  const QImage croatian = banner->pixmap().toImage();
+  banner->SetLanguage(2);
+  EXPECT_EQ(banner->Language(), 2);
+  EXPECT_NE(banner->pixmap().toImage(), croatian);
 }
 
 TEST(Pictures, BannersFitTheirSizeAndDifferByLanguage) {

@@ -160,7 +160,8 @@ Chart::Chart(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
-  Rebuild();
+  // The chart is built once its data are set (Refresh) or when it is first
+  // shown, not here: a window fills its charts right after building them.
 }
 
 Chart::~Chart() = default;

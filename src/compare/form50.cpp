@@ -49,7 +49,6 @@ constexpr int kDefaultRowTwips = 240;
 constexpr int kVisibleRows = 23;  // rows the grid shows at once, heading included
 
 constexpr int kMargin = 18;
-constexpr int kCellPaddingPx = 9;  // the grid's text padding either side and its cell line
 constexpr double kSmallestPointSize = 6.5;
 const QSize kSourcePictureSize(109, 42);
 
@@ -260,25 +259,27 @@ void Form50::Calculate() {
   ApplyCompareResult(s_, result);
 }
 
-// The industry columns are narrow (685 and 765 twips); with the fonts at
-// hand the headings and labels must still fit, so the grid's font is
-// narrowed, then made smaller, until they do.
+// The industry columns are narrow (685 and 765 twips); the grid's font is
+// the one they were measured for, but where another font stands in and a
+// heading or label would be cut, the font is narrowed, then made smaller,
+// until they fit.
 void Form50::FitGridFont() {
-  auto fits = [this](const QFont& font) {
-    const QFontMetrics m(font);
+  auto fits = [this] {
     for (int c = 0; c < Tablica->Cols(); ++c) {
-      const int room = PxFromTwips(Tablica->ColWidth(c)) - kCellPaddingPx;
       const int lastRow = c == 0 ? Tablica->Rows() - 1 : 0;
       for (int r = 0; r <= lastRow; ++r)
-        if (m.horizontalAdvance(Tablica->TextMatrix(r, c)) > room) return false;
+        if (!Tablica->CellTextFits(r, c)) return false;
     }
     return true;
   };
+  if (fits()) return;
   QFont font = Tablica->font();
-  if (fits(font)) return;
   font.setStretch(QFont::SemiCondensed);
-  while (!fits(font) && font.pointSizeF() - 0.25 >= kSmallestPointSize) font.setPointSizeF(font.pointSizeF() - 0.25);
   Tablica->setFont(font);
+  while (!fits() && font.pointSizeF() - 0.25 >= kSmallestPointSize) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+    Tablica->setFont(font);
+  }
 }
 
 void Form50::ShadeIndustryCell(int row) {

@@ -18,6 +18,7 @@
 #include "compare/form50.h"
 #include "entry/form8.h"
 #include "model/workbook_file.h"
+#include "platform/fonts.h"
 #include "platform/navigator.h"
 #include "platform/recording_printer.h"
 #include "shell/form2a.h"
@@ -187,6 +188,24 @@ TEST_F(CompareWindowsTest, EachViewsShapeHeadingsShadingAndRowRules) {
       }
     }
   }
+}
+
+// The twips widths hold every label and heading of every view whole, in
+// both languages, at the grids' own font.
+TEST_F(CompareWindowsTest, LabelsAndHeadingsFitTheirColumns) {
+  for (int16_t language : {kCroatian, kEnglish})
+    for (int16_t code : {1, 2, 3, 9, 10}) {
+      SCOPED_TRACE(testing::Message() << language << " view " << code);
+      Form50* f = View(code, language);
+      ASSERT_NE(f, nullptr);
+      // Whole at the grids' own font: nothing had to be narrowed or made smaller.
+      EXPECT_EQ(f->Tablica->font().pointSizeF(), GridFont().pointSizeF());
+      EXPECT_EQ(f->Tablica->font().stretch(), GridFont().stretch());
+      for (int r = 0; r < f->Tablica->Rows(); ++r)
+        EXPECT_TRUE(f->Tablica->CellTextFits(r, 0)) << f->Tablica->TextMatrix(r, 0).toStdString();
+      for (int c = 1; c < f->Tablica->Cols(); ++c)
+        EXPECT_TRUE(f->Tablica->CellTextFits(0, c)) << f->Tablica->TextMatrix(0, c).toStdString();
+    }
 }
 
 TEST_F(CompareWindowsTest, CalculationFillsGridAndSectionBeforeThePeriodNames) {

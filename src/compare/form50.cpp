@@ -1,6 +1,5 @@
 #include "compare/form50.h"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -14,7 +13,6 @@
 #include "output/export_run.h"
 #include "platform/navigator.h"
 #include "platform/window_frame.h"
-#include "platform/twips.h"
 
 namespace morvadel {
 

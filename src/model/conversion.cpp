@@ -6,6 +6,7 @@
 
 #include "labels.h"
 #include "number.h"
+#include "row_names.h"
 
 namespace morvadel {
 namespace {
@@ -126,10 +127,7 @@ RestateError AdjustSummary(SharedState& s, const Percentages& percent) {
 std::string DescribeRestateError(const RestateError& e, const SharedState& s, int16_t language) {
   if (e.ok()) return "";
   const bool hr = language == kCroatian;
-  std::string where = SummaryLabel(e.row, language);
-  where += hr ? ", razdoblje " : ", period ";
-  where += RomanPeriod(e.period);
-  where += ": ";
+  const std::string where = PlaceName(SummaryLabel(e.row, language), s, e.period, language) + ": ";
   std::string what;
   if (e.kind == RestateError::Kind::NotNumber) {
     std::string text;

@@ -37,10 +37,9 @@ std::string RowName(const SharedState& s, int row, int16_t language) {
 }
 
 std::string PeriodName(const SharedState& s, int period, int16_t language) {
-  static constexpr const char* kRoman[] = {"I", "II", "III", "IV", "V", "VI"};
   std::string text = language == kCroatian ? "razdoblje " : "period ";
-  if (period < 1 || period > 6) return text + "?";
-  text += kRoman[period - 1];
+  text += RomanPeriod(period);
+  if (period < 1 || period > 6) return text;
   const std::string name = Trimmed(ItemText(s, 101, period));
   if (!name.empty()) text += " (" + name + ")";
   return text;

@@ -221,6 +221,11 @@ TEST(ConversionTest, MessagesNameTheFieldOrTheRowsLabelAndPeriod) {
             "Zadržana dobit, razdoblje VI: iznos je izvan dopuštenog raspona (od -2147483648 do 2147483647). "
             "Ništa nije promijenjeno.");
   EXPECT_EQ(DescribeRestateError({}, *s, kEnglish), "");
+  // A period the general data name is named by that name too.
+  s->ItemTable(101, 2) = Cell::Text("Šibenik 2004");
+  EXPECT_EQ(DescribeRestateError({RestateError::Kind::NotNumber, 3, 2}, *s, kEnglish),
+            "Cash and marketable securities, period II (Šibenik 2004): the entry \"abc\" is not a number. "
+            "Nothing was changed.");
   EXPECT_EQ(DescribeBadRate("x", kEnglish), "Exchange rate per unit: \"x\" is not a positive number. Nothing was changed.");
   EXPECT_EQ(DescribeBadRate("", kCroatian), "Tečaj: \"\" nije pozitivan broj. Ništa nije promijenjeno.");
   EXPECT_EQ(DescribeBadPercentage("-5", 3, kEnglish),

@@ -160,8 +160,8 @@ Chart::Chart(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
-  // The chart is built once its data are set (Refresh) or when it is first
-  // shown, not here: a window fills its charts right after building them.
+  // The chart is built when it is shown (or refreshed while shown), not
+  // here: a window fills its charts right after building them.
 }
 
 Chart::~Chart() = default;
@@ -267,7 +267,12 @@ QString Chart::ColumnLabelAt(int column) const {
   return column >= 1 && column <= columns_ ? columnLabels_[column - 1] : QString();
 }
 
-void Chart::Refresh() { Rebuild(); }
+// A hidden chart is drawn when it is shown, once, at the size its window
+// gives it: a window fills its charts before it lays them out.
+void Chart::Refresh() {
+  dirty_ = true;
+  if (isVisible()) Rebuild();
+}
 
 QRectF Chart::PlotArea() const {
   const QChart* chart = view_->chart();

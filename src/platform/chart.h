@@ -59,7 +59,8 @@ class Chart : public QWidget {
   // grouping of thousands and a plain "-", as the grids show figures.
   static QString AxisNumber(double value, int decimals);
 
-  // Redraw after the data are set.
+  // Redraw after the data are set; a hidden chart is redrawn when it is
+  // shown.
   void Refresh();
   // The plot area as laid out on screen, in the widget's pixels (empty
   // before the chart is first laid out): for marks a window sets beside

@@ -720,14 +720,25 @@ StretchedPicture::StretchedPicture(QSize designSize, QWidget* parent)
 QSize StretchedPicture::sizeHint() const { return design_; }
 QSize StretchedPicture::minimumSizeHint() const { return design_; }
 
+// Drawn when shown, at the size then given: a window built in one language
+// and shown in the other draws its banner once.
 void StretchedPicture::Redraw() {
-  const QSize size = isVisible() || testAttribute(Qt::WA_Resized) ? this->size() : design_;
-  if (size.width() > 0 && size.height() > 0) setPixmap(Draw(size));
+  if (!isVisible()) {
+    stale_ = true;
+    return;
+  }
+  stale_ = false;
+  if (width() > 0 && height() > 0) setPixmap(Draw(size()));
 }
 
 void StretchedPicture::resizeEvent(QResizeEvent* event) {
   QLabel::resizeEvent(event);
-  if (pixmap().deviceIndependentSize().toSize() != size()) Redraw();
+  if (isVisible() && (stale_ || pixmap().deviceIndependentSize().toSize() != size())) Redraw();
+}
+
+void StretchedPicture::showEvent(QShowEvent* event) {
+  QLabel::showEvent(event);
+  if (stale_ || pixmap().deviceIndependentSize().toSize() != size()) Redraw();
 }
 
 BannerPicture::BannerPicture(int language, QSize designSize, QWidget* parent)

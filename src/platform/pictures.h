@@ -59,9 +59,11 @@ class StretchedPicture : public QLabel {
   // Draws the picture again at the current size.
   void Redraw();
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QSize design_;
+  bool stale_ = true;  // to be drawn at the next show
 };
 
 // The title banner of a window in its language (1 Croatian, 2 English).

@@ -32,7 +32,11 @@ void Shot(const QImage& image, const char* name) {
   if (const char* dir = std::getenv("MORVADEL_SHOTS")) image.save(QString(dir) + "/" + name + ".png");
 }
 
-QChart* Drawn(Chart& chart) { return chart.findChild<QChartView*>()->chart(); }
+// What the chart draws once it is shown.
+QChart* Drawn(Chart& chart) {
+  if (!chart.isVisible()) chart.show();
+  return chart.findChild<QChartView*>()->chart();
+}
 
 TEST(Chart, DataAreReadAsNumbersFromText) {
   struct Case {

@@ -172,6 +172,7 @@ void Form55::ColourSeriesCells() {
 }
 
 void Form55::FillChart() {
+  Graf2->SetDecimalMark(s_.DecimalMark);
   for (int k = 2; k <= 6; ++k) {
     Graf2->SetRow(k);
     Graf2->SetRowLabel(QString::fromStdString(CellText(s_.ChartLabels(k, 0), s_.DecimalMark)));

@@ -271,6 +271,7 @@ void Form60::FillChart() {
   ColourSeriesCells();
   const int p = std::clamp<int>(s_.SelectedPeriod, 1, 6);
   // The one category is the period.
+  Graf2->SetDecimalMark(s_.DecimalMark);
   Graf2->SetRow(1);
   Graf2->SetRowLabel(QString::fromStdString(PeriodChartLabel(s_, p)));
   for (int k = 1; k <= kGraphSlots; ++k) {

@@ -65,7 +65,7 @@ std::string AccountLabel(const SharedState& s, int row) {
 
 Rgb SlotColour(int slot) { return slot >= 1 && slot <= kGraphSlots ? kSlotColours[slot - 1] : Rgb{0, 0, 0}; }
 
-Converted<Currency> ReadGraphValue(const SharedState& /*s*/, const Cell& cell) { return ToCurrency(cell); }
+Converted<Currency> ReadGraphValue(const SharedState& s, const Cell& cell) { return ToCurrency(cell, s.DecimalMark); }
 
 const char* PeriodNumeral(int period) { return period >= 1 && period <= 6 ? kNumerals[period] : ""; }
 

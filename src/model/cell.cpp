@@ -35,17 +35,28 @@ Cell Cell::Double(double value) {
   c.v_ = value;
   return c;
 }
+Cell Cell::FileNumber(std::string chars) {
+  Cell c;
+  c.v_ = FileNumberChars{std::move(chars)};
+  return c;
+}
 
 bool Cell::IsBlank() const {
   if (IsEmpty()) return true;
-  if (!IsText()) return false;
-  const std::string& t = std::get<std::string>(v_);
-  return t.find_first_not_of(" \t") == std::string::npos;
+  const std::string* t = std::get_if<std::string>(&v_);
+  if (const auto* f = std::get_if<FileNumberChars>(&v_)) t = &f->chars;
+  return t != nullptr && t->find_first_not_of(" \t") == std::string::npos;
 }
 
 const std::string& Cell::text() const {
   static const std::string kNone;
   if (const auto* t = std::get_if<std::string>(&v_)) return *t;
+  return kNone;
+}
+
+const std::string& Cell::fileChars() const {
+  static const std::string kNone;
+  if (const auto* f = std::get_if<FileNumberChars>(&v_)) return f->chars;
   return kNone;
 }
 
@@ -57,14 +68,15 @@ Converted<T> Fail(ConvStatus s) {
 }
 
 // The exact decimal value of a numeric or numeric-text cell.
-std::optional<Decimal> DecimalOf(const Cell& cell, bool& notNumber) {
+std::optional<Decimal> DecimalOf(const Cell& cell, char decimalMark, bool& notNumber) {
   notNumber = false;
   switch (cell.kind()) {
     case CellKind::Empty:
       return Decimal{};
-    case CellKind::Text: {
+    case CellKind::Text:
+    case CellKind::FileNumber: {
       if (cell.IsBlank()) return Decimal{};
-      auto d = ReadNumber(cell.text());
+      auto d = cell.IsText() ? ReadNumber(cell.text(), decimalMark) : ReadFileNumber(cell.fileChars());
       if (!d) notNumber = true;
       return d;
     }
@@ -83,9 +95,9 @@ std::optional<Decimal> DecimalOf(const Cell& cell, bool& notNumber) {
 
 }  // namespace
 
-Converted<int32_t> ToWhole(const Cell& cell) {
+Converted<int32_t> ToWhole(const Cell& cell, char decimalMark) {
   bool notNumber = false;
-  auto d = DecimalOf(cell, notNumber);
+  auto d = DecimalOf(cell, decimalMark, notNumber);
   if (!d) return Fail<int32_t>(notNumber ? ConvStatus::NotNumber : ConvStatus::OutOfRange);
   auto v = RoundScaled(*d, 0, Rounding::HalfEven);
   if (!v || *v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
@@ -93,16 +105,16 @@ Converted<int32_t> ToWhole(const Cell& cell) {
   return {ConvStatus::Ok, static_cast<int32_t>(*v)};
 }
 
-Converted<Currency> ToCurrency(const Cell& cell) {
+Converted<Currency> ToCurrency(const Cell& cell, char decimalMark) {
   bool notNumber = false;
-  auto d = DecimalOf(cell, notNumber);
+  auto d = DecimalOf(cell, decimalMark, notNumber);
   if (!d) return Fail<Currency>(notNumber ? ConvStatus::NotNumber : ConvStatus::OutOfRange);
   auto v = RoundScaled(*d, Currency::kPlaces, Rounding::HalfEven);
   if (!v) return Fail<Currency>(ConvStatus::OutOfRange);
   return {ConvStatus::Ok, Currency::FromRaw(*v)};
 }
 
-Converted<double> ToDouble(const Cell& cell) {
+Converted<double> ToDouble(const Cell& cell, char decimalMark) {
   switch (cell.kind()) {
     case CellKind::Double:
       return {ConvStatus::Ok, cell.dbl()};
@@ -116,7 +128,7 @@ Converted<double> ToDouble(const Cell& cell) {
       break;
   }
   bool notNumber = false;
-  auto d = DecimalOf(cell, notNumber);
+  auto d = DecimalOf(cell, decimalMark, notNumber);
   if (!d) return Fail<double>(ConvStatus::NotNumber);
   if (d->IsZero()) return {ConvStatus::Ok, 0.0};
   std::string s = (d->negative ? "-" : "") + d->digits + "e-" + std::to_string(d->scale);
@@ -140,6 +152,14 @@ std::string CellText(const Cell& cell, char decimalMark) {
       return FormatScaled(cell.money().raw, Currency::kPlaces, decimalMark);
     case CellKind::Double:
       return FormatDouble(cell.dbl(), decimalMark);
+    case CellKind::FileNumber: {
+      std::string chars = cell.fileChars();
+      if (decimalMark != '.' && ReadFileNumber(chars)) {
+        for (char& ch : chars)
+          if (ch == '.') ch = decimalMark;
+      }
+      return chars;
+    }
   }
   return "";
 }

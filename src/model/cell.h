@@ -19,7 +19,17 @@ struct Currency {
   friend constexpr auto operator<=>(Currency, Currency) = default;
 };
 
-enum class CellKind { Empty, Text, Int16, Int32, Currency, Double };
+// FileNumber: an unquoted value line of the workbook file, kept as its
+// characters so that it is written back exactly as it was read. Its number
+// is read with a point as the decimal mark and no grouping, whatever the
+// user's locale (ReadFileNumber), and shown with the user's decimal mark;
+// characters that do not form such a number are no number at all.
+enum class CellKind { Empty, Text, Int16, Int32, Currency, Double, FileNumber };
+
+struct FileNumberChars {
+  std::string chars;
+  friend bool operator==(const FileNumberChars&, const FileNumberChars&) = default;
+};
 
 // A variant cell of the item table and of the other shared tables.
 class Cell {
@@ -30,14 +40,18 @@ class Cell {
   static Cell Int32(int32_t value);
   static Cell Money(Currency value);
   static Cell Double(double value);
+  static Cell FileNumber(std::string chars);
 
   CellKind kind() const { return static_cast<CellKind>(v_.index()); }
   bool IsEmpty() const { return kind() == CellKind::Empty; }  // never assigned
-  // Empty, or a text of nothing but blanks: counts as the number 0.
+  // Empty, or a text or file number of nothing but blanks: counts as the
+  // number 0.
   bool IsBlank() const;
   bool IsText() const { return kind() == CellKind::Text; }
   // The text of a text cell; "" for every other kind.
   const std::string& text() const;
+  // The characters of a file-number cell; "" for every other kind.
+  const std::string& fileChars() const;
   int16_t int16() const { return std::get<int16_t>(v_); }
   int32_t int32() const { return std::get<int32_t>(v_); }
   Currency money() const { return std::get<Currency>(v_); }
@@ -46,7 +60,7 @@ class Cell {
   friend bool operator==(const Cell&, const Cell&) = default;
 
  private:
-  std::variant<std::monostate, std::string, int16_t, int32_t, Currency, double> v_;
+  std::variant<std::monostate, std::string, int16_t, int32_t, Currency, double, FileNumberChars> v_;
 };
 
 enum class ConvStatus { Ok, NotNumber, OutOfRange };
@@ -59,15 +73,18 @@ struct Converted {
 };
 
 // Conversions of a cell to a number. A blank cell gives 0; a text must read
-// as a number (ReadNumber). Whole numbers round halves to even (2.5 gives 2)
-// and report a value outside the 32-bit range; currency rounds to four
-// decimals, halves to even.
-Converted<int32_t> ToWhole(const Cell& cell);
-Converted<Currency> ToCurrency(const Cell& cell);
-Converted<double> ToDouble(const Cell& cell);
+// as a number in the user's format, decimalMark being the user's decimal
+// mark (ReadNumber); a file number reads with a point whatever the mark
+// (ReadFileNumber). Whole numbers round halves to even (2.5 gives 2) and
+// report a value outside the 32-bit range; currency rounds to four
+// decimals, halves to even, and reports a value outside its range.
+Converted<int32_t> ToWhole(const Cell& cell, char decimalMark);
+Converted<Currency> ToCurrency(const Cell& cell, char decimalMark);
+Converted<double> ToDouble(const Cell& cell, char decimalMark);
 
 // The text a cell shows: a text as it is, a number in the general number
-// format with the given decimal mark, an empty cell as "".
+// format with the given decimal mark, a file number as its characters with
+// its point turned into the given mark, an empty cell as "".
 std::string CellText(const Cell& cell, char decimalMark = '.');
 
 }  // namespace morvadel

@@ -17,13 +17,16 @@ constexpr int64_t kMinAmount = std::numeric_limits<int32_t>::min();
 
 // Every number the two windows read, stored or typed, passes through the
 // program's one reader here. An empty cell or a blank text is 0.
-std::optional<Decimal> NumberIn(const Cell& cell, [[maybe_unused]] const SharedState& s) {
+std::optional<Decimal> NumberIn(const Cell& cell, const SharedState& s) {
   switch (cell.kind()) {
     case CellKind::Empty:
       return Decimal{};
     case CellKind::Text:
       if (cell.IsBlank()) return Decimal{};
-      return ReadNumber(cell.text());
+      return ReadNumber(cell.text(), s.DecimalMark);
+    case CellKind::FileNumber:
+      if (cell.IsBlank()) return Decimal{};
+      return ReadFileNumber(cell.fileChars());
     case CellKind::Int16:
       return DecimalFromScaled(cell.int16(), 0);
     case CellKind::Int32:

@@ -50,8 +50,10 @@ std::optional<uint64_t> ParseDigits(std::string_view digits) {
   return v;
 }
 
+// The most negative value has no positive twin: its magnitude is max + 1.
 std::optional<int64_t> Signed(uint64_t magnitude, bool negative) {
   constexpr uint64_t kMax = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+  if (negative && magnitude == kMax + 1) return std::numeric_limits<int64_t>::min();
   if (magnitude > kMax) return std::nullopt;
   int64_t v = static_cast<int64_t>(magnitude);
   return negative ? -v : v;
@@ -65,7 +67,13 @@ Int128 Pow10(int n) {
 
 }  // namespace
 
-std::optional<Decimal> ReadNumber(std::string_view text) {
+namespace {
+
+bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
+
+// The reader behind ReadNumber and ReadFileNumber; group '\0' allows no
+// group separator.
+std::optional<Decimal> Parse(std::string_view text, char mark, char group) {
   size_t b = 0, e = text.size();
   while (b < e && IsBlankChar(text[b])) ++b;
   while (e > b && IsBlankChar(text[e - 1])) --e;
@@ -76,22 +84,62 @@ std::optional<Decimal> ReadNumber(std::string_view text) {
     d.negative = t[i] == '-';
     ++i;
   }
-  bool sawDigit = false, sawMark = false;
-  for (; i < t.size(); ++i) {
-    char c = t[i];
-    if (c >= '0' && c <= '9') {
-      d.digits.push_back(c);
-      if (sawMark) ++d.scale;
+  // Whole part: a run of digits, or grouped digits when a separator comes.
+  const size_t wholeStart = i;
+  while (i < t.size() && IsDigitChar(t[i])) d.digits.push_back(t[i++]);
+  if (group != '\0' && i < t.size() && t[i] == group) {
+    const size_t lead = i - wholeStart;
+    if (lead < 1 || lead > 3 || t[wholeStart] == '0') return std::nullopt;
+    while (i < t.size() && t[i] == group) {
+      ++i;
+      for (int k = 0; k < 3; ++k, ++i) {
+        if (i >= t.size() || !IsDigitChar(t[i])) return std::nullopt;
+        d.digits.push_back(t[i]);
+      }
+    }
+    if (i < t.size() && IsDigitChar(t[i])) return std::nullopt;  // a group of four
+  }
+  bool sawDigit = !d.digits.empty();
+  if (i < t.size() && t[i] == mark) {
+    ++i;
+    while (i < t.size() && IsDigitChar(t[i])) {
+      d.digits.push_back(t[i++]);
+      ++d.scale;
       sawDigit = true;
-    } else if ((c == '.' || c == ',') && !sawMark) {
-      sawMark = true;
-    } else {
-      return std::nullopt;
     }
   }
-  if (!sawDigit) return std::nullopt;
+  if (i != t.size() || !sawDigit) return std::nullopt;
   Normalize(d);
   return d;
+}
+
+}  // namespace
+
+std::optional<Decimal> ReadNumber(std::string_view text, char decimalMark) {
+  const char mark = decimalMark == ',' ? ',' : '.';
+  return Parse(text, mark, mark == ',' ? '.' : ',');
+}
+
+std::optional<Decimal> ReadFileNumber(std::string_view text) { return Parse(text, '.', '\0'); }
+
+std::string FormatDecimal(const Decimal& value, char mark) {
+  if (value.IsZero()) return "0";
+  std::string out = value.negative ? "-" : "";
+  const size_t scale = static_cast<size_t>(value.scale);
+  if (value.digits.size() <= scale) {
+    out += '0';
+    out += mark;
+    out.append(scale - value.digits.size(), '0');
+    out += value.digits;
+  } else {
+    const size_t whole = value.digits.size() - scale;
+    out.append(value.digits, 0, whole);
+    if (scale > 0) {
+      out += mark;
+      out.append(value.digits, whole, std::string::npos);
+    }
+  }
+  return out;
 }
 
 Decimal DecimalFromDouble(double value) {
@@ -198,9 +246,8 @@ std::optional<int64_t> RoundQuotient(Int128 num, Int128 den, int places, Roundin
     rem = twice < b ? Remainder::BelowHalf : twice == b ? Remainder::Half : Remainder::AboveHalf;
   }
   if (RoundsUp(negative, (q & 1) != 0, rem, mode)) ++q;
-  if (q > static_cast<Int128>(std::numeric_limits<int64_t>::max())) return std::nullopt;
-  int64_t v = static_cast<int64_t>(q);
-  return negative ? -v : v;
+  if (q > static_cast<Int128>(std::numeric_limits<uint64_t>::max())) return std::nullopt;
+  return Signed(static_cast<uint64_t>(q), negative);
 }
 
 double ScaledToDouble(int64_t scaled, int places) {
@@ -217,23 +264,7 @@ double ScaledToDouble(int64_t scaled, int places) {
 }
 
 std::string FormatScaled(int64_t scaled, int places, char mark) {
-  Decimal d = DecimalFromScaled(scaled, places);
-  if (d.IsZero()) return "0";
-  std::string out = d.negative ? "-" : "";
-  if (static_cast<int>(d.digits.size()) <= d.scale) {
-    out += '0';
-    out += mark;
-    out.append(static_cast<size_t>(d.scale) - d.digits.size(), '0');
-    out += d.digits;
-  } else {
-    size_t intLen = d.digits.size() - static_cast<size_t>(d.scale);
-    out.append(d.digits, 0, intLen);
-    if (d.scale > 0) {
-      out += mark;
-      out.append(d.digits, intLen, std::string::npos);
-    }
-  }
-  return out;
+  return FormatDecimal(DecimalFromScaled(scaled, places), mark);
 }
 
 std::string FormatDouble(double value, char mark) {

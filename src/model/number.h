@@ -20,11 +20,26 @@ struct Decimal {
   bool IsZero() const { return digits.empty(); }
 };
 
-// The one reader of typed numbers in the program: optional blanks around,
-// an optional sign, digits with at most one decimal mark ("," or "."), no
-// thousands separators. "1,0000" is one, "12,5" and "12.5" are twelve and a
-// half, ".5" is a half. Anything else gives nullopt.
-std::optional<Decimal> ReadNumber(std::string_view text);
+// The one reader of typed numbers, in the user's regional format: optional
+// blanks around, an optional sign, digits with at most one decimal mark
+// (decimalMark, '.' or ','; any other value counts as '.'). The other of the
+// two marks is the group separator, taken only between groups of exactly
+// three digits before the decimal mark, the first group starting with a
+// digit other than 0: with ',' as the decimal mark "1.234.567" and
+// "1.234,5" read, with '.' "1,234,567" and "1,234.5". ".5" and "5." read.
+// Any other use of the marks ("1.5" or "0.123" with ',', "1,5" with '.',
+// "1.23.4" with either), exponents, inner blanks and every other character
+// give nullopt: a text is never guessed into another value.
+std::optional<Decimal> ReadNumber(std::string_view text, char decimalMark);
+
+// A number as the program writes it itself, whatever the locale: optional
+// blanks around, an optional sign, digits with at most one point as the
+// decimal mark, no group separators ("12.5", "-0.5", ".5", "1234").
+std::optional<Decimal> ReadFileNumber(std::string_view text);
+
+// The text of a decimal with the given mark: no grouping, no trailing
+// zeros, a leading zero before the mark ("1234", "-0.5", "12,5").
+std::string FormatDecimal(const Decimal& value, char mark);
 
 // The shortest decimal that reads back as the same double (0.285 -> "0.285").
 Decimal DecimalFromDouble(double value);

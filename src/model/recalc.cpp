@@ -145,7 +145,7 @@ RecalcError RecalculateStatements(SharedState& s) {
 
   for (int r = kFirstRow; r <= kLastRow; ++r)
     for (int c = kFirstPeriodColumn; c <= kLastPeriodColumn; ++c) {
-      auto v = ToWhole(s.ItemTable(r, c));
+      auto v = ToWhole(s.ItemTable(r, c), s.DecimalMark);
       if (v.ok()) {
         w(r, c) = v.value;
       } else if (IsHeadingRow(r) && s.ItemTable(r, c).IsText()) {

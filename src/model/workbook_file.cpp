@@ -43,6 +43,11 @@ void AppendValue(std::string& out, const Cell& cell) {
       out += Utf8ToCp1250(FileSafe(cell.text()));
       out += '"';
       break;
+    case CellKind::FileNumber:
+      // Written back as it was read; a quote in front would make it a text.
+      if (!cell.fileChars().empty() && cell.fileChars().front() == '"') out += ' ';
+      out += Utf8ToCp1250(FileSafe(cell.fileChars()));
+      break;
     default:
       out += CellText(cell, '.');
       break;
@@ -66,8 +71,18 @@ std::string LineValue(std::string_view line) {
   return Cp1250ToUtf8(line.substr(b, e - b + 1));
 }
 
+// The cell a stored line gives: a quoted line a text; an empty line a cell
+// never assigned; any other line a file number, kept as its characters, so
+// that its number reads the same in every locale. Each is written back as
+// it was read.
+Cell LineCell(std::string_view line) {
+  if (!line.empty() && line.front() == '"') return Cell::Text(LineValue(line));
+  if (line.empty()) return Cell();
+  return Cell::FileNumber(Cp1250ToUtf8(line));
+}
+
 std::optional<int16_t> WholeLine(std::string_view line) {
-  auto d = ReadNumber(LineValue(line));
+  auto d = ReadFileNumber(LineValue(line));
   if (!d) return std::nullopt;
   auto v = RoundScaled(*d, 0, Rounding::HalfEven);
   if (!v || d->scale != 0) return std::nullopt;
@@ -142,12 +157,12 @@ FileError CitajDatoteku(SharedState& s) {
   int line = 0;
   for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
     for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
-      s.ItemTable(r, c) = Cell::Text(LineValue(lines[static_cast<size_t>(line++)]));
+      s.ItemTable(r, c) = LineCell(lines[static_cast<size_t>(line++)]);
   s.CurrencyName = LineValue(lines[kCurrencyLine - 1]);
   s.UnitIndex = *unit;
   line = kCompanyFirstLine - 1;
   for (int k = 0; k <= 5; ++k)
-    for (int m = 0; m <= 1; ++m) s.Company(k, m) = Cell::Text(LineValue(lines[static_cast<size_t>(line++)]));
+    for (int m = 0; m <= 1; ++m) s.Company(k, m) = LineCell(lines[static_cast<size_t>(line++)]);
   s.ShowCompany = *show;
   ApplyUnitText(s);
   RebuildItemValues(s);
@@ -162,7 +177,7 @@ void BrisiDatoteku(SharedState& s) {
 void RebuildItemValues(SharedState& s) {
   for (int r = 2; r <= kLastStoredRow; ++r)
     for (int c = kFirstPeriodColumn; c <= kLastPeriodColumn; ++c) {
-      auto v = ToWhole(s.ItemTable(r, c));
+      auto v = ToWhole(s.ItemTable(r, c), s.DecimalMark);
       s.ItemValues(r, c) = v.ok() ? v.value : 0;
     }
 }

@@ -24,7 +24,7 @@ std::optional<CompanyLines> CompanyToExport(const SharedState& s) {
 }
 
 std::optional<SheetNumber> ReadSheetNumber(std::string_view text, char decimalMark) {
-  const std::optional<Decimal> d = ReadNumber(text);
+  const std::optional<Decimal> d = ReadNumber(text, decimalMark);
   if (!d) return std::nullopt;
   std::string_view significant = d->digits;
   while (!significant.empty() && significant.back() == '0') significant.remove_suffix(1);
@@ -35,8 +35,9 @@ std::optional<SheetNumber> ReadSheetNumber(std::string_view text, char decimalMa
     const std::string s = (d->negative ? "-" : "") + d->digits + "e-" + std::to_string(d->scale);
     if (std::from_chars(s.data(), s.data() + s.size(), n.value).ec != std::errc()) return std::nullopt;
   }
-  // The decimals as written, trailing zeros included ("12.50" shows two).
-  const size_t mark = text.find_last_of(decimalMark == ',' ? ",." : ".,");
+  // The decimals as written, trailing zeros included ("12.50" shows two);
+  // a group separator comes before the decimal mark, never after it.
+  const size_t mark = text.find(decimalMark == ',' ? ',' : '.');
   if (mark != std::string_view::npos)
     for (size_t i = mark + 1; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) ++n.decimals;
   return n;

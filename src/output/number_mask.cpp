@@ -9,8 +9,8 @@ namespace morvadel {
 namespace {
 
 // The one place that reads a number text for the masks.
-std::optional<Decimal> ReadMaskedNumber(std::string_view text, char /*decimalMark*/) {
-  return ReadNumber(text);
+std::optional<Decimal> ReadMaskedNumber(std::string_view text, char decimalMark) {
+  return ReadNumber(text, decimalMark);
 }
 
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
@@ -100,9 +100,11 @@ std::string Align(std::string_view text, size_t width) {
   return out;
 }
 
-// The exact decimal value of a numeric cell; nullopt for text and empty cells.
+// The exact decimal value of a numeric cell or of a file number; nullopt
+// for text and empty cells and for a file number that is no number.
 std::optional<Decimal> NumberOf(const Cell& cell) {
   switch (cell.kind()) {
+    case CellKind::FileNumber: return ReadFileNumber(cell.fileChars());
     case CellKind::Int16: return DecimalFromScaled(cell.int16(), 0);
     case CellKind::Int32: return DecimalFromScaled(cell.int32(), 0);
     case CellKind::Currency: return DecimalFromScaled(cell.money().raw, Currency::kPlaces);
@@ -136,7 +138,8 @@ std::string FormatMask(std::string_view text, std::string_view mask, char decima
 std::string FormatMask(const Cell& cell, std::string_view mask, char decimalMark) {
   if (const auto value = NumberOf(cell))
     return FormatDecimal(*value, mask, decimalMark, CellText(cell, decimalMark));
-  if (cell.IsText()) return FormatMask(cell.text(), mask, decimalMark);
+  if (cell.IsText() || cell.kind() == CellKind::FileNumber)
+    return FormatMask(CellText(cell, decimalMark), mask, decimalMark);
   return FormatMask(std::string_view(), mask, decimalMark);
 }
 
@@ -147,7 +150,7 @@ std::string FormatMask(Currency value, std::string_view mask, char decimalMark) 
 bool IsNilCell(const Cell& cell, char decimalMark) {
   if (cell.IsBlank()) return true;
   if (const auto value = NumberOf(cell)) return value->IsZero();
-  if (!cell.IsText()) return false;
+  if (!cell.IsText()) return false;  // a file number that is no number is something
   const auto value = ReadMaskedNumber(cell.text(), decimalMark);
   return value && value->IsZero();
 }

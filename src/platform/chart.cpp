@@ -199,12 +199,14 @@ bool Chart::Selected() const { return row_ >= 1 && row_ <= rows_ && column_ >= 1
 
 void Chart::SetData(const QString& text) {
   if (!Selected()) return;
-  const Converted<double> v = ToDouble(Cell::Text(text.toStdString()));
+  const Converted<double> v = ToDouble(Cell::Text(text.toStdString()), decimalMark_);
   const size_t at = static_cast<size_t>(row_ - 1) * columns_ + (column_ - 1);
   data_[at] = v.ok() && std::isfinite(v.value) ? v.value : 0.0;
   written_[at] = 1;
   dirty_ = true;
 }
+
+void Chart::SetDecimalMark(char mark) { decimalMark_ = mark == ',' ? ',' : '.'; }
 
 void Chart::SetRowLabel(const QString& label) {
   if (row_ < 1 || row_ > rows_) return;

@@ -30,10 +30,14 @@ class Chart : public QWidget {
   // outside the grid takes no data and no label.
   void SetRow(int row);
   void SetColumn(int column);
-  // Value of the selected point, given as text and read as a number; a text
-  // that is not a number gives no point (0). A series none of whose points
-  // was ever given is left out of the drawing.
+  // Value of the selected point, given as text and read as a number in the
+  // user's format (see SetDecimalMark); a text that is not a number gives no
+  // point (0). A series none of whose points was ever given is left out of
+  // the drawing.
   void SetData(const QString& text);
+  // The user's decimal mark ('.' or ','), with which SetData reads its
+  // texts; '.' until set.
+  void SetDecimalMark(char mark);
   void SetRowLabel(const QString& label);     // label of the selected row
   void SetColumnLabel(const QString& label);  // legend text of the selected column
   void SetChartType(int type);
@@ -95,6 +99,7 @@ class Chart : public QWidget {
 
   int rows_ = 1, columns_ = 1, row_ = 1, column_ = 1;
   int chartType_ = 1;
+  char decimalMark_ = '.';
   bool legend_ = false;
   QString title_;
   std::vector<double> data_;   // rows_ x columns_

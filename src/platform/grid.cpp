@@ -43,9 +43,11 @@ QColor Mix(const QColor& a, const QColor& b, double bShare) {
                 static_cast<int>(a.blue() * aShare + b.blue() * bShare + 0.5));
 }
 
+// Only for alignment: a figure in either of the two number formats.
 bool ReadsAsNumber(const QString& text) {
   if (text.trimmed().isEmpty()) return false;
-  return ReadNumber(text.toStdString()).has_value();
+  const std::string t = text.toStdString();
+  return ReadNumber(t, '.').has_value() || ReadNumber(t, ',').has_value();
 }
 
 // The button and shift codes of the MouseDown event.

@@ -104,7 +104,7 @@ bool ReadCell(SharedState& s, int row, int period, Currency& into, RatioResult& 
   into = Currency{};
   bool ok = true;
   if (row > 0) {
-    Converted<Currency> c = ToCurrency(s.ItemTable(row, period));
+    Converted<Currency> c = ToCurrency(s.ItemTable(row, period), s.DecimalMark);
     if (c.ok()) {
       s.CurrencyScratch = c.value;
     } else {

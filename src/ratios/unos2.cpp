@@ -238,6 +238,7 @@ void Unos2::Form_Load() {
 }
 
 void Unos2::FillRatioChart() {
+  for (Chart* chart : {Graf1, Graf2, Graf3}) chart->SetDecimalMark(s_.DecimalMark);
   Graf1->SetRow(1);
   Graf1->SetRowLabel(QString::fromStdString(result_.ratioChart.rowLabel));
   for (int j = 1; j <= 6; ++j) {

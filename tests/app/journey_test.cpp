@@ -130,9 +130,9 @@ TEST_F(Journey, KeyInTotalAnalyseCompareSaveAndReadBack) {
   auto back = std::make_unique<SharedState>();
   back->FileName = path;
   ASSERT_TRUE(CitajDatoteku(*back).ok());
-  EXPECT_EQ(back->ItemTable(101, 1).text(), "2023");
-  EXPECT_EQ(back->ItemTable(205, 1).text(), "500");
-  EXPECT_EQ(back->ItemTable(211, 1).text(), "1250");
+  EXPECT_EQ(ItemText(*back, 101, 1), "2023");
+  EXPECT_EQ(ItemText(*back, 205, 1), "500");
+  EXPECT_EQ(ItemText(*back, 211, 1), "1250");
   EXPECT_EQ(back->ItemTable(604, 10).text(), "12.5");
   EXPECT_EQ(back->ItemValues(233, 2), 400);
 }
@@ -203,11 +203,11 @@ TEST_F(Journey, OpenConvertAdjustSaveAndReadBack) {
     back->FileName = e.file;
     ASSERT_TRUE(CitajDatoteku(*back).ok());
     EXPECT_EQ(back->CurrencyName, e.currency);
-    EXPECT_EQ(back->ItemTable(3, 1).text(), e.cash);
-    EXPECT_EQ(back->ItemTable(13, 2).text(), e.sales);
-    EXPECT_EQ(back->ItemTable(26, 2).text(), e.profit);
-    EXPECT_EQ(back->ItemTable(4, 1).text(), "0");
-    EXPECT_EQ(back->ItemTable(205, 1).text(), "500");  // statements are not restated
+    EXPECT_EQ(ItemText(*back, 3, 1), e.cash);
+    EXPECT_EQ(ItemText(*back, 13, 2), e.sales);
+    EXPECT_EQ(ItemText(*back, 26, 2), e.profit);
+    EXPECT_EQ(ItemText(*back, 4, 1), "0");
+    EXPECT_EQ(ItemText(*back, 205, 1), "500");  // statements are not restated
   }
   EXPECT_EQ(bytes(original), originalBytes);
   fs::remove_all(folder);

@@ -224,7 +224,7 @@ TEST_F(For7Test, ContinueRecalculatesAndSavesToTheWorkbooksOwnFile) {
   ASSERT_TRUE(CitajDatoteku(*back).ok());
   EXPECT_EQ(back->Company(1, 1), Cell::Text("Acme"));
   EXPECT_EQ(back->ShowCompany, 0);
-  EXPECT_EQ(back->ItemTable(211, 1), Cell::Text("150"));
+  EXPECT_EQ(back->ItemTable(211, 1), Cell::FileNumber("150"));
 }
 
 TEST_F(For7Test, ContinueAsksForANameWhileTheWorkbookHasNoFileOfItsOwn) {

@@ -295,6 +295,21 @@ TEST_F(GraphWindowsTest, GraphButtonMakesBothCommonSizeSectionsCurrent) {
   EXPECT_FALSE(nav->HasPending());
 }
 
+// In Croatian notation the chart reads "12,5" as twelve and a half.
+TEST_F(GraphWindowsTest, TheChartReadsItsValuesInTheUsersNotation) {
+  SmallWorkbook();
+  s->DecimalMark = ',';
+  Form60* f = GraphsFromView(9, kCroatian);
+  ASSERT_NE(f, nullptr);
+  SetGraphGroupSettings(*s, 62);
+  s->SelectedPeriod = 1;
+  nav->Show(FormId::form60);
+  f = Current<Form60>();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(At(*f->Tablica, 4, 1), "12,5");
+  EXPECT_DOUBLE_EQ(f->Graf2->DataAt(1, 2), 12.5);
+}
+
 TEST_F(GraphWindowsTest, EditsChangeOnlyTheGridUntilTheNextLoad) {
   SmallWorkbook();
   Form60* f = GraphsFromView(9);

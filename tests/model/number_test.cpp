@@ -3,43 +3,88 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace morvadel {
 namespace {
 
 struct ReadCase {
   const char* text;
+  char mark;  // the user's decimal mark
   bool ok;
   double value;
 };
 
-TEST(ReadNumber, AcceptsCommaOrPointAndRefusesEverythingElse) {
+void ExpectReads(const ReadCase& c, std::optional<Decimal> d) {
+  ASSERT_EQ(d.has_value(), c.ok) << "'" << c.text << "' with mark '" << c.mark << "'";
+  if (!c.ok) return;
+  auto scaled = RoundScaled(*d, 4, Rounding::HalfEven);
+  ASSERT_TRUE(scaled) << c.text;
+  EXPECT_DOUBLE_EQ(ScaledToDouble(*scaled, 4), c.value) << "'" << c.text << "' with mark '" << c.mark << "'";
+}
+
+TEST(ReadNumber, FollowsTheUsersDecimalMarkAndGroupsOfThree) {
   const ReadCase cases[] = {
-      {"12.5", true, 12.5},   {"12,5", true, 12.5},   {"1,0000", true, 1.0}, {".5", true, 0.5},
-      {",5", true, 0.5},      {"5.", true, 5.0},      {"  -7  ", true, -7},  {"+3", true, 3},
-      {"-0", true, 0},        {"0007", true, 7},      {"\t42\t", true, 42},  {"", false, 0},
-      {"   ", false, 0},      {"-", false, 0},        {".", false, 0},       {"1.000,5", false, 0},
-      {"1,000,000", false, 0}, {"1 000", false, 0},   {"12a", false, 0},     {"abc", false, 0},
-      {"1e5", false, 0},      {"--1", false, 0},      {"- 1", false, 0},     {"1-", false, 0},
-      {"0x10", false, 0},
+      // Croatian notation: a comma for decimals, points between thousands.
+      {"1.234", ',', true, 1234},        {"1.234.567", ',', true, 1234567}, {"1.234,5", ',', true, 1234.5},
+      {"12,5", ',', true, 12.5},         {"1,0000", ',', true, 1},          {",5", ',', true, 0.5},
+      {"5,", ',', true, 5},              {"-1.234,56", ',', true, -1234.56}, {"999.999", ',', true, 999999},
+      {"1.5", ',', false, 0},            {"12.34", ',', false, 0},          {"1.2345", ',', false, 0},
+      {"1234.567", ',', false, 0},       {"0.123", ',', false, 0},          {".5", ',', false, 0},
+      {"1.234,5.6", ',', false, 0},      {"1,234.5", ',', false, 0},        {"1.23.4", ',', false, 0},
+      {"1..234", ',', false, 0},         {"1.", ',', false, 0},             {"12,5,0", ',', false, 0},
+      // English and C notation: a point for decimals, commas between thousands.
+      {"1,234", '.', true, 1234},        {"1,234,567", '.', true, 1234567}, {"1,234.5", '.', true, 1234.5},
+      {"12.5", '.', true, 12.5},         {".5", '.', true, 0.5},            {"5.", '.', true, 5},
+      {"1,000", '.', true, 1000},        {"1,5", '.', false, 0},            {"1,000.000.5", '.', false, 0},
+      {"1.234,5", '.', false, 0},        {"1.23.4", '.', false, 0},         {",5", '.', false, 0},
+      {"1,23", '.', false, 0},           {"12,3456", '.', false, 0},        {"0,123", '.', false, 0},
+      // The same everywhere.
+      {"  -7  ", ',', true, -7},         {"+3", '.', true, 3},              {"-0", ',', true, 0},
+      {"0007", '.', true, 7},            {"\t42\t", ',', true, 42},         {"", '.', false, 0},
+      {"   ", ',', false, 0},            {"-", '.', false, 0},              {".", '.', false, 0},
+      {",", ',', false, 0},              {"1 000", ',', false, 0},          {"12a", '.', false, 0},
+      {"abc", ',', false, 0},            {"1e5", '.', false, 0},            {"--1", ',', false, 0},
+      {"- 1", '.', false, 0},            {"1-", ',', false, 0},             {"0x10", '.', false, 0},
+      {"1.234", 'x', true, 1.234},  // an unknown mark counts as a point
   };
-  for (const auto& c : cases) {
-    auto d = ReadNumber(c.text);
-    ASSERT_EQ(d.has_value(), c.ok) << "'" << c.text << "'";
-    if (!c.ok) continue;
-    auto scaled = RoundScaled(*d, 4, Rounding::HalfEven);
-    ASSERT_TRUE(scaled);
-    EXPECT_DOUBLE_EQ(ScaledToDouble(*scaled, 4), c.value) << c.text;
-  }
+  for (const auto& c : cases) ExpectReads(c, ReadNumber(c.text, c.mark));
+}
+
+TEST(ReadNumber, FileNumbersReadWithAPointInEveryLocale) {
+  const ReadCase cases[] = {
+      {"12.5", '.', true, 12.5}, {"-0.5", '.', true, -0.5}, {".5", '.', true, 0.5},  {"1234", '.', true, 1234},
+      {" 7 ", '.', true, 7},     {"1,5", '.', false, 0},    {"1,234", '.', false, 0}, {"1.234.5", '.', false, 0},
+      {"abc", '.', false, 0},    {"1e308", '.', false, 0},  {"", '.', false, 0},
+  };
+  for (const auto& c : cases) ExpectReads(c, ReadFileNumber(c.text));
+  // What a file written in one locale holds reads alike in the other.
+  EXPECT_EQ(FormatDecimal(*ReadFileNumber("1234.5"), ','), "1234,5");
+  EXPECT_EQ(FormatDecimal(*ReadNumber("1.234,5", ','), '.'), "1234.5");
+  EXPECT_EQ(FormatDecimal(*ReadNumber("-,05", ','), '.'), "-0.05");
+  EXPECT_EQ(FormatDecimal(*ReadNumber("0007,00", ','), '.'), "7");
 }
 
 TEST(ReadNumber, KeepsEveryDigitExactly) {
-  auto d = ReadNumber("123456789012345678901234567890.000000000000000000015");
+  auto d = ReadNumber("123456789012345678901234567890.000000000000000000015", '.');
   ASSERT_TRUE(d);
   EXPECT_FALSE(RoundScaled(*d, 0, Rounding::HalfEven));  // far beyond int64: reported, not wrapped
-  auto tiny = ReadNumber("0.500000000000000000000000001");
+  auto tiny = ReadNumber("0,500000000000000000000000001", ',');
   ASSERT_TRUE(tiny);
   EXPECT_EQ(*RoundScaled(*tiny, 0, Rounding::HalfEven), 1);  // just above a half
+}
+
+TEST(ReadNumber, TheWholeSixtyFourBitRangeReads) {
+  EXPECT_EQ(*RoundScaled(*ReadNumber("-922337203685477,5808", ','), 4, Rounding::HalfEven),
+            std::numeric_limits<int64_t>::min());
+  EXPECT_EQ(*RoundScaled(*ReadNumber("922,337,203,685,477.5807", '.'), 4, Rounding::HalfEven),
+            std::numeric_limits<int64_t>::max());
+  EXPECT_FALSE(RoundScaled(*ReadNumber("922337203685477.5808", '.'), 4, Rounding::HalfEven));
+  EXPECT_FALSE(RoundScaled(*ReadNumber("-922337203685477.5809", '.'), 4, Rounding::HalfEven));
+  EXPECT_EQ(*RoundQuotient(std::numeric_limits<int64_t>::min(), 1, 0, Rounding::HalfUp),
+            std::numeric_limits<int64_t>::min());
+  EXPECT_EQ(FormatScaled(std::numeric_limits<int64_t>::min(), 4), "-922337203685477.5808");
 }
 
 struct RoundCase {

@@ -175,8 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Row65HalfToEven", {{303, "5"}, {102, "2"}}, {{65, "2"}}},
         Case{"BalancedSheetIsEmpty", {{205, "300"}, {243, "300"}}, {{222, "300"}, {250, "300"}, {252, ""}}},
         Case{"FractionsHalfToEven",
-             {{205, "12.5"}, {206, "13.5"}, {207, "12,5"}, {208, "-2.5"}, {209, "0.4"}},
-             {{205, "12"}, {206, "14"}, {207, "12"}, {208, "-2"}, {209, ""}, {211, "36"}}},
+             {{205, "12.5"}, {206, "13.5"}, {207, "1,012.5"}, {208, "-2.5"}, {209, "0.4"}},
+             {{205, "12"}, {206, "14"}, {207, "1012"}, {208, "-2"}, {209, ""}, {211, "1036"}}},
         Case{"BlankTextCountsZero", {{205, "   "}, {206, "0"}}, {{205, ""}, {206, ""}, {211, ""}}},
         Case{"SumsNearTheLimitFit",
              {{205, "2147483646"}, {206, "1"}},
@@ -198,6 +198,7 @@ TEST(RecalculateStatements, NumericCellKindsConvertHalfToEven) {
 
 TEST(RecalculateStatements, NamesInHeadingRowsSurviveAsText) {
   auto s = NewState();
+  s->DecimalMark = ',';
   s->ItemTable(101, 1) = Cell::Text("Firma d.d.");
   s->ItemTable(101, 2) = Cell::Text("2024");
   s->ItemTable(101, 3) = Cell::Text("  ");
@@ -227,6 +228,44 @@ TEST(RecalculateStatements, NamesInHeadingRowsSurviveAsText) {
   // Names survive a second run as well.
   ASSERT_TRUE(RecalculateStatements(*s).ok());
   EXPECT_EQ(s->ItemTable(101, 1), Cell::Text("Firma d.d."));
+}
+
+// Typed figures follow the user's regional format: a point groups thousands
+// in Croatian notation and a comma in English notation; any other use of the
+// two marks is reported, never guessed.
+TEST(RecalculateStatements, TypedFiguresFollowTheUsersNotation) {
+  struct NotationCase {
+    char mark;
+    const char* typed;
+    RecalcError::Kind kind;
+    const char* total;  // row 211 as shown after Sum
+  } cases[] = {
+      {',', "1.234", RecalcError::Kind::None, "1234"},
+      {',', "1.234.567", RecalcError::Kind::None, "1234567"},
+      {',', "1.234,5", RecalcError::Kind::None, "1234"},
+      {',', "12,5", RecalcError::Kind::None, "12"},
+      {',', "1.5", RecalcError::Kind::NotNumber, ""},
+      {',', "1,234.5", RecalcError::Kind::NotNumber, ""},
+      {'.', "1,000", RecalcError::Kind::None, "1000"},
+      {'.', "1,234,567", RecalcError::Kind::None, "1234567"},
+      {'.', "1,234.5", RecalcError::Kind::None, "1234"},
+      {'.', "1,5", RecalcError::Kind::NotNumber, ""},
+      {'.', "1.23.4", RecalcError::Kind::NotNumber, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "'" << c.typed << "' with mark " << c.mark);
+    auto s = NewState();
+    s->DecimalMark = c.mark;
+    s->ItemTable(205, 1) = Cell::Text(c.typed);
+    const RecalcError e = RecalculateStatements(*s);
+    EXPECT_EQ(e.kind, c.kind);
+    if (e.ok()) {
+      EXPECT_EQ(Shown(*s, 211, 1), c.total);
+    } else {
+      EXPECT_EQ(e.row, 205);
+      EXPECT_EQ(s->ItemTable(205, 1), Cell::Text(c.typed));  // left as typed
+    }
+  }
 }
 
 struct FaultCase {

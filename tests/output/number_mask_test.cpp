@@ -26,8 +26,11 @@ TEST(FormatMask, NumberMasksRoundWithoutGroupingAndPassTextUnchanged) {
       {"  7 ", "####0.00", '.', "7.00"},
       {"1234567.891", "####0.00", '.', "1234567.89"},  // wider than the mask: whole
       {"99.995", "###0.00", '.', "100.00"},            // the carry reaches the integer part
-      {"12.5", "###0.00", ',', "12,50"},               // the locale's decimal mark
-      {"12,5", "###0.00", ',', "12,50"},
+      {"12,5", "###0.00", ',', "12,50"},               // the locale's decimal mark
+      {"1.234,5", "###0.00", ',', "1234,50"},          // and its groups of three
+      {"1,234.5", "###0.00", '.', "1234.50"},
+      {"12.5", "###0.00", ',', "12.5"},                // no number in Croatian notation
+      {"1,5", "###0.00", '.', "1,5"},
       {"1234567", "#######0.00", '.', "1234567.00"},
       {"-0.5", "#######0.00", '.', "-0.50"},
       // Whole numbers.

@@ -17,7 +17,7 @@ ExportTable SmallGrid() {
                                         {"", "      I", "      II", ""},
                                         {"Razdoblje", "2019", "2020", ""},
                                         {"Novac & ekvivalenti", "1250", "-30", ""},
-                                        {"Tekući omjer", "1.50", "12,5", ""},
+                                        {"Tekući omjer", "1.50", "12.5", ""},
                                         {"Napomena", "n/a", "1234567890123456", ""},
                                     });
 }
@@ -151,21 +151,24 @@ TEST(SpreadsheetNames, ExcelColumnNameAndTheValueRange) {
 TEST(SheetNumbers, WhatReadsAsANumberAndTheDecimalsItShows) {
   struct Case {
     const char* text;
+    char mark;  // the user's decimal mark
     bool number;
     double value;
     int decimals;
   };
   const Case cases[] = {
-      {"12", true, 12, 0},          {"12.50", true, 12.5, 2},     {" -3 ", true, -3, 0},
-      {"12,5", true, 12.5, 1},      {"0.10", true, 0.1, 2},       {"-0.004", true, -0.004, 3},
-      {"123456789012345", true, 123456789012345.0, 0},           {"1000000000000000000", true, 1e18, 0},
-      {"1234567890123456", false, 0, 0},                          {"abc", false, 0, 0},
-      {"", false, 0, 0},            {"   ", false, 0, 0},         {"1e5", false, 0, 0},
-      {"      I", false, 0, 0},     {"12 500", false, 0, 0},
+      {"12", '.', true, 12, 0},           {"12.50", '.', true, 12.5, 2},      {" -3 ", ',', true, -3, 0},
+      {"12,5", ',', true, 12.5, 1},       {"0.10", '.', true, 0.1, 2},        {"-0.004", '.', true, -0.004, 3},
+      {"1.234,50", ',', true, 1234.5, 2}, {"1,234.5", '.', true, 1234.5, 1},  {"1.234", ',', true, 1234, 0},
+      {"12,5", '.', false, 0, 0},         {"12.5", ',', false, 0, 0},
+      {"123456789012345", '.', true, 123456789012345.0, 0},                  {"1000000000000000000", ',', true, 1e18, 0},
+      {"1234567890123456", '.', false, 0, 0},                                 {"abc", '.', false, 0, 0},
+      {"", '.', false, 0, 0},             {"   ", ',', false, 0, 0},          {"1e5", '.', false, 0, 0},
+      {"      I", '.', false, 0, 0},      {"12 500", ',', false, 0, 0},
   };
   for (const Case& c : cases) {
-    const auto n = ReadSheetNumber(c.text, '.');
-    ASSERT_EQ(n.has_value(), c.number) << c.text;
+    const auto n = ReadSheetNumber(c.text, c.mark);
+    ASSERT_EQ(n.has_value(), c.number) << c.text << " with mark " << c.mark;
     if (!n) continue;
     EXPECT_DOUBLE_EQ(n->value, c.value) << c.text;
     EXPECT_EQ(n->decimals, c.decimals) << c.text;

@@ -38,21 +38,21 @@ QChart* Drawn(Chart& chart) {
   return chart.findChild<QChartView*>()->chart();
 }
 
-TEST(Chart, DataAreReadAsNumbersFromText) {
+TEST(Chart, DataAreReadAsNumbersFromTextInTheUsersFormat) {
   struct Case {
+    char mark;
     const char* text;
     double value;
-  } cases[] = {{"12,5", 12.5}, {"12.5", 12.5}, {"-3", -3}, {" 7 ", 7}, {"", 0}, {"abc", 0}, {"1.2.3", 0}, {"1e3", 0}};
-  Chart chart;
-  chart.SetRowCount(1);
-  chart.SetColumnCount(static_cast<int>(std::size(cases)));
-  for (int j = 0; j < static_cast<int>(std::size(cases)); ++j) {
-    chart.SetColumn(j + 1);
+  } cases[] = {{',', "12,5", 12.5}, {'.', "12.5", 12.5}, {',', "12.5", 0},  {'.', "1,5", 0},
+               {',', "-3", -3},     {'.', " 7 ", 7},     {',', "", 0},      {'.', "abc", 0},
+               {',', "1.2.3", 0},   {'.', "1e3", 0},     {',', "1234,5", 1234.5}};
+  for (const Case& c : cases) {
+    Chart chart;
+    chart.SetDecimalMark(c.mark);
     chart.SetData("99");  // overwritten: a later text replaces the value
-    chart.SetData(cases[j].text);
+    chart.SetData(c.text);
+    EXPECT_DOUBLE_EQ(chart.DataAt(1, 1), c.value) << "text '" << c.text << "' with mark " << c.mark;
   }
-  for (int j = 0; j < static_cast<int>(std::size(cases)); ++j)
-    EXPECT_DOUBLE_EQ(chart.DataAt(1, j + 1), cases[j].value) << "text '" << cases[j].text << "'";
 }
 
 TEST(Chart, PointsAndLabelsGoToTheSelectedRowAndColumn) {

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "model/number.h"
 #include "model/shared_state.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
@@ -378,7 +379,23 @@ void SaveGridToTable(const Grid& grid, SharedState& s) {
   for (int r = 1; r < rows; ++r) {
     const int item = s.SectionBase + r;
     if (item < 0 || item >= ItemTableT::kRows) break;
-    for (int c = 1; c < cols; ++c) s.ItemTable(item, c) = Cell::Text(grid.TextMatrix(r, c).toStdString());
+    for (int c = 1; c < cols; ++c) {
+      const std::string text = grid.TextMatrix(r, c).toStdString();
+      Cell& cell = s.ItemTable(item, c);
+      // A cell the grid shows unchanged keeps its value: a computed figure
+      // or a number read from the file stays independent of the locale.
+      if (text == CellText(cell, s.DecimalMark)) continue;
+      // A figure typed into a period column is kept as the file writes
+      // numbers, so the workbook reads alike in every locale; the names of
+      // row 1 and the industry figures stay as typed.
+      if (r >= 2 && c <= kLastPeriodColumn) {
+        if (auto d = ReadNumber(text, s.DecimalMark)) {
+          cell = Cell::FileNumber(FormatDecimal(*d, '.'));
+          continue;
+        }
+      }
+      cell = Cell::Text(text);
+    }
   }
 }
 

@@ -166,8 +166,12 @@ class CellEditFamily : public QObject {
 
 // Writes the grid back into the item table: for r = 1..GridRows-1 and
 // c = 1..GridCols-1, ItemTable(SectionBase + r, c) := the text of grid cell
-// (r, c) as a text value. The bounds are the shared shape settings, never
-// beyond the grid's own rows and columns nor the item table.
+// (r, c). A cell whose table value shows as that very text keeps its value;
+// a changed text in a period column (1..6) of rows 2 and below that reads
+// as a number in the user's format is stored as a file number (point, no
+// grouping), so it reads alike in every locale; every other text is stored
+// as a text value. The bounds are the shared shape settings, never beyond
+// the grid's own rows and columns nor the item table.
 void SaveGridToTable(const Grid& grid, SharedState& s);
 
 // Refuses every character for which `passes` is false, however it reaches

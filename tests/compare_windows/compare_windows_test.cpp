@@ -248,10 +248,12 @@ TEST_F(CompareWindowsTest, TypedCommonSizeFigureReachesTheSectionOnTheSwitchUnti
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(s->ReportCode, 10);
   EXPECT_EQ(f->Label1->text(), "Common Size Income Statement");
-  EXPECT_EQ(s->ItemTable(905, 1), Cell::Text("12.5"));
-  EXPECT_EQ(s->ItemTable(906, 2), Cell::Text("30"));
-  EXPECT_EQ(s->ItemTable(901, 1), Cell::Text("2022"));  // the period names as shown
-  EXPECT_EQ(s->ItemTable(922, 1), Cell::Text("100"));   // computed figures as texts
+  // Typed figures in the file's form, names as shown, computed figures as
+  // they were computed.
+  EXPECT_EQ(s->ItemTable(905, 1), Cell::FileNumber("12.5"));
+  EXPECT_EQ(s->ItemTable(906, 2), Cell::FileNumber("30"));
+  EXPECT_EQ(s->ItemTable(901, 1), Cell::Text("2022"));
+  EXPECT_EQ(s->ItemTable(922, 1), Cell::Double(100));
 
   QTest::mouseClick(f->Command1, Qt::LeftButton);
   f = Current<Form50>();
@@ -348,7 +350,9 @@ TEST_F(CompareWindowsTest, EveryWayOutWritesTheGridBack) {
     Enter(f, 5, w.col, "4");
     w.act(f);
     EXPECT_EQ(CurrentId(), w.target);
-    EXPECT_EQ(s->ItemTable(section + 5, w.col), Cell::Text("4"));
+    // The industry figure stays as typed; a figure of a period column is kept
+    // in the file's form.
+    EXPECT_EQ(s->ItemTable(section + 5, w.col), w.col == 10 ? Cell::Text("4") : Cell::FileNumber("4"));
   }
 }
 

@@ -339,7 +339,7 @@ TEST(SaveGridToTable, WritesTheSharedShapeIntoTheSectionAsTexts) {
   SaveGridToTable(grid, *s);
   EXPECT_EQ(s->ItemTable(201, 1), Cell::Text("1/1"));
   EXPECT_EQ(s->ItemTable(252, 6), Cell::Text("52/6"));
-  EXPECT_EQ(s->ItemTable(207, 3), Cell::Text(""));
+  EXPECT_TRUE(s->ItemTable(207, 3).IsBlank());
   EXPECT_EQ(s->ItemTable(200, 1), Cell::Int32(5));         // row 0 stays
   EXPECT_EQ(s->ItemTable(201, 0), Cell::Text("label"));    // column 0 stays
   EXPECT_EQ(s->ItemTable(253, 1), Cell::Int32(9));         // below GridRows - 1
@@ -358,6 +358,45 @@ TEST(SaveGridToTable, WritesTheSharedShapeIntoTheSectionAsTexts) {
   s->SectionBase = 1620;
   SaveGridToTable(grid, *s);
   EXPECT_EQ(s->ItemTable(1650, 1), Cell::Text("30/1"));
+}
+
+// What the write-back stores reads alike in every locale: figures the grid
+// shows unchanged keep their values, typed figures are kept in the file's
+// form; names and industry figures stay as typed.
+TEST(SaveGridToTable, StoresFiguresIndependentlyOfTheLocale) {
+  for (char mark : {',', '.'}) {
+    SCOPED_TRACE(mark);
+    auto s = std::make_unique<SharedState>();
+    s->DecimalMark = mark;
+    s->GridRows = 5;
+    s->GridCols = 11;
+    s->SectionBase = 600;
+    s->ItemTable(602, 1) = Cell::Double(25.38);     // a computed ratio
+    s->ItemTable(602, 7) = Cell::Money(Currency::FromRaw(253800));
+    s->ItemTable(603, 1) = Cell::FileNumber("12.5");  // read from the file
+    s->ItemTable(603, 2) = Cell::Text("1.0");         // a text as it was typed
+    Grid grid;
+    grid.SetRows(5);
+    grid.SetCols(11);
+    for (int r = 1; r < 5; ++r)
+      for (int c = 1; c < 11; ++c) grid.SetTextMatrix(r, c, QString::fromStdString(ItemText(*s, 600 + r, c)));
+    const bool hr = mark == ',';
+    grid.SetTextMatrix(1, 1, hr ? "1.234" : "1,234");   // a name stays as typed
+    grid.SetTextMatrix(4, 1, hr ? "1.234,5" : "1,234.5");
+    grid.SetTextMatrix(4, 2, hr ? "-,5" : "-.5");
+    grid.SetTextMatrix(4, 3, hr ? "1.5" : "1,5");       // no number: kept as typed
+    grid.SetTextMatrix(4, 10, hr ? "11,50" : "11.50");  // an industry figure: as typed
+    SaveGridToTable(grid, *s);
+    EXPECT_EQ(s->ItemTable(602, 1), Cell::Double(25.38));
+    EXPECT_EQ(s->ItemTable(602, 7), Cell::Money(Currency::FromRaw(253800)));
+    EXPECT_EQ(s->ItemTable(603, 1), Cell::FileNumber("12.5"));
+    EXPECT_EQ(s->ItemTable(603, 2), Cell::Text("1.0"));
+    EXPECT_EQ(s->ItemTable(601, 1), Cell::Text(hr ? "1.234" : "1,234"));
+    EXPECT_EQ(s->ItemTable(604, 1), Cell::FileNumber("1234.5"));
+    EXPECT_EQ(s->ItemTable(604, 2), Cell::FileNumber("-0.5"));
+    EXPECT_EQ(s->ItemTable(604, 3), Cell::Text(hr ? "1.5" : "1,5"));
+    EXPECT_EQ(s->ItemTable(604, 10), Cell::Text(hr ? "11,50" : "11.50"));
+  }
 }
 
 TEST(GuardLineEdit, RefusesTheDoubleQuoteHoweverItArrives) {

@@ -6,6 +6,7 @@
 #include "entry_fixture.h"
 #include "model/labels.h"
 #include "model/recalc.h"
+#include "model/workbook_file.h"
 #include "platform/qt_printer.h"
 #include "platform/recording_printer.h"
 
@@ -242,6 +243,33 @@ TEST_F(Form8Test, SumRecalculatesAndShowsTheTotals) {
   EXPECT_EQ(s->ItemTable(211, 1), Cell::Int32(200));
 }
 
+// "1.234" typed in Croatian notation is a thousand and more, never 1: after
+// Sum, and in a workbook saved before any Sum and opened where a comma
+// groups thousands.
+TEST_F(Form8Test, FiguresTypedInCroatianNotationKeepTheirSize) {
+  s->DecimalMark = ',';
+  Form8* f = Sheet(2, kCroatian);
+  Enter(f, 5, 1, "1.234");
+  Enter(f, 6, 1, "-2.500");
+  QTest::mouseClick(f->Picture1, Qt::LeftButton);  // back, without Sum
+  EXPECT_EQ(Next()->id(), FormId::Form2a);
+  s->FileName = Path("hr.eka");
+  ASSERT_TRUE(SaveDataFile(*s).ok());
+  auto en = std::make_unique<SharedState>();
+  en->DecimalMark = '.';
+  en->FileName = s->FileName;
+  ASSERT_TRUE(CitajDatoteku(*en).ok());
+  EXPECT_EQ(en->ItemValues(205, 1), 1234);
+  EXPECT_EQ(ItemText(*en, 206, 1), "-2500");
+
+  f = Sheet(2, kCroatian);
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "1234");
+  f = Click(f->Picture5);  // Sum
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(f->Tablica->TextMatrix(11, 1), "-1266");
+}
+
 TEST_F(Form8Test, AFailedSumShowsItsMessageAndKeepsTheWindow) {
   Form8* f = Sheet(2);
   Enter(f, 5, 1, "2147483647");
@@ -257,8 +285,8 @@ TEST_F(Form8Test, AFailedSumShowsItsMessageAndKeepsTheWindow) {
   EXPECT_EQ(dialogs.messages[0].title, "Morvadel");
   EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "2147483647");
   EXPECT_EQ(f->Tablica->TextMatrix(6, 1), "1");
-  EXPECT_EQ(s->ItemTable(205, 1), Cell::Text("2147483647"));
-  EXPECT_EQ(s->ItemTable(211, 1), Cell::Text(""));  // as written back, not recalculated
+  EXPECT_EQ(s->ItemTable(205, 1), Cell::FileNumber("2147483647"));
+  EXPECT_TRUE(s->ItemTable(211, 1).IsBlank());  // as written back, not recalculated
   EXPECT_EQ(s->ItemValues(211, 1), 7);
 }
 
@@ -321,7 +349,7 @@ TEST_F(Form8Test, EveryWayOutWritesBackAnOpenEdit) {
     ASSERT_TRUE(f->Family()->EditorOpen());
     c.leave(f);
     EXPECT_EQ(Next()->id(), c.target);
-    EXPECT_EQ(s->ItemTable(206, 3), Cell::Text("-42.5"));
+    EXPECT_EQ(s->ItemTable(206, 3), Cell::FileNumber("-42.5"));
   }
 }
 

@@ -1,44 +1,57 @@
 #include "codepage.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
-#include <vector>
 
 namespace morvadel {
 namespace {
 
-// The code page as a table, built once with iconv.
-struct Cp1250Table {
-  std::array<char32_t, 256> toUnicode{};
-  std::vector<std::pair<char32_t, unsigned char>> fromUnicode;  // sorted
+// Bytes 0x80..0xFF of Windows-1250 as Unicode; 0 marks the five bytes the
+// code page leaves unassigned. Built in, so reading and writing a workbook
+// never depend on the conversion modules a system happens to have.
+constexpr std::array<char16_t, 128> kHigh = {
+    0x20AC, 0,      0x201A, 0,      0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0,      0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,  // 88
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0,      0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,  // 98
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,  // A0
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,  // A8
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,  // B8
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,  // C0
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,  // C8
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,  // D0
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,  // D8
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,  // E0
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,  // E8
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,  // F0
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
+};
 
-  Cp1250Table() {
-    iconv_t cd = iconv_open("UTF-32LE", "CP1250");
-    for (int b = 0; b < 256; ++b) {
-      char in = static_cast<char>(b);
-      unsigned char out[4] = {};
-      char* inp = &in;
-      char* outp = reinterpret_cast<char*>(out);
-      size_t inLeft = 1, outLeft = 4;
-      char32_t cp = U'?';
-      if (cd != reinterpret_cast<iconv_t>(-1) && iconv(cd, &inp, &inLeft, &outp, &outLeft) != static_cast<size_t>(-1))
-        cp = static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | out[3] << 24);
-      else if (b < 0x80)
-        cp = static_cast<char32_t>(b);
-      toUnicode[static_cast<size_t>(b)] = cp;
-      if (cp != U'?' || b == '?') fromUnicode.emplace_back(cp, static_cast<unsigned char>(b));
-    }
-    if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
-    std::sort(fromUnicode.begin(), fromUnicode.end());
+// The reverse of kHigh, sorted by code point.
+struct Reverse {
+  std::array<std::pair<char16_t, unsigned char>, 128> entries{};
+  size_t count = 0;
+
+  Reverse() {
+    for (size_t i = 0; i < kHigh.size(); ++i)
+      if (kHigh[i] != 0) entries[count++] = {kHigh[i], static_cast<unsigned char>(0x80 + i)};
+    std::sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(count));
+  }
+
+  // The byte of a code point above 0x7F; '?' when the code page lacks it.
+  char Byte(char32_t cp) const {
+    if (cp > 0xFFFF) return '?';
+    const auto end = entries.begin() + static_cast<std::ptrdiff_t>(count);
+    const auto it = std::lower_bound(entries.begin(), end, std::pair<char16_t, unsigned char>(static_cast<char16_t>(cp), 0));
+    return it != end && it->first == cp ? static_cast<char>(it->second) : '?';
   }
 };
 
-const Cp1250Table& Table() {
-  static const Cp1250Table table;
+const Reverse& ReverseTable() {
+  static const Reverse table;
   return table;
 }
 
@@ -48,13 +61,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
   } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0xE0 | (cp >> 12));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
@@ -65,7 +73,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 std::string Utf8ToCp1250(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  const auto& table = Table();
+  const Reverse& table = ReverseTable();
   for (size_t i = 0; i < utf8.size();) {
     unsigned char c = static_cast<unsigned char>(utf8[i]);
     if (c < 0x80) {
@@ -87,9 +95,7 @@ std::string Utf8ToCp1250(std::string_view utf8) {
       continue;
     }
     i += static_cast<size_t>(len);
-    auto it = std::lower_bound(table.fromUnicode.begin(), table.fromUnicode.end(),
-                               std::pair<char32_t, unsigned char>(cp, 0));
-    out += (it != table.fromUnicode.end() && it->first == cp) ? static_cast<char>(it->second) : '?';
+    out += table.Byte(cp);
   }
   return out;
 }
@@ -97,13 +103,14 @@ std::string Utf8ToCp1250(std::string_view utf8) {
 std::string Cp1250ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  const auto& table = Table();
   for (char ch : bytes) {
     unsigned char b = static_cast<unsigned char>(ch);
-    if (b < 0x80)
+    if (b < 0x80) {
       out += ch;
-    else
-      AppendUtf8(out, table.toUnicode[b]);
+    } else {
+      const char16_t cp = kHigh[b - 0x80];
+      AppendUtf8(out, cp != 0 ? cp : U'?');
+    }
   }
   return out;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Windows-1250, the code page of the workbook file.
+// Windows-1250, the code page of the workbook file, from a built-in table.
 #include <string>
 #include <string_view>
 

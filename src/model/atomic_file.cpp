@@ -6,9 +6,50 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <vector>
 
 namespace morvadel {
+
+namespace {
+
+constexpr int kMaxLinks = 40;  // as the system itself follows them
+
+// ".name.XXXXXX" beside the target, shortened where the name would pass the
+// folder's name limit; the cut never splits a UTF-8 character.
+std::string TemporaryTemplate(const std::string& dir, const std::string& base) {
+  long limit = ::pathconf(dir.c_str(), _PC_NAME_MAX);
+  if (limit <= 0) limit = NAME_MAX;
+  const std::string suffix = ".XXXXXX";
+  size_t room = static_cast<size_t>(limit) > suffix.size() + 1 ? static_cast<size_t>(limit) - suffix.size() - 1 : 0;
+  std::string stem = base;
+  if (stem.size() > room) {
+    while (room > 0 && (static_cast<unsigned char>(stem[room]) & 0xC0) == 0x80) --room;
+    stem.resize(room);
+  }
+  return dir + "/." + stem + suffix;
+}
+
+// Renaming needs only the folder's permission; a file the user may not
+// write must not be replaced all the same. 0 or errno.
+int RefusedTarget(const std::string& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) return 0;
+  if (!S_ISREG(st.st_mode)) return EISDIR;
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+  return 0;
+}
+
+// Makes a rename durable. Where the folder cannot be synced (some file
+// systems refuse it) the file is in place all the same.
+void SyncFolder(const std::string& dir) {
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
 
 std::string DirectoryOf(const std::string& path) {
   size_t slash = path.find_last_of('/');
@@ -22,8 +63,33 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-PendingFile::PendingFile(const std::string& target) {
-  std::string tmpl = DirectoryOf(target) + "/." + BaseName(target) + ".XXXXXX";
+bool ResolveLinks(std::string& path, int& err) {
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+      if (errno == ENOENT) return true;
+      err = errno;
+      return false;
+    }
+    if (!S_ISLNK(st.st_mode)) return true;
+    std::vector<char> buf(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+    const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
+    if (n < 0) {
+      err = errno;
+      return false;
+    }
+    const std::string target(buf.data(), static_cast<size_t>(n));
+    path = !target.empty() && target.front() == '/' ? target : DirectoryOf(path) + "/" + target;
+  }
+  err = ELOOP;
+  return false;
+}
+
+PendingFile::PendingFile(const std::string& requested) {
+  std::string target = requested;
+  if (!ResolveLinks(target, error_)) return;
+  if ((error_ = RefusedTarget(target)) != 0) return;
+  std::string tmpl = TemporaryTemplate(DirectoryOf(target), BaseName(target));
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
   fd_ = ::mkstemp(name.data());
@@ -32,18 +98,14 @@ PendingFile::PendingFile(const std::string& target) {
     return;
   }
   path_ = name.data();
-  // The new file gets the old one's permissions, or the usual ones.
+  // The new file gets the old one's permissions and owner, or the usual
+  // ones: root saving a user's file leaves it the user's, others keep the
+  // group where they belong to it.
   struct stat st {};
   mode_t mode;
   if (::stat(target.c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode)) {
-      error_ = EISDIR;
-      ::close(fd_);
-      fd_ = -1;
-      ::unlink(path_.c_str());
-      return;
-    }
     mode = st.st_mode & 07777;
+    if (::fchown(fd_, st.st_uid, st.st_gid) != 0) (void)::fchown(fd_, static_cast<uid_t>(-1), st.st_gid);
   } else {
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -54,6 +116,7 @@ PendingFile::PendingFile(const std::string& target) {
     ::close(fd_);
     fd_ = -1;
     ::unlink(path_.c_str());
+    path_.clear();
   }
 }
 
@@ -99,7 +162,7 @@ int RenameNoReplace(const char* from, const char* to) {
 
 }  // namespace
 
-int PendingFile::Commit(const std::string& target, bool noReplace) {
+int PendingFile::Commit(const std::string& requested, bool noReplace) {
   if (committed_ || path_.empty()) return error_ ? error_ : EBADF;
   auto fail = [&](int err) {
     if (fd_ >= 0) ::close(fd_);
@@ -109,6 +172,12 @@ int PendingFile::Commit(const std::string& target, bool noReplace) {
     error_ = err;
     return err;
   };
+  std::string target = requested;
+  int err = 0;
+  if (!noReplace) {
+    if (!ResolveLinks(target, err)) return fail(err);
+    if ((err = RefusedTarget(target)) != 0) return fail(err);
+  }
   if (fd_ >= 0) {
     if (::fsync(fd_) != 0) return fail(errno);
     const int fd = fd_;
@@ -117,11 +186,12 @@ int PendingFile::Commit(const std::string& target, bool noReplace) {
   }
   if (noReplace) {
     // The file stays for another name when this one is taken.
-    if (int err = RenameNoReplace(path_.c_str(), target.c_str())) return err == EEXIST ? err : fail(err);
+    if ((err = RenameNoReplace(path_.c_str(), target.c_str())) != 0) return err == EEXIST ? err : fail(err);
   } else if (::rename(path_.c_str(), target.c_str()) != 0) {
     return fail(errno);
   }
   committed_ = true;
+  SyncFolder(DirectoryOf(target));
   return 0;
 }
 

@@ -1,6 +1,11 @@
 #pragma once
 // Files written beside their target and renamed over it: a write that fails
-// part way never leaves a half file nor damages what was there.
+// part way never leaves a half file nor damages what was there, and a
+// finished one survives a power cut. A symbolic link is written through:
+// the file it points to gets the new contents and the link stays. An
+// existing file the user may not write is refused and left untouched; the
+// new file keeps the old one's permissions and, where the system allows
+// it, its owner and group.
 #include <string>
 #include <string_view>
 
@@ -11,9 +16,12 @@ namespace morvadel {
 // its file when it goes.
 class PendingFile {
  public:
-  // Creates the temporary file ".<name>.XXXXXX" beside target, with the
-  // permissions of an existing target or the usual ones for a new file.
-  // On failure ok() is false and error() holds the errno.
+  // Creates the temporary file ".<name>.XXXXXX" beside target (beside the
+  // file a link points to), its name kept within the folder's name limit,
+  // with the permissions and owner of an existing target or the usual ones
+  // for a new file. On failure ok() is false and error() holds the errno:
+  // EACCES for an existing target the user may not write, EISDIR for one
+  // that is no regular file.
   explicit PendingFile(const std::string& target);
   ~PendingFile();
   PendingFile(const PendingFile&) = delete;
@@ -27,10 +35,11 @@ class PendingFile {
   // Writes all of data at the end of the file; false (and error()) on failure.
   bool Write(std::string_view data);
 
-  // Makes the data durable and renames the file to target. With noReplace
-  // the rename fails with EEXIST when target exists, and the file stays for
-  // a Commit to another name. Returns 0 or errno; on any other failure the
-  // temporary file is removed. target is never touched by a failure.
+  // Makes the data durable, renames the file to target (through its links)
+  // and syncs the folder. With noReplace the rename fails with EEXIST when
+  // target exists, and the file stays for a Commit to another name. Returns
+  // 0 or errno; on any other failure the temporary file is removed. target
+  // is never touched by a failure.
   int Commit(const std::string& target, bool noReplace = false);
 
  private:
@@ -42,6 +51,10 @@ class PendingFile {
 
 // Writes content to target through a PendingFile; 0 or errno.
 int WriteFileAtomically(const std::string& target, std::string_view content);
+
+// The path a chain of symbolic links ends in (the path itself when it is no
+// link, or names nothing yet); false with errno in err (ELOOP for a loop).
+bool ResolveLinks(std::string& path, int& err);
 
 // The folder part of a path ("." when it has none) and the name part.
 std::string DirectoryOf(const std::string& path);

@@ -115,4 +115,55 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
   return out;
 }
 
+size_t Utf8SequenceLength(std::string_view bytes) {
+  if (bytes.empty()) return 0;
+  const auto at = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const unsigned char c = at(0);
+  if (c < 0x80) return 1;
+  size_t len = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // the range of the second byte
+  if (c >= 0xC2 && c <= 0xDF) {
+    len = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    len = 3;
+    if (c == 0xE0) lo = 0xA0;  // no overlong forms
+    if (c == 0xED) hi = 0x9F;  // no surrogates
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    len = 4;
+    if (c == 0xF0) lo = 0x90;
+    if (c == 0xF4) hi = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return 0;
+  }
+  if (bytes.size() < len || at(1) < lo || at(1) > hi) return 0;
+  for (size_t k = 2; k < len; ++k)
+    if ((at(k) & 0xC0) != 0x80) return 0;
+  return len;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t n = Utf8SequenceLength(bytes.substr(i));
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::string ValidUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    const size_t n = Utf8SequenceLength(bytes.substr(i));
+    if (n == 0) {
+      out += '?';
+      ++i;
+    } else {
+      out.append(bytes.substr(i, n));
+      i += n;
+    }
+  }
+  return out;
+}
+
 }  // namespace morvadel

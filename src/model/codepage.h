@@ -12,4 +12,16 @@ std::string Utf8ToCp1250(std::string_view utf8);
 // Windows-1250 to UTF-8; the five unassigned bytes become '?'.
 std::string Cp1250ToUtf8(std::string_view bytes);
 
+// The length of the well-formed UTF-8 sequence at the start of `bytes`
+// (no overlong forms, no surrogates, nothing above U+10FFFF); 0 when there
+// is none.
+size_t Utf8SequenceLength(std::string_view bytes);
+
+// True when every byte belongs to a well-formed UTF-8 sequence.
+bool IsValidUtf8(std::string_view bytes);
+
+// The text with every byte that starts no well-formed UTF-8 sequence
+// replaced by '?'.
+std::string ValidUtf8(std::string_view bytes);
+
 }  // namespace morvadel

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "labels.h"
+#include "message_parts.h"
 #include "number.h"
 #include "row_names.h"
 
@@ -75,7 +76,8 @@ Restatement Restate(const SharedState& s, Factor factorOfPeriod, int factorPlace
   return out;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// A message quotes at most a line of a typed or stored text.
+std::string Quoted(std::string_view text) { return QuoteForMessage(text); }
 
 const char* NothingChanged(int16_t language) {
   return language == kCroatian ? " Ništa nije promijenjeno." : " Nothing was changed.";
@@ -164,8 +166,8 @@ std::string DescribeBlankFileName(int16_t language) {
 
 std::string AskReplaceFile(const std::string& path, int16_t language) {
   if (language == kCroatian)
-    return "Datoteka " + Quoted(path) + " već postoji. Snimanje će je zamijeniti. Želite li koristiti ovo ime?";
-  return "The file " + Quoted(path) + " already exists. Saving will replace it. Use this name?";
+    return "Datoteka \"" + path + "\" već postoji. Snimanje će je zamijeniti. Želite li koristiti ovo ime?";
+  return "The file \"" + path + "\" already exists. Saving will replace it. Use this name?";
 }
 
 std::string DefaultRateText(char decimalMark) { return std::string("1") + decimalMark + "0000"; }

@@ -1,8 +1,10 @@
 #include "recalc.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
+#include "message_parts.h"
 #include "number.h"
 #include "row_names.h"
 
@@ -182,13 +184,54 @@ std::string DescribeRecalcError(const RecalcError& e, const SharedState& s, int1
     std::string text;
     if (e.row >= 0 && e.row < ItemTableT::kRows && e.period >= 0 && e.period < ItemTableT::kCols)
       text = CellText(s.ItemTable(e.row, e.period), s.DecimalMark);
-    what = hr ? "upisani tekst \"" + text + "\" nije broj."
-              : "the entry \"" + text + "\" is not a number.";
+    what = hr ? "upisani tekst " + QuoteForMessage(text) + " nije broj."
+              : "the entry " + QuoteForMessage(text) + " is not a number.";
   } else {
     what = hr ? "iznos je izvan dopuštenog raspona (od -2147483648 do 2147483647)."
               : "the amount is outside the allowed range (-2147483648 to 2147483647).";
   }
   return where + what + (hr ? " Ništa nije preračunato." : " Nothing was recalculated.");
+}
+
+}  // namespace morvadel
+
+namespace morvadel {
+
+bool IsAmountRow(int row) { return row >= 100 && row < 600 && row % 100 != 1; }
+
+std::vector<UnreadableAmount> FindUnreadableAmounts(const SharedState& s) {
+  std::vector<UnreadableAmount> found;
+  for (int r = 100; r < 600; ++r) {
+    if (!IsAmountRow(r)) continue;
+    for (int c = kFirstPeriodColumn; c <= kLastPeriodColumn; ++c) {
+      const auto v = ToWhole(s.ItemTable(r, c), s.DecimalMark);
+      if (!v.ok()) found.push_back({r, c, v.status});
+    }
+  }
+  return found;
+}
+
+std::string DescribeUnreadableAmounts(const std::vector<UnreadableAmount>& cells, const SharedState& s,
+                                      int16_t language) {
+  if (cells.empty()) return "";
+  const bool hr = language == kCroatian;
+  std::string text = hr ? "Radna knjiga je otvorena, ali neki iznosi u njoj nisu brojevi ili su izvan dopuštenog "
+                          "raspona. Računaju se kao 0, a preračunavanje se kod njih zaustavlja dok se ne isprave:"
+                        : "The workbook was opened, but some of its amounts are not numbers or are out of range. "
+                          "They count as 0, and Sum stops at them until they are corrected:";
+  const size_t shown = std::min(cells.size(), kReportedAmounts);
+  for (size_t i = 0; i < shown; ++i) {
+    const UnreadableAmount& a = cells[i];
+    text += "\n" + PlaceName(RowName(s, a.row, language), s, a.period, language) + ": " +
+            QuoteForMessage(CellText(s.ItemTable(a.row, a.period), s.DecimalMark));
+    if (a.status == ConvStatus::OutOfRange) text += hr ? " (izvan raspona)" : " (out of range)";
+    else text += hr ? " (nije broj)" : " (not a number)";
+  }
+  if (cells.size() > shown) {
+    const std::string more = std::to_string(cells.size() - shown);
+    text += hr ? "\n… i još " + more + "." : "\n… and " + more + " more.";
+  }
+  return text;
 }
 
 }  // namespace morvadel

@@ -4,6 +4,7 @@
 // derived rows 51..58 and 61..91, and every value written back.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shared_state.h"
 
@@ -38,5 +39,27 @@ RecalcError RecalculateStatements(SharedState& s);
 // English) naming the row by its label and the period by its numeral and
 // name. "" when e is ok.
 std::string DescribeRecalcError(const RecalcError& e, const SharedState& s, int16_t language);
+
+// The rows whose amounts the formulas read: the general data and the
+// statement rows of sections 100 to 500, without their heading rows (101,
+// 201, ... hold the period or company names).
+bool IsAmountRow(int row);
+
+// A cell of an amount row, period column, that is not a number or is out
+// of range.
+struct UnreadableAmount {
+  int row = 0;
+  int period = 0;  // 1..6
+  ConvStatus status = ConvStatus::NotNumber;
+};
+
+// Every such cell of the workbook, in row order and, within a row, by period.
+std::vector<UnreadableAmount> FindUnreadableAmounts(const SharedState& s);
+
+// The report shown once after Open: the first few of them by their labels,
+// periods and texts, and how many more there are; "" when there are none.
+inline constexpr size_t kReportedAmounts = 5;
+std::string DescribeUnreadableAmounts(const std::vector<UnreadableAmount>& cells, const SharedState& s,
+                                      int16_t language);
 
 }  // namespace morvadel

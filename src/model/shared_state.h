@@ -33,6 +33,10 @@ inline constexpr int kLastStoredRow = 1600;
 inline constexpr int kFirstStoredColumn = 1;
 inline constexpr int kLastStoredColumn = 16;
 
+// How the workbook's file is written: Windows-1250 as the format has it, or
+// UTF-8 (with or without a byte-order mark) when it was read so.
+enum class TextEncoding : uint8_t { Windows1250, Utf8, Utf8WithBom };
+
 using ItemTableT = Table<Cell, 1651, 17>;
 using ItemValuesT = Table<int32_t, 1651, 17>;
 
@@ -87,6 +91,10 @@ struct SharedState {
 
   // Decimal separator of the user's locale, used where numbers are shown.
   char DecimalMark = '.';
+  // The encoding of the file the workbook was read from; a save writes it
+  // the same way, so Open followed by Save changes nothing. New sets it back
+  // to Windows-1250.
+  TextEncoding FileEncoding = TextEncoding::Windows1250;
   // True while the workbook in memory is the one in the file FileName names
   // (after Open or Save As; false after New), so a save never writes a new
   // workbook over the previous workbook's file unasked.

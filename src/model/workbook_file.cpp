@@ -1,27 +1,18 @@
 #include "workbook_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
+#include <string_view>
 #include <vector>
 
-#include "atomic_file.h"
 #include "codepage.h"
 #include "number.h"
 
 namespace morvadel {
 namespace {
 
-constexpr int kCellLines = 25600;
-constexpr int kCompanyFirstLine = 25603;
 // A workbook is a few megabytes at most; anything far larger is not one.
-constexpr std::streamoff kMaxFileSize = 64 * 1024 * 1024;
+constexpr size_t kMaxFileSize = 64 * 1024 * 1024;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // A text may not break the one-value-per-line format: a double quote would
 // end the value early and a line break would shift every later line.
@@ -34,19 +25,27 @@ std::string FileSafe(std::string_view text) {
   return out;
 }
 
-void AppendValue(std::string& out, const Cell& cell) {
+std::string Encode(std::string_view utf8, TextEncoding encoding) {
+  return encoding == TextEncoding::Windows1250 ? Utf8ToCp1250(utf8) : ValidUtf8(utf8);
+}
+
+std::string Decode(std::string_view bytes, TextEncoding encoding) {
+  return encoding == TextEncoding::Windows1250 ? Cp1250ToUtf8(bytes) : ValidUtf8(bytes);
+}
+
+void AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
   switch (cell.kind()) {
     case CellKind::Empty:
       break;
     case CellKind::Text:
       out += '"';
-      out += Utf8ToCp1250(FileSafe(cell.text()));
+      out += Encode(FileSafe(cell.text()), encoding);
       out += '"';
       break;
     case CellKind::FileNumber:
       // Written back as it was read; a quote in front would make it a text.
       if (!cell.fileChars().empty() && cell.fileChars().front() == '"') out += ' ';
-      out += Utf8ToCp1250(FileSafe(cell.fileChars()));
+      out += Encode(FileSafe(cell.fileChars()), encoding);
       break;
     default:
       out += CellText(cell, '.');
@@ -55,55 +54,75 @@ void AppendValue(std::string& out, const Cell& cell) {
   out += "\r\n";
 }
 
-void AppendText(std::string& out, const std::string& text) { AppendValue(out, Cell::Text(text)); }
+// How the file's bytes are to be read.
+TextEncoding EncodingOf(std::string_view data) {
+  if (data.substr(0, kUtf8Bom.size()) == kUtf8Bom) return TextEncoding::Utf8WithBom;
+  bool beyondAscii = false;
+  for (char c : data)
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      beyondAscii = true;
+      break;
+    }
+  return beyondAscii && IsValidUtf8(data) ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+}
 
-// The value a line stands for, as text: a quoted line gives what is between
-// the quotes, any other line its characters.
-std::string LineValue(std::string_view line) {
-  if (!line.empty() && line.front() == '"') {
-    line.remove_prefix(1);
-    if (!line.empty() && line.back() == '"') line.remove_suffix(1);
-    return Cp1250ToUtf8(line);
+// The closing quote of a quoted line: the last quote, when only blanks,
+// tabs and carriage returns follow it; npos when there is none.
+size_t ClosingQuote(std::string_view line) {
+  const size_t last = line.find_last_not_of(" \t\r");
+  return last != std::string_view::npos && last > 0 && line[last] == '"' ? last : std::string_view::npos;
+}
+
+class LineReader {
+ public:
+  explicit LineReader(TextEncoding encoding) : encoding_(encoding) {}
+
+  // The value a line stands for, as text: a quoted line gives what is
+  // between the quotes, any other line its characters without blanks
+  // around.
+  std::string Value(std::string_view line) const {
+    if (!line.empty() && line.front() == '"') {
+      const size_t close = ClosingQuote(line);
+      return Decode(close == std::string_view::npos ? line.substr(1) : line.substr(1, close - 1), encoding_);
+    }
+    const size_t b = line.find_first_not_of(" \t");
+    if (b == std::string_view::npos) return "";
+    const size_t e = line.find_last_not_of(" \t");
+    return Decode(line.substr(b, e - b + 1), encoding_);
   }
-  size_t b = line.find_first_not_of(" \t");
-  if (b == std::string_view::npos) return "";
-  size_t e = line.find_last_not_of(" \t");
-  return Cp1250ToUtf8(line.substr(b, e - b + 1));
-}
 
-// The cell a stored line gives: a quoted line a text; an empty line a cell
-// never assigned; any other line a file number, kept as its characters, so
-// that its number reads the same in every locale. Each is written back as
-// it was read.
-Cell LineCell(std::string_view line) {
-  if (!line.empty() && line.front() == '"') return Cell::Text(LineValue(line));
-  if (line.empty()) return Cell();
-  return Cell::FileNumber(Cp1250ToUtf8(line));
-}
+  Cell Stored(std::string_view line) const {
+    if (!line.empty() && line.front() == '"') return Cell::Text(Value(line));
+    if (line.empty()) return Cell();
+    return Cell::FileNumber(Decode(line, encoding_));
+  }
 
-std::optional<int16_t> WholeLine(std::string_view line) {
-  auto d = ReadFileNumber(LineValue(line));
-  if (!d) return std::nullopt;
-  auto v = RoundScaled(*d, 0, Rounding::HalfEven);
-  if (!v || d->scale != 0) return std::nullopt;
-  if (*v < INT16_MIN || *v > INT16_MAX) return std::nullopt;
-  return static_cast<int16_t>(*v);
-}
+  std::optional<int16_t> Whole(std::string_view line) const {
+    auto d = ReadFileNumber(Value(line));
+    if (!d || d->scale != 0) return std::nullopt;
+    auto v = RoundScaled(*d, 0, Rounding::HalfEven);
+    if (!v || *v < INT16_MIN || *v > INT16_MAX) return std::nullopt;
+    return static_cast<int16_t>(*v);
+  }
 
-FileError WriteFailed(int err) { return FileError{FileError::Kind::WriteFailed, 0, std::strerror(err)}; }
+ private:
+  TextEncoding encoding_;
+};
 
 }  // namespace
 
 std::string EncodeWorkbook(const SharedState& s) {
+  const TextEncoding enc = s.FileEncoding;
   std::string out;
   out.reserve(512 * 1024);
+  if (enc == TextEncoding::Utf8WithBom) out += kUtf8Bom;
   for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
-    for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c) AppendValue(out, s.ItemTable(r, c));
-  AppendText(out, s.CurrencyName);
-  AppendValue(out, Cell::Int16(s.UnitIndex));
+    for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c) AppendValue(out, s.ItemTable(r, c), enc);
+  AppendValue(out, Cell::Text(s.CurrencyName), enc);
+  AppendValue(out, Cell::Int16(s.UnitIndex), enc);
   for (int k = 0; k <= 5; ++k)
-    for (int m = 0; m <= 1; ++m) AppendValue(out, s.Company(k, m));
-  AppendValue(out, Cell::Int16(s.ShowCompany));
+    for (int m = 0; m <= 1; ++m) AppendValue(out, s.Company(k, m), enc);
+  AppendValue(out, Cell::Int16(s.ShowCompany), enc);
   return out;
 }
 
@@ -112,10 +131,7 @@ FileError SaveDataFile(SharedState& s) {
   return WriteDataFile(s);
 }
 
-FileError WriteDataFile(SharedState& s) {
-  if (int err = WriteFileAtomically(s.FileName, EncodeWorkbook(s))) return WriteFailed(err);
-  return {};
-}
+FileError WriteDataFile(SharedState& s) { return WriteWholeFile(s.FileName, EncodeWorkbook(s)); }
 
 FileError CitajDatoteku(SharedState& s) {
   if (s.FileName.empty()) {
@@ -123,47 +139,52 @@ FileError CitajDatoteku(SharedState& s) {
     RebuildItemValues(s);
     return {};
   }
-  std::ifstream in(s.FileName, std::ios::binary);
-  struct stat st {};
-  if (::stat(s.FileName.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-    return {FileError::Kind::CannotOpen, 0, std::strerror(EISDIR)};
-  if (!in) return {FileError::Kind::CannotOpen, 0, std::strerror(errno)};
-  in.seekg(0, std::ios::end);
-  std::streamoff size = in.tellg();
-  if (size > kMaxFileSize) return {FileError::Kind::NotWorkbook, 0, ""};
-  in.seekg(0, std::ios::beg);
-  std::string data(static_cast<size_t>(size < 0 ? 0 : size), '\0');
-  if (!in.read(data.data(), static_cast<std::streamsize>(data.size())))
-    return {FileError::Kind::CannotOpen, 0, std::strerror(errno ? errno : EIO)};
+  std::string data;
+  FileError e = ReadWholeFile(s.FileName, kMaxFileSize, data);
+  if (e.kind == FileError::Kind::TooLarge) e.kind = FileError::Kind::NotWorkbook;
+  if (!e.ok()) return e;
 
+  const TextEncoding encoding = EncodingOf(data);
+  std::string_view rest(data);
+  if (encoding == TextEncoding::Utf8WithBom) rest.remove_prefix(kUtf8Bom.size());
   std::vector<std::string_view> lines;
   lines.reserve(kWorkbookLines);
-  std::string_view rest(data);
   while (!rest.empty() && static_cast<int>(lines.size()) < kWorkbookLines) {
-    size_t nl = rest.find('\n');
+    const size_t nl = rest.find('\n');
     std::string_view line = rest.substr(0, nl);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines.push_back(line);
     rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
   }
-  if (static_cast<int>(lines.size()) < kWorkbookLines)
-    return {FileError::Kind::TooShort, static_cast<int>(lines.size()) + 1, ""};
-  auto unit = WholeLine(lines[kUnitLine - 1]);
-  if (!unit) return {FileError::Kind::BadUnitIndex, kUnitLine, ""};
-  auto show = WholeLine(lines[kShowCompanyLine - 1]);
-  if (!show) return {FileError::Kind::BadShowCompany, kShowCompanyLine, ""};
+  if (static_cast<int>(lines.size()) < kWorkbookLines) {
+    FileError shortFile;
+    shortFile.kind = FileError::Kind::TooShort;
+    shortFile.line = static_cast<int>(lines.size()) + 1;
+    return shortFile;
+  }
+  const LineReader reader(encoding);
+  auto bad = [](FileError::Kind kind, int line) {
+    FileError f;
+    f.kind = kind;
+    f.line = line;
+    return f;
+  };
+  auto unit = reader.Whole(lines[kUnitLine - 1]);
+  if (!unit) return bad(FileError::Kind::BadUnitIndex, kUnitLine);
+  auto show = reader.Whole(lines[kShowCompanyLine - 1]);
+  if (!show) return bad(FileError::Kind::BadShowCompany, kShowCompanyLine);
 
   // Everything checked: only now the workbook in memory changes.
-  int line = 0;
+  size_t line = 0;
   for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
-    for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
-      s.ItemTable(r, c) = LineCell(lines[static_cast<size_t>(line++)]);
-  s.CurrencyName = LineValue(lines[kCurrencyLine - 1]);
+    for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c) s.ItemTable(r, c) = reader.Stored(lines[line++]);
+  s.CurrencyName = reader.Value(lines[kCurrencyLine - 1]);
   s.UnitIndex = *unit;
   line = kCompanyFirstLine - 1;
   for (int k = 0; k <= 5; ++k)
-    for (int m = 0; m <= 1; ++m) s.Company(k, m) = LineCell(lines[static_cast<size_t>(line++)]);
+    for (int m = 0; m <= 1; ++m) s.Company(k, m) = reader.Stored(lines[line++]);
   s.ShowCompany = *show;
+  s.FileEncoding = encoding;
   ApplyUnitText(s);
   RebuildItemValues(s);
   return {};
@@ -180,42 +201,6 @@ void RebuildItemValues(SharedState& s) {
       auto v = ToWhole(s.ItemTable(r, c), s.DecimalMark);
       s.ItemValues(r, c) = v.ok() ? v.value : 0;
     }
-}
-
-std::string DescribeFileError(const FileError& e, const std::string& path, int16_t language) {
-  const bool hr = language == kCroatian;
-  const std::string detail = e.detail.empty() ? "" : " (" + e.detail + ")";
-  switch (e.kind) {
-    case FileError::Kind::None:
-      return "";
-    case FileError::Kind::CannotOpen:
-      return hr ? "Datoteku " + path + " nije moguće pročitati" + detail + "."
-                : "The file " + path + " cannot be read" + detail + ".";
-    case FileError::Kind::NotWorkbook:
-      return hr ? "Datoteka " + path + " nije radna knjiga (.eka)."
-                : "The file " + path + " is not a workbook (.eka).";
-    case FileError::Kind::TooShort:
-      return hr ? "Datoteka " + path + " nije potpuna radna knjiga: završava prije retka " +
-                      std::to_string(e.line) + " (radna knjiga ima 25.615 redaka)."
-                : "The file " + path + " is not a complete workbook: it ends before line " +
-                      std::to_string(e.line) + " (a workbook has 25,615 lines).";
-    case FileError::Kind::BadUnitIndex:
-      return hr ? "Datoteka " + path + " nije ispravna radna knjiga: redak " + std::to_string(e.line) +
-                      " (jedinica iznosa) ne sadrži cijeli broj."
-                : "The file " + path + " is not a valid workbook: line " + std::to_string(e.line) +
-                      " (the unit of the amounts) does not hold a whole number.";
-    case FileError::Kind::BadShowCompany:
-      return hr ? "Datoteka " + path + " nije ispravna radna knjiga: redak " + std::to_string(e.line) +
-                      " (ispis imena poduzeća) ne sadrži cijeli broj."
-                : "The file " + path + " is not a valid workbook: line " + std::to_string(e.line) +
-                      " (the show-company flag) does not hold a whole number.";
-    case FileError::Kind::WriteFailed:
-      return hr ? "Radnu knjigu nije moguće spremiti u " + path + detail +
-                      ". Postojeća datoteka ostala je nepromijenjena."
-                : "The workbook could not be saved to " + path + detail +
-                      ". The existing file was left as it was.";
-  }
-  return "";
 }
 
 }  // namespace morvadel

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
+#include "model/recalc.h"
 #include "model/workbook_file.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
@@ -209,6 +210,7 @@ void Form2a::Picture2_Click() {
   BrisiDatoteku(s_);
   s_.ItemValues.Fill(0);
   s_.FileBacked = false;
+  s_.FileEncoding = TextEncoding::Windows1250;
 }
 
 void Form2a::Picture9_Click() {
@@ -229,6 +231,10 @@ bool Form2a::ReadFileAndEnable(const std::string& path) {
   s_.NewDocFlag = kFlagOff;
   s_.FileBacked = true;
   UpdateCommandsAndStatus();
+  // Amounts that cannot be read count as 0; say so once, by row and period.
+  const std::vector<UnreadableAmount> unreadable = FindUnreadableAmounts(s_);
+  if (!unreadable.empty())
+    ctx_.dialogs.Message(DescribeUnreadableAmounts(unreadable, s_, s_.Language), MsgIcon::Warning);
   return true;
 }
 

@@ -232,6 +232,12 @@ TEST(ConversionTest, MessagesNameTheFieldOrTheRowsLabelAndPeriod) {
             "Percentage of period III: \"-5\" is not a number of zero or more. Nothing was changed.");
   EXPECT_EQ(DescribeBadPercentage("-5", 3, kCroatian),
             "Postotak razdoblja III: \"-5\" nije broj jednak nuli ili veći od nule. Ništa nije promijenjeno.");
+  // At most a line of a text is quoted.
+  s->ItemTable(3, 2) = Cell::Text(std::string(100000, '9') + "x");
+  EXPECT_EQ(DescribeRestateError({RestateError::Kind::NotNumber, 3, 2}, *s, kEnglish),
+            "Cash and marketable securities, period II (Šibenik 2004): the entry \"" + std::string(40, '9') +
+                "…\" is not a number. Nothing was changed.");
+  EXPECT_EQ(DescribeBadRate("7\n5", kEnglish), "Exchange rate per unit: \"7…\" is not a positive number. Nothing was changed.");
 }
 
 TEST(ConversionTest, NewFileNameLiesBesideTheWorkbook) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <map>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "model/labels.h"
+#include "model/message_parts.h"
 
 namespace morvadel {
 namespace {
@@ -406,6 +408,79 @@ TEST(DescribeRecalcError, FallsBackToTheRowsOwnLabelColumn) {
   EXPECT_EQ(DescribeRecalcError(e, *s, kCroatian),
             "Brza likvidnost, razdoblje I: upisani tekst \"n/a\" nije broj. Ništa nije preračunato.");
   EXPECT_EQ(DescribeRecalcError({RecalcError::Kind::Overflow, 210, 2}, *s, kEnglish).rfind("typed note, period II:", 0), 0u);
+}
+
+}  // namespace
+}  // namespace morvadel
+
+namespace morvadel {
+namespace {
+
+// A hand-edited workbook's amounts that are no numbers or out of range are
+// found, in row order, and reported once by their labels and periods; the
+// names of heading rows and the result sections are no amounts.
+TEST(UnreadableAmounts, AreFoundAndReportedByLabelAndPeriod) {
+  auto s = NewState();
+  s->DecimalMark = ',';
+  s->ItemTable(205, 2) = Cell::FileNumber("abc");
+  s->ItemTable(206, 1) = Cell::FileNumber("1e308");
+  s->ItemTable(303, 6) = Cell::FileNumber("2147483648");
+  s->ItemTable(102, 3) = Cell::Text("1.5");          // no number in Croatian notation
+  s->ItemTable(207, 1) = Cell::FileNumber("12.5");   // the file's own numbers read
+  s->ItemTable(101, 1) = Cell::Text("Firma d.d.");   // a name
+  s->ItemTable(905, 1) = Cell::Text("x");            // a result section
+  s->ItemTable(55, 1) = Cell::Text("x");             // a derived row
+  const auto found = FindUnreadableAmounts(*s);
+  ASSERT_EQ(found.size(), 4u);
+  EXPECT_EQ(found[0].row, 102);
+  EXPECT_EQ(found[1].row, 205);
+  EXPECT_EQ(found[1].period, 2);
+  EXPECT_EQ(found[2].row, 206);
+  EXPECT_EQ(found[3].row, 303);
+  EXPECT_EQ(found[3].status, ConvStatus::OutOfRange);
+
+  EXPECT_EQ(DescribeUnreadableAmounts(found, *s, kEnglish),
+            "The workbook was opened, but some of its amounts are not numbers or are out of range. They count as 0, "
+            "and Sum stops at them until they are corrected:\n"
+            "Period length in days (General Data), period III: \"1.5\" (not a number)\n"
+            "Cash and marketable securities (Balance Sheet), period II: \"abc\" (not a number)\n"
+            "Accounts receivables (Balance Sheet), period I (Firma d.d.): \"1e308\" (not a number)\n"
+            "Net sales (Income Statement), period VI: \"2147483648\" (out of range)");
+  const std::string hr = DescribeUnreadableAmounts(found, *s, kCroatian);
+  EXPECT_EQ(hr.rfind("Radna knjiga je otvorena", 0), 0u) << hr;
+  EXPECT_NE(hr.find("\nNovac i utržive vrijednosnice (Bruto bilanca), razdoblje II: \"abc\" (nije broj)"),
+            std::string::npos)
+      << hr;
+  EXPECT_NE(hr.find("razdoblje VI: \"2147483648\" (izvan raspona)"), std::string::npos) << hr;
+  EXPECT_EQ(DescribeUnreadableAmounts({}, *s, kEnglish), "");
+
+  // Only the first few are listed.
+  for (int c = 1; c <= 6; ++c) s->ItemTable(210, c) = Cell::Text("?");
+  const auto many = FindUnreadableAmounts(*s);
+  ASSERT_EQ(many.size(), 10u);
+  const std::string text = DescribeUnreadableAmounts(many, *s, kEnglish);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 6) << text;
+  EXPECT_NE(text.find("\n… and 5 more."), std::string::npos) << text;
+  EXPECT_NE(DescribeUnreadableAmounts(many, *s, kCroatian).find("\n… i još 5."), std::string::npos);
+}
+
+// A message quotes at most a line of a cell's text: a 10 MB entry makes no
+// 10 MB message.
+TEST(DescribeRecalcError, QuotesAtMostALineOfTheEntry) {
+  auto s = NewState();
+  std::string huge(10 * 1024 * 1024, 'x');
+  s->ItemTable(205, 1) = Cell::Text(huge);
+  const RecalcError e = RecalculateStatements(*s);
+  ASSERT_EQ(e.kind, RecalcError::Kind::NotNumber);
+  const std::string msg = DescribeRecalcError(e, *s, kEnglish);
+  EXPECT_LT(msg.size(), 300u);
+  EXPECT_NE(msg.find("\"" + std::string(kQuotedChars, 'x') + "…\""), std::string::npos) << msg;
+  s->ItemTable(205, 1) = Cell::Text("abc\r\nsecond line");
+  EXPECT_NE(DescribeRecalcError(RecalculateStatements(*s), *s, kCroatian).find("\"abc…\""), std::string::npos);
+  s->ItemTable(205, 1) = Cell::Text("čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđ");
+  EXPECT_NE(DescribeRecalcError(RecalculateStatements(*s), *s, kCroatian)
+                .find("\"čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđš…\""),
+            std::string::npos);
 }
 
 }  // namespace

@@ -239,6 +239,50 @@ TEST_F(ShellTest, OpenReadsTheFileEnablesTheCommandsAndBacksTheWorkbook) {
   EXPECT_EQ(m->Text1->palette().color(QPalette::Text), QColor(0, 0, 0));
 }
 
+// Amounts of a hand-edited file that do not read used to become 0 without a
+// word; the workbook still opens, and one message names them.
+TEST_F(ShellTest, OpenReportsUnreadableAmountsOnceByLabelAndPeriod) {
+  RegisterAllTargets();
+  auto t = std::make_unique<SharedState>();
+  t->ItemTable(205, 1) = Cell::FileNumber("abc");
+  t->ItemTable(303, 2) = Cell::FileNumber("2147483648");
+  t->ItemTable(905, 1) = Cell::Text("1.2.3");  // a result section: no amount
+  t->FileName = Path("hand.eka");
+  ASSERT_TRUE(SaveDataFile(*t).ok());
+  for (int16_t language : {kEnglish, kCroatian}) {
+    SCOPED_TRACE(language);
+    dialogs.messages.clear();
+    Form2a* m = Main(language);
+    dialogs.openAnswers = {Path("hand.eka")};
+    QTest::mouseClick(m->Picture9, Qt::LeftButton);
+    EXPECT_EQ(s->FileName, Path("hand.eka"));
+    EXPECT_TRUE(m->Command3->isEnabled());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Warning);
+    const std::string& text = dialogs.messages[0].text;
+    if (language == kEnglish) {
+      EXPECT_NE(text.find("\nCash and marketable securities (Balance Sheet), period I: \"abc\" (not a number)"),
+                std::string::npos)
+          << text;
+      EXPECT_NE(text.find("\nNet sales (Income Statement), period II: \"2147483648\" (out of range)"),
+                std::string::npos)
+          << text;
+    } else {
+      EXPECT_NE(text.find("\nNovac i utržive vrijednosnice (Bruto bilanca), razdoblje I: \"abc\" (nije broj)"),
+                std::string::npos)
+          << text;
+    }
+    EXPECT_EQ(text.find("1.2.3"), std::string::npos);
+  }
+  // A workbook whose amounts all read opens without a word.
+  WriteWorkbook(Path("good.eka"), "good");
+  dialogs.messages.clear();
+  Form2a* m = Main();
+  dialogs.openAnswers = {Path("good.eka")};
+  QTest::mouseClick(m->Picture9, Qt::LeftButton);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(ShellTest, CancelledDialogsChangeNothing) {
   s->FileName = Path("keep.eka");
   s->ItemTable(1, 1) = Cell::Text("mine");

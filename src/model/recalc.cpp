@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 #include <limits>
 
 #include "message_parts.h"
@@ -13,12 +14,34 @@ namespace {
 
 constexpr int kFirstRow = 2;
 constexpr int kLastRow = kLastStoredRow;  // 1600
-constexpr int kSections = kLastRow / 100 + 1;
 
 using Work = Table<int32_t, kLastRow + 1, kLastPeriodColumn + 1>;
 
 // The first row of a section holds the period or company names.
 bool IsHeadingRow(int row) { return row >= 101 && row % 100 == 1; }
+
+// A heading cell that is a name, not a number: anything but an optional
+// sign and digits ("2019." and "1.5" stay as typed), and digits too many
+// for an amount (an 11-digit tax number used as the company's name).
+bool IsName(const Cell& cell) {
+  if (cell.kind() != CellKind::Text && cell.kind() != CellKind::FileNumber) return false;
+  const std::string& chars = cell.IsText() ? cell.text() : cell.fileChars();
+  const size_t b = chars.find_first_not_of(" \t");
+  if (b == std::string::npos) return false;  // blank: counts as 0
+  const size_t e = chars.find_last_not_of(" \t") + 1;
+  size_t i = b;
+  if (chars[i] == '-' || chars[i] == '+') ++i;
+  if (i == e) return true;
+  for (size_t k = i; k < e; ++k)
+    if (chars[k] < '0' || chars[k] > '9') return true;
+  int64_t v = 0;
+  for (size_t k = i; k < e; ++k) {
+    v = v * 10 + (chars[k] - '0');
+    if (v > int64_t{std::numeric_limits<int32_t>::max()} + 1) return true;
+  }
+  const bool negative = chars[b] == '-';
+  return negative ? v > int64_t{std::numeric_limits<int32_t>::max()} + 1 : v > std::numeric_limits<int32_t>::max();
+}
 
 // A whole amount on its way through a formula. Once a step leaves the
 // 32-bit range the amount stays bad, so the first faulty total is the one
@@ -37,7 +60,8 @@ Amount operator-(Amount a, Amount b) { return Checked(a.v - b.v, a.bad || b.bad)
 // The formulas of one period, run in their fixed order over the work copy.
 class PeriodCalc {
  public:
-  PeriodCalc(Work& w, int col) : w_(w), c_(col) {}
+  // `computed` marks the rows the formulas write.
+  PeriodCalc(Work& w, int col, std::vector<bool>& computed) : w_(w), c_(col), computed_(computed) {}
 
   // The row whose total left the range, 0 when every total fits.
   int Run() {
@@ -51,6 +75,7 @@ class PeriodCalc {
   Amount V(int row) const { return {w_(row, c_), false}; }
 
   void Set(int row, Amount a) {
+    computed_[static_cast<size_t>(row)] = true;
     if (failRow_ != 0) return;
     if (a.bad) {
       failRow_ = row;
@@ -135,6 +160,7 @@ class PeriodCalc {
 
   Work& w_;
   int c_;
+  std::vector<bool>& computed_;
   int failRow_ = 0;
 };
 
@@ -142,18 +168,26 @@ class PeriodCalc {
 
 RecalcError RecalculateStatements(SharedState& s) {
   Work w;
-  // Heading cells left as names: neither converted nor written back.
-  std::array<std::array<bool, kLastPeriodColumn + 1>, kSections> keepText{};
+  // Cells left as they are, neither converted nor written back: names in
+  // heading rows, and what no formula reads and cannot be read.
+  std::vector<bool> keep(static_cast<size_t>(kLastRow + 1) * (kLastPeriodColumn + 1), false);
+  auto at = [](int r, int c) { return static_cast<size_t>(r) * (kLastPeriodColumn + 1) + static_cast<size_t>(c); };
 
   for (int r = kFirstRow; r <= kLastRow; ++r)
     for (int c = kFirstPeriodColumn; c <= kLastPeriodColumn; ++c) {
-      auto v = ToWhole(s.ItemTable(r, c), s.DecimalMark);
+      const Cell& cell = s.ItemTable(r, c);
+      if (IsHeadingRow(r) && IsName(cell)) {
+        keep[at(r, c)] = true;
+        w(r, c) = 0;
+        continue;
+      }
+      auto v = ToWhole(cell, s.DecimalMark);
       if (v.ok()) {
         w(r, c) = v.value;
-      } else if (IsHeadingRow(r) && s.ItemTable(r, c).IsText()) {
-        // A name, or a number too long for an amount (an 11-digit tax
-        // number used as the company's name), stays as typed.
-        keepText[static_cast<size_t>(r / 100)][static_cast<size_t>(c)] = true;
+      } else if (!IsAmountRow(r)) {
+        // A stray text in a result section (typed over a percentage, say)
+        // counts as 0 and blocks nothing.
+        keep[at(r, c)] = true;
         w(r, c) = 0;
       } else {
         return {v.status == ConvStatus::NotNumber ? RecalcError::Kind::NotNumber : RecalcError::Kind::Overflow,
@@ -161,14 +195,15 @@ RecalcError RecalculateStatements(SharedState& s) {
       }
     }
 
+  std::vector<bool> computed(static_cast<size_t>(kLastRow + 1), false);
   for (int c = kFirstPeriodColumn; c <= kLastPeriodColumn; ++c)
-    if (int row = PeriodCalc(w, c).Run(); row != 0) return {RecalcError::Kind::Overflow, row, c};
+    if (int row = PeriodCalc(w, c, computed).Run(); row != 0) return {RecalcError::Kind::Overflow, row, c};
 
   for (int r = kFirstRow; r <= kLastRow; ++r)
     for (int c = kFirstPeriodColumn; c <= kLastPeriodColumn; ++c) {
       const int32_t v = w(r, c);
       s.ItemValues(r, c) = v;
-      if (IsHeadingRow(r) && keepText[static_cast<size_t>(r / 100)][static_cast<size_t>(c)]) continue;
+      if (keep[at(r, c)] && !computed[static_cast<size_t>(r)]) continue;
       s.ItemTable(r, c) = v == 0 ? Cell::Text("") : Cell::Int32(v);
     }
   return {};

@@ -24,15 +24,21 @@ struct RecalcError {
 
 // Recalculates rows 2..1600, columns 1..6. All or nothing: everything is
 // computed in a work copy, and ItemTable and ItemValues change only when
-// every cell converts and every sum stays inside the 32-bit range;
-// otherwise both are left exactly as they were and the first fault (in row
-// order for the cells, in computing order for the totals) is returned.
+// every amount the formulas read converts and every sum stays inside the
+// 32-bit range; otherwise both are left exactly as they were and the first
+// fault (in row order for the cells, in computing order for the totals) is
+// returned.
+//
+// Only the amount rows (IsAmountRow: the general data and the statements)
+// can stop it. Any other cell that is not a number or is out of range (a
+// text typed over a common-size percentage, say) counts as 0 and is left
+// as it is, unless a formula writes its row.
 //
 // The first row of each section (101, 201, ..., 1501) holds the period or
-// company names: a cell there whose text is not a number is left out of the
-// conversion and of the write-back, so it stays text, and ItemValues holds 0
-// for it. A name made only of digits converts like any amount, unless it is
-// too long for one; then it too stays text.
+// company names: only a name made of an optional sign and digits converts
+// like an amount; every other name ("2019.", "1.5", "Firma d.d.", or digits
+// too many for an amount) is left out of the conversion and of the
+// write-back, so it stays as typed, and ItemValues holds 0 for it.
 RecalcError RecalculateStatements(SharedState& s);
 
 // A message for the user in the given language (1 Croatian, otherwise

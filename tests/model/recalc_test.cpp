@@ -219,7 +219,7 @@ TEST(RecalculateStatements, NamesInHeadingRowsSurviveAsText) {
   EXPECT_EQ(s->ItemTable(101, 2), Cell::Int32(2024));
   EXPECT_EQ(s->ItemValues(101, 2), 2024);
   EXPECT_EQ(s->ItemTable(101, 3), Cell::Text(""));
-  EXPECT_EQ(s->ItemTable(101, 4), Cell::Int32(12));
+  EXPECT_EQ(s->ItemTable(101, 4), Cell::Text("12,5"));
   EXPECT_EQ(s->ItemTable(201, 1), Cell::Text("Firma d.d."));
   EXPECT_EQ(s->ItemTable(301, 2), Cell::Text("Q1/2024"));
   EXPECT_EQ(s->ItemTable(801, 6), Cell::Text("Ind. prosjek"));
@@ -230,6 +230,68 @@ TEST(RecalculateStatements, NamesInHeadingRowsSurviveAsText) {
   // Names survive a second run as well.
   ASSERT_TRUE(RecalculateStatements(*s).ok());
   EXPECT_EQ(s->ItemTable(101, 1), Cell::Text("Firma d.d."));
+}
+
+// "2019." (a year as Croatian writes it) became 2019, "1.5" became 2 and
+// ".5" vanished: only an optional sign and digits convert, in every locale.
+TEST(RecalculateStatements, OnlyANameOfSignAndDigitsConverts) {
+  struct NameCase {
+    Cell name;
+    Cell after;  // what the heading cell holds after Sum
+    int32_t value;
+  } cases[] = {
+      {Cell::Text("2019."), Cell::Text("2019."), 0},
+      {Cell::Text("1.5"), Cell::Text("1.5"), 0},
+      {Cell::Text("1,5"), Cell::Text("1,5"), 0},
+      {Cell::Text(".5"), Cell::Text(".5"), 0},
+      {Cell::Text("1.000"), Cell::Text("1.000"), 0},
+      {Cell::Text("2019/20"), Cell::Text("2019/20"), 0},
+      {Cell::FileNumber("2019.5"), Cell::FileNumber("2019.5"), 0},
+      {Cell::Text("2019"), Cell::Int32(2019), 2019},
+      {Cell::Text(" -7 "), Cell::Int32(-7), -7},
+      {Cell::Text("+0"), Cell::Text(""), 0},
+      {Cell::FileNumber("2020"), Cell::Int32(2020), 2020},
+      {Cell::Int32(2021), Cell::Int32(2021), 2021},
+  };
+  for (char mark : {',', '.'}) {
+    for (const NameCase& c : cases) {
+      SCOPED_TRACE(testing::Message() << "'" << CellText(c.name) << "' with mark " << mark);
+      auto s = NewState();
+      s->DecimalMark = mark;
+      s->ItemTable(101, 3) = c.name;
+      s->ItemTable(401, 3) = c.name;
+      ASSERT_TRUE(RecalculateStatements(*s).ok());
+      EXPECT_EQ(s->ItemTable(101, 3), c.after);
+      EXPECT_EQ(s->ItemTable(401, 3), c.after);
+      EXPECT_EQ(s->ItemValues(101, 3), c.value);
+    }
+  }
+}
+
+// A text typed over a common-size percentage ("1.2.3") blocked every Sum
+// with a message about a row the user cannot see. Only the amounts the
+// formulas read can stop a recalculation.
+TEST(RecalculateStatements, AStrayTextInAResultSectionBlocksNothing) {
+  auto s = NewState();
+  Type(*s, 1, {{205, "100"}, {222, "400"}});
+  s->ItemTable(905, 1) = Cell::Text("1.2.3");         // typed over a percentage
+  s->ItemTable(1003, 2) = Cell::Text("abc");
+  s->ItemTable(604, 3) = Cell::Double(1e12);          // beyond the 32-bit range
+  s->ItemTable(55, 1) = Cell::Text("x");              // a derived row the formulas write
+  s->ItemTable(30, 1) = Cell::Text("y");              // a row nothing writes
+  const RecalcError e = RecalculateStatements(*s);
+  ASSERT_TRUE(e.ok()) << DescribeRecalcError(e, *s, kEnglish);
+  EXPECT_EQ(s->ItemTable(211, 1), Cell::Int32(100));
+  EXPECT_EQ(s->ItemTable(905, 1), Cell::Text("1.2.3"));  // left for the view to compute again
+  EXPECT_EQ(s->ItemValues(905, 1), 0);
+  EXPECT_EQ(s->ItemTable(1003, 2), Cell::Text("abc"));
+  EXPECT_EQ(s->ItemTable(604, 3), Cell::Double(1e12));
+  EXPECT_EQ(s->ItemValues(604, 3), 0);
+  EXPECT_EQ(s->ItemTable(55, 1), Cell::Text(""));         // written by its formula
+  EXPECT_EQ(s->ItemTable(30, 1), Cell::Text("y"));
+  // The amounts themselves still stop it.
+  s->ItemTable(514, 4) = Cell::Text("1.2.3");
+  EXPECT_EQ(RecalculateStatements(*s).row, 514);
 }
 
 // Typed figures follow the user's regional format: a point groups thousands

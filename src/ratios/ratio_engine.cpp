@@ -85,6 +85,13 @@ std::string ProblemText(const SharedState& s, RatioProblemKind kind, int row, in
       return place + (hr ? "upisana vrijednost nije broj." : "the entry is not a number.") + outcome;
     case RatioProblemKind::OutOfRange:
       return place + (hr ? "broj je izvan dopuštenog raspona." : "the number is out of range.") + outcome;
+    case RatioProblemKind::NoAverage: {
+      const std::string previous = PeriodName(s, period - 1, language);
+      return place +
+             (hr ? "prosjek nije moguće izračunati: nazivnik za " + previous + " nije moguće pročitati."
+                 : "no average can be formed: the denominator of " + previous + " could not be read.") +
+             outcome;
+    }
     case RatioProblemKind::ResultOutOfRange:
       return place + (hr ? "rezultat je izvan dopuštenog raspona." : "the result is out of range.") + outcome;
   }
@@ -124,7 +131,6 @@ bool ReadCell(SharedState& s, int row, int period, Currency& into, RatioResult& 
 bool Pros(SharedState& s, int period) {
   MORVADEL_CHECK(period >= 2 && period <= kRatioPeriods);
   Currency& den = s.RatioPeriods(kDenominatorField, period);
-  s.RealDenominators(kDenominatorField, 1) = s.RatioPeriods(kDenominatorField, 1);
   s.RealDenominators(kDenominatorField, period) = den;
   if (!den.IsZero()) {
     // The mean of two currency values always fits; only its rounding can
@@ -167,6 +173,7 @@ void Napuni(SharedState& s, int numeratorRow, int denominatorRow, RatioResult& o
   const int decimals = entry != nullptr ? entry->decimals : 2;
   const bool averaging = s.AverageMode == kFlagOn;
   auto& rp = s.RatioPeriods;
+  std::array<bool, kRatioPeriods + 1> realKnown{};  // averaging: the period's denominator could be read
 
   for (int j = 1; j <= kRatioPeriods; ++j) {
     Currency& num = rp(kNumeratorField, j);
@@ -174,28 +181,45 @@ void Napuni(SharedState& s, int numeratorRow, int denominatorRow, RatioResult& o
     Currency& ratio = rp(kRatioField, j);
     Currency& dyn = rp(kDynamicsField, j);
 
-    // A period whose result leaves the currency range has no value at all,
-    // and later averaging sees no real denominator for it either.
-    auto dropPeriod = [&] {
+    // A period without a value: every figure 0, every cell without a number.
+    auto blankPeriod = [&] {
       num = den = ratio = dyn = Currency{};
-      if (averaging && j > 1) s.RealDenominators(kDenominatorField, j) = Currency{};
       out.cell(2, j) = " ";
       out.cell(3, j) = " ";
       out.cell(4, j) = "";
       out.cell(5, j) = "";
+    };
+    auto dropPeriod = [&] {
+      blankPeriod();
       AddProblem(s, out, RatioProblemKind::ResultOutOfRange, numeratorRow, denominatorRow, j);
     };
 
-    // An unreadable cell leaves the whole period without a value: both
-    // figures read as 0, so ratio and dynamics come out 0 as well.
     const bool numOk = ReadCell(s, numeratorRow, j, num, out);
     const bool denOk = ReadCell(s, denominatorRow, j, den, out);
-    if (!numOk || !denOk) num = den = Currency{};
+    // Every period's real denominator is kept as it is read, also where its
+    // numerator cannot be read: the next period's average needs it.
+    if (averaging) {
+      s.RealDenominators(kDenominatorField, j) = den;
+      realKnown[static_cast<size_t>(j)] = denOk;
+    }
+    // An unreadable cell leaves the whole period without a value.
+    if (!numOk || !denOk) {
+      blankPeriod();
+      continue;
+    }
     if (!num.IsZero()) out.cell(2, j) = ValueText(s, num);
 
-    if (averaging && j > 1 && !Pros(s, j)) {
-      dropPeriod();
-      continue;
+    if (averaging && j > 1) {
+      // Without the previous real denominator no average can be formed.
+      if (!realKnown[static_cast<size_t>(j - 1)]) {
+        blankPeriod();
+        AddProblem(s, out, RatioProblemKind::NoAverage, denominatorRow, 0, j);
+        continue;
+      }
+      if (!Pros(s, j)) {
+        dropPeriod();
+        continue;
+      }
     }
     if (!den.IsZero()) out.cell(3, j) = ValueText(s, den);
 

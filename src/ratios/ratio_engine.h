@@ -22,7 +22,8 @@ inline constexpr int kRatioPeriods = 6;
 enum class RatioProblemKind {
   NotNumber,       // a numerator or denominator cell whose text is no number
   OutOfRange,      // a numerator or denominator cell beyond the currency range
-  ResultOutOfRange // a ratio, averaged denominator or dynamics beyond it
+  ResultOutOfRange, // a ratio, averaged denominator or dynamics beyond it
+  NoAverage         // averaging: the previous period's denominator could not be read
 };
 
 // A period the engine could not compute; it is shown without a value.
@@ -83,8 +84,11 @@ void Napuni(SharedState& s, int numeratorRow, int denominatorRow, RatioResult& o
 std::string RatioLegendText(const SharedState& s, int period);
 
 // Replaces the denominator of period j (2..6) by the whole-number mean of
-// the previous and the current real denominators, keeping the real ones in
-// RealDenominators(3, ...). False when the mean leaves the currency range.
+// the previous real denominator, RealDenominators(3, j - 1), and the
+// current one, keeping the current real one in RealDenominators(3, j).
+// Napuni keeps every period's real denominator there as it reads it (period
+// I's too), so a period shown without a value still has one. False when the
+// mean leaves the currency range.
 bool Pros(SharedState& s, int period);
 
 }  // namespace morvadel

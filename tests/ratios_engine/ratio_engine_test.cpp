@@ -190,6 +190,7 @@ TEST(RatioEngine, AveragingKeepsTheRealDenominators) {
 TEST(RatioEngine, ProsAveragesOnePeriod) {
   SharedState s;
   s.RatioPeriods(kDenominatorField, 1) = Currency::FromWhole(1000);
+  s.RealDenominators(kDenominatorField, 1) = Currency::FromWhole(1000);
   s.RatioPeriods(kDenominatorField, 2) = Currency::FromWhole(1201);
   ASSERT_TRUE(Pros(s, 2));
   EXPECT_EQ(s.RatioPeriods(kDenominatorField, 2), Currency::FromWhole(1101));  // 1100.5 up
@@ -325,14 +326,61 @@ TEST(RatioEngine, ResultsBeyondTheCurrencyRangeLeaveTheirPeriodWithoutValue) {
   EXPECT_EQ(r.problems[1].period, 3);
 }
 
-TEST(RatioEngine, AnUnreadablePeriodCountsAsZeroWhenAveraging) {
+// An unreadable numerator used to zero its period's readable denominator
+// too, so the next period's average was halved and its ratio doubled. Each
+// period's real denominator is kept; only the unreadable period shows no
+// value.
+TEST(RatioEngine, AveragingKeepsTheRealDenominatorOfAPeriodWhoseNumeratorCannotBeRead) {
   auto s = Workbook(31);
   s->AverageMode = kFlagOn;
-  PutRatio(*s, {"100", "1000"}, {"abc", "800"});
+  PutRatio(*s, {"abc", "1800", "x", "1000"}, {"1000", "800", "1200", "800"});
   RatioResult r = LoadRatio(*s);
-  EXPECT_EQ(r.cell(3, 2), "400");
-  EXPECT_TRUE(s->RealDenominators(kDenominatorField, 1).IsZero());
-  EXPECT_EQ(r.problems.size(), 1u);
+  const int real[] = {1000, 800, 1200, 800};
+  for (int j = 1; j <= 4; ++j)
+    EXPECT_EQ(s->RealDenominators(kDenominatorField, j), Currency::FromWhole(real[j - 1])) << j;
+  for (int j : {1, 3}) {
+    SCOPED_TRACE(j);
+    EXPECT_EQ(r.cell(2, j), " ");
+    EXPECT_EQ(r.cell(3, j), " ");
+    EXPECT_EQ(r.cell(4, j), "");
+    for (int f = 2; f <= 5; ++f) EXPECT_TRUE(Field(*s, f, j).IsZero());
+  }
+  EXPECT_EQ(r.cell(3, 2), "900");   // (1000 + 800) / 2, not 400
+  EXPECT_EQ(r.cell(4, 2), "2");     // 1800 / 900
+  EXPECT_EQ(r.cell(3, 4), "1000");  // (1200 + 800) / 2
+  EXPECT_EQ(r.cell(4, 4), "1");
+  ASSERT_EQ(r.problems.size(), 2u);  // the two unreadable periods, nothing else
+  EXPECT_EQ(r.problems[0].period, 1);
+  EXPECT_EQ(r.problems[1].period, 3);
+}
+
+// Without the previous period's real denominator no average can be formed:
+// that period shows no value either, and says why.
+TEST(RatioEngine, AnUnreadableDenominatorLeavesTheNextAverageWithoutValue) {
+  auto s = Workbook(31, kEnglish);
+  s->AverageMode = kFlagOn;
+  PutRatio(*s, {"100", "1000", "1400"}, {"abc", "800", "600"});
+  RatioResult r = LoadRatio(*s);
+  EXPECT_EQ(r.cell(3, 1), " ");
+  EXPECT_EQ(r.cell(3, 2), " ");
+  EXPECT_EQ(r.cell(4, 2), "");
+  EXPECT_TRUE(Field(*s, kDenominatorField, 2).IsZero());
+  EXPECT_EQ(s->RealDenominators(kDenominatorField, 2), Currency::FromWhole(800));
+  EXPECT_EQ(r.cell(3, 3), "700");  // (800 + 600) / 2
+  EXPECT_EQ(r.cell(4, 3), "2");
+  ASSERT_EQ(r.problems.size(), 2u);
+  EXPECT_EQ(r.problems[0].kind, RatioProblemKind::NotNumber);
+  EXPECT_EQ(r.problems[1].kind, RatioProblemKind::NoAverage);
+  EXPECT_EQ(r.problems[1].period, 2);
+  EXPECT_EQ(r.problems[1].message,
+            "Total assets, period II: no average can be formed: the denominator of period I could not be read. The "
+            "period is shown without a value.");
+  auto h = Workbook(31, kCroatian);
+  h->AverageMode = kFlagOn;
+  PutRatio(*h, {nullptr}, {"abc", "800"});
+  EXPECT_EQ(LoadRatio(*h).problems[1].message,
+            "Ukupna aktiva, razdoblje II: prosjek nije moguće izračunati: nazivnik za razdoblje I nije moguće "
+            "pročitati. Razdoblje je prikazano bez vrijednosti.");
 }
 
 TEST(RatioEngine, LegendNamesEveryPeriodBySummaryHeadingNameOrNumeral) {

@@ -234,8 +234,20 @@ void CellEditFamily::CommitAndWriteBack() {
 
 void CellEditFamily::Form_Click() { CommitCellEdit(); }
 
-void CellEditFamily::Tablica_MouseDown(int, int, int x, int y) {
-  if (grid_) PointerOutsideCells = PointOutsideCells(*grid_, x, y);
+void CellEditFamily::Tablica_MouseDown(int button, int, int x, int y) {
+  if (!grid_) return;
+  PointerOutsideCells = PointOutsideCells(*grid_, x, y);
+  // A frozen value cell cannot become current (the industry views freeze
+  // columns 1 to 9), so a press there makes the first selectable cell of
+  // its row current: the click then edits the row that was pressed, never
+  // the row that happened to be current.
+  const int row = grid_->MouseRow(), col = grid_->MouseCol();
+  const int fixedCols = grid_->FixedCols();
+  if (button == 1 && !PointerOutsideCells && row >= grid_->FixedRows() && row < grid_->Rows() && col >= 1 &&
+      col < fixedCols && fixedCols < grid_->Cols()) {
+    grid_->SetRow(row);
+    grid_->SetCol(fixedCols);
+  }
 }
 
 void CellEditFamily::Tablica_Click() {

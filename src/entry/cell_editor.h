@@ -114,6 +114,8 @@ class CellEditFamily : public QObject {
   // Event handlers, connected by the constructor; public so that tests and
   // windows with extra controls can raise them.
   void Form_Click();
+  // The hit test; a left press (button 1) on a frozen value cell of a data
+  // row also makes that row's first selectable cell current.
   void Tablica_MouseDown(int button, int shift, int xTwips, int yTwips);
   void Tablica_Click();
   void Tablica_GotFocus();

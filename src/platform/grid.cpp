@@ -553,11 +553,13 @@ void Grid::HandlePress(QMouseEvent* event) {
   const QPoint inGrid = pos + viewport()->geometry().topLeft();
   const Qt::MouseButton button = event->button();
   QPointer<Grid> alive(this);  // handlers may close the window
+  HitCell(pos, mouseRow_, mouseCol_);
   if (onMouseDown)
     onMouseDown(ButtonCode(button), ShiftCode(event->modifiers()), TwipsFromPx(inGrid.x()),
                 TwipsFromPx(inGrid.y()));
   if (!alive || button != Qt::LeftButton) return;
   int row, col;
+  // The MouseDown handler may have changed the shape: hit again.
   if (HitCell(pos, row, col) && row >= fixedRows_ && col >= fixedCols_) MoveCurrent(row, col);
   if (alive && onClick) onClick();
 }

@@ -71,6 +71,11 @@ class Grid : public QAbstractScrollArea {
   int CellHeight();
   // True when the column is at least partly on screen.
   bool ColIsVisible(int col) const;
+  // The row and column under the pointer at the latest mouse press, fixed
+  // ones included; -1 where the press was outside the cells. Set before
+  // MouseDown is raised.
+  int MouseRow() const { return mouseRow_; }
+  int MouseCol() const { return mouseCol_; }
 
   // The grid's position in its window, in twips.
   int LeftTwips() const;
@@ -139,6 +144,7 @@ class Grid : public QAbstractScrollArea {
 
   int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
   int row_ = 1, col_ = 1;
+  int mouseRow_ = -1, mouseCol_ = -1;
   bool ensurePending_ = false;  // a scroll into view waits for the first show
   std::vector<int> rowHeights_;  // twips
   std::vector<int> colWidths_;   // twips

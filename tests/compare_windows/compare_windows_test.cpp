@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include "platform/fonts.h"
 #include "platform/navigator.h"
 #include "platform/recording_printer.h"
+#include "platform/twips.h"
 #include "shell/form2a.h"
 #include "test_app.h"
 #include "typing.h"
@@ -323,6 +325,54 @@ TEST_F(CompareWindowsTest, LockedRowRefusesTypingWhileAClickOpensTheEditor) {
   // A click on the label column opens nothing.
   QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, CellCentre(*g, 22, 0));
   EXPECT_FALSE(f->Family()->EditorOpen());
+}
+
+// Columns 1 to 9 of the industry views are frozen: a click there opened the
+// editor over the previously current row, and "7" with Enter overwrote that
+// row's industry figure. The click makes the pressed row's industry cell
+// current first, also with the grid scrolled.
+TEST_F(CompareWindowsTest, AClickOnAFrozenCellEditsTheRowThatWasClicked) {
+  s->ItemTable(604, 10) = Cell::Text("11.5");
+  Form50* f = View(1);
+  ASSERT_NE(f, nullptr);
+  Grid* g = f->Tablica;
+  ASSERT_EQ(g->Row(), 4);
+  // Centre of a cell as shown, whatever the scroll position.
+  auto centre = [g](int row, int col) {
+    int x = 0;
+    for (int c = 0; c < col; ++c) x += g->ColWidth(c);
+    int y = g->RowHeight(0);
+    for (int r = g->FixedRows() + g->verticalScrollBar()->value(); r < row; ++r) y += g->RowHeight(r);
+    return QPoint(PxFromTwips(x + g->ColWidth(col) / 2), PxFromTwips(y + g->RowHeight(row) / 2));
+  };
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centre(15, 7));  // row 15's Max
+  ASSERT_TRUE(f->Family()->EditorOpen());
+  EXPECT_EQ(g->Row(), 15);
+  EXPECT_EQ(g->Col(), 10);
+  TypeChar(f->tekst, '7');
+  QTest::keyClick(f->tekst, Qt::Key_Return);
+  EXPECT_EQ(At(*g, 15, 10), "7");
+  EXPECT_EQ(At(*g, 4, 10), "11.5");
+
+  // Scrolled to the bottom: a click on a period cell of row 43.
+  g->SetRow(44);
+  ASSERT_GT(g->verticalScrollBar()->value(), 0);
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centre(43, 2));
+  ASSERT_TRUE(f->Family()->EditorOpen());
+  EXPECT_EQ(g->Row(), 43);
+  TypeChar(f->tekst, '3');
+  QTest::keyClick(f->tekst, Qt::Key_Return);
+  EXPECT_EQ(At(*g, 43, 10), "3");
+  EXPECT_EQ(At(*g, 44, 10), "");
+  EXPECT_EQ(At(*g, 15, 10), "7");
+
+  // An edit still open when a frozen cell is clicked goes to its own cell.
+  g->SetRow(42);
+  TypeIntoGrid(g, f->tekst, "5");
+  QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centre(39, 8));
+  EXPECT_EQ(At(*g, 42, 10), "5");
+  EXPECT_EQ(g->Row(), 39);
+  EXPECT_TRUE(f->Family()->EditorOpen());
 }
 
 TEST_F(CompareWindowsTest, EveryWayOutWritesTheGridBack) {

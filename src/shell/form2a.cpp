@@ -271,9 +271,11 @@ void Form2a::Picture8_Click() {
     yes = ctx_.dialogs.AskYesNo("Želite li snimiti datoteke?", MsgIcon::Question);
   // Yes, then a cancelled or failed save, goes back to the main window
   // instead of ending without the workbook saved.
-  if (yes && !SaveAsDialog()) return;
+  if (yes && !SaveAsOnExit()) return;
   CloseAllAndEnd();
 }
+
+bool Form2a::SaveAsOnExit() { return SaveWorkbookAs(s_, ctx_.dialogs); }
 
 void Form2a::CloseAllAndEnd() { ctx_.nav.Quit(); }
 

@@ -37,6 +37,9 @@ class Form2a : public Form {
   void Picture10_Click();  // Save
   void Picture11_Click();  // Save As
   void Picture8_Click();   // Exit
+  // The save dialog of Exit, then the write: FileName := the chosen name.
+  // False when the dialog is cancelled or the write fails (reported).
+  bool SaveAsOnExit();
 
   BannerPicture* Picture1;
   QPushButton *Command1, *Command3, *Command4, *Command7, *Command81, *Command82;

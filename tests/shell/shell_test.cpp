@@ -458,6 +458,19 @@ TEST_F(ShellTest, ExitAsksEveryTimeAndEndsOnlyWhenDone) {
   }
 }
 
+TEST_F(ShellTest, SaveAsOnExitWritesToTheChosenName) {
+  Form2a* m = Main();
+  s->ItemTable(1, 1) = Cell::Text("exit");
+  dialogs.saveAnswers = {""};
+  EXPECT_FALSE(m->SaveAsOnExit());
+  EXPECT_TRUE(fs::is_empty(dir));
+  dialogs.saveAnswers = {Path("exit.eka")};
+  EXPECT_TRUE(m->SaveAsOnExit());
+  EXPECT_EQ(s->FileName, Path("exit.eka"));
+  EXPECT_NE(Saved(Path("exit.eka")).find("\"exit\""), std::string::npos);
+  EXPECT_EQ(dialogs.filters.back(), "Datoteke (*.eka) |*.eka");
+}
+
 TEST_F(ShellTest, CloseBoxOfTheMainWindowIsExitAndOfOthersTheWayBack) {
   RegisterAllTargets();
   Form2a* m = Main();

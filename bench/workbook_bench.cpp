@@ -45,6 +45,22 @@ void BM_ReadWorkbook(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadWorkbook)->Unit(benchmark::kMillisecond);
 
+// A UTF-8 workbook: the whole file is checked before it is taken as UTF-8.
+void BM_ReadWorkbookUtf8(benchmark::State& state) {
+  const std::string path = BenchPath() + ".utf8";
+  auto src = FullWorkbook(path);
+  src->FileEncoding = TextEncoding::Utf8;
+  WriteDataFile(*src);
+  auto s = std::make_unique<SharedState>();
+  s->FileName = path;
+  for (auto _ : state) {
+    FileError e = CitajDatoteku(*s);
+    if (!e.ok() || s->FileEncoding != TextEncoding::Utf8) state.SkipWithError("read failed");
+    benchmark::DoNotOptimize(s->ItemValues(1600, 6));
+  }
+}
+BENCHMARK(BM_ReadWorkbookUtf8)->Unit(benchmark::kMillisecond);
+
 void BM_EncodeWorkbook(benchmark::State& state) {
   auto s = FullWorkbook(BenchPath());
   for (auto _ : state) benchmark::DoNotOptimize(EncodeWorkbook(*s));

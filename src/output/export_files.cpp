@@ -3,11 +3,11 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
 #include "model/atomic_file.h"
+#include "model/file_io.h"
 #include "model/shared_state.h"
 
 namespace morvadel {
@@ -44,7 +44,7 @@ std::string DescribeWriteError(const ExportError& e, int16_t language) {
       reason = hr ? "nema slobodnog imena datoteke" : "there is no free file name";
       break;
     default:
-      reason = std::strerror(e.err);
+      reason = DescribeSystemError(e.err, language);
       break;
   }
   return hr ? "Datoteku " + e.path + " nije moguće zapisati: " + reason +

@@ -159,6 +159,8 @@ TEST_F(ExportFilesTest, ErrorMessagesNameTheFileAndTheReasonInTheRunsLanguage) {
       {ENOSPC, "disk je pun", "the disk is full"},
       {EFBIG, "disk je pun", "the disk is full"},
       {ENOTDIR, "mapa ne postoji", "the folder does not exist"},
+      {EIO, "pogreška pri čitanju ili pisanju diska", "the disk could not be read or written"},
+      {ELOOP, "previše simboličkih veza", "too many symbolic links"},
   };
   for (const Case& c : cases) {
     const ExportError e{c.err, "/home/ana/Documents/Export.xlsx"};

@@ -67,19 +67,26 @@ Converted<T> Fail(ConvStatus s) {
   return Converted<T>{s, T{}};
 }
 
-// The exact decimal value of a numeric or numeric-text cell.
+// The exact decimal value, and whether a failure means "not a number"
+// (a text) rather than "out of range" (a double beyond every decimal).
 std::optional<Decimal> DecimalOf(const Cell& cell, char decimalMark, bool& notNumber) {
-  notNumber = false;
+  auto d = CellDecimal(cell, decimalMark);
+  notNumber = !d && (cell.kind() == CellKind::Text || cell.kind() == CellKind::FileNumber);
+  return d;
+}
+
+}  // namespace
+
+std::optional<Decimal> CellDecimal(const Cell& cell, char decimalMark) {
   switch (cell.kind()) {
     case CellKind::Empty:
       return Decimal{};
     case CellKind::Text:
-    case CellKind::FileNumber: {
       if (cell.IsBlank()) return Decimal{};
-      auto d = cell.IsText() ? ReadNumber(cell.text(), decimalMark) : ReadFileNumber(cell.fileChars());
-      if (!d) notNumber = true;
-      return d;
-    }
+      return ReadNumber(cell.text(), decimalMark);
+    case CellKind::FileNumber:
+      if (cell.IsBlank()) return Decimal{};
+      return ReadFileNumber(cell.fileChars());
     case CellKind::Int16:
       return DecimalFromScaled(cell.int16(), 0);
     case CellKind::Int32:
@@ -92,8 +99,6 @@ std::optional<Decimal> DecimalOf(const Cell& cell, char decimalMark, bool& notNu
   }
   return std::nullopt;
 }
-
-}  // namespace
 
 Converted<int32_t> ToWhole(const Cell& cell, char decimalMark) {
   bool notNumber = false;

@@ -1,8 +1,11 @@
 #pragma once
 #include <cstdint>
 #include <compare>
+#include <optional>
 #include <string>
 #include <variant>
+
+#include "number.h"
 
 namespace morvadel {
 
@@ -81,6 +84,10 @@ struct Converted {
 Converted<int32_t> ToWhole(const Cell& cell, char decimalMark);
 Converted<Currency> ToCurrency(const Cell& cell, char decimalMark);
 Converted<double> ToDouble(const Cell& cell, char decimalMark);
+
+// The exact decimal value of a cell, read as the conversions above read it
+// (a blank cell is 0); nullopt when it is no number.
+std::optional<Decimal> CellDecimal(const Cell& cell, char decimalMark);
 
 // The text a cell shows: a text as it is, a number in the general number
 // format with the given decimal mark, a file number as its characters with

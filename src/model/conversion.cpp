@@ -1,6 +1,5 @@
 #include "conversion.h"
 
-#include <cmath>
 #include <filesystem>
 #include <limits>
 
@@ -18,28 +17,7 @@ constexpr int64_t kMinAmount = std::numeric_limits<int32_t>::min();
 
 // Every number the two windows read, stored or typed, passes through the
 // program's one reader here. An empty cell or a blank text is 0.
-std::optional<Decimal> NumberIn(const Cell& cell, const SharedState& s) {
-  switch (cell.kind()) {
-    case CellKind::Empty:
-      return Decimal{};
-    case CellKind::Text:
-      if (cell.IsBlank()) return Decimal{};
-      return ReadNumber(cell.text(), s.DecimalMark);
-    case CellKind::FileNumber:
-      if (cell.IsBlank()) return Decimal{};
-      return ReadFileNumber(cell.fileChars());
-    case CellKind::Int16:
-      return DecimalFromScaled(cell.int16(), 0);
-    case CellKind::Int32:
-      return DecimalFromScaled(cell.int32(), 0);
-    case CellKind::Currency:
-      return DecimalFromScaled(cell.money().raw, Currency::kPlaces);
-    case CellKind::Double:
-      if (!std::isfinite(cell.dbl())) return std::nullopt;
-      return DecimalFromDouble(cell.dbl());
-  }
-  return std::nullopt;
-}
+std::optional<Decimal> NumberIn(const Cell& cell, const SharedState& s) { return CellDecimal(cell, s.DecimalMark); }
 
 // A typed number; a blank box is no number.
 std::optional<Decimal> TypedNumber(std::string_view text, const SharedState& s) {

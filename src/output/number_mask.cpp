@@ -1,6 +1,5 @@
 #include "output/number_mask.h"
 
-#include <cmath>
 #include <optional>
 
 #include "model/number.h"
@@ -100,23 +99,6 @@ std::string Align(std::string_view text, size_t width) {
   return out;
 }
 
-// The exact decimal value of a numeric cell or of a file number; nullopt
-// for text and empty cells and for a file number that is no number.
-std::optional<Decimal> NumberOf(const Cell& cell) {
-  switch (cell.kind()) {
-    case CellKind::FileNumber: return ReadFileNumber(cell.fileChars());
-    case CellKind::Int16: return DecimalFromScaled(cell.int16(), 0);
-    case CellKind::Int32: return DecimalFromScaled(cell.int32(), 0);
-    case CellKind::Currency: return DecimalFromScaled(cell.money().raw, Currency::kPlaces);
-    case CellKind::Double:
-      if (!std::isfinite(cell.dbl())) return std::nullopt;
-      return DecimalFromDouble(cell.dbl());
-    case CellKind::Empty:
-    case CellKind::Text: break;
-  }
-  return std::nullopt;
-}
-
 std::string FormatDecimal(const Decimal& value, std::string_view mask, char decimalMark, std::string_view asText) {
   if (IsAlignMask(mask)) return Align(asText, mask.size());
   const auto m = ParseNumberMask(mask);
@@ -136,11 +118,10 @@ std::string FormatMask(std::string_view text, std::string_view mask, char decima
 }
 
 std::string FormatMask(const Cell& cell, std::string_view mask, char decimalMark) {
-  if (const auto value = NumberOf(cell))
-    return FormatDecimal(*value, mask, decimalMark, CellText(cell, decimalMark));
-  if (cell.IsText() || cell.kind() == CellKind::FileNumber)
-    return FormatMask(CellText(cell, decimalMark), mask, decimalMark);
-  return FormatMask(std::string_view(), mask, decimalMark);
+  if (!cell.IsBlank())
+    if (const auto value = CellDecimal(cell, decimalMark))
+      return FormatDecimal(*value, mask, decimalMark, CellText(cell, decimalMark));
+  return FormatMask(CellText(cell, decimalMark), mask, decimalMark);
 }
 
 std::string FormatMask(Currency value, std::string_view mask, char decimalMark) {
@@ -148,10 +129,7 @@ std::string FormatMask(Currency value, std::string_view mask, char decimalMark) 
 }
 
 bool IsNilCell(const Cell& cell, char decimalMark) {
-  if (cell.IsBlank()) return true;
-  if (const auto value = NumberOf(cell)) return value->IsZero();
-  if (!cell.IsText()) return false;  // a file number that is no number is something
-  const auto value = ReadMaskedNumber(cell.text(), decimalMark);
+  const auto value = CellDecimal(cell, decimalMark);
   return value && value->IsZero();
 }
 

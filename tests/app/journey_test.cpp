@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,10 +40,15 @@ class Journey : public ::testing::Test, protected test::TestApp {
  protected:
   void SetUp() override {
     Reset({RegisterShellForms, RegisterEntryForms, RegisterRatioForms, RegisterCompareForms});
-    path = (fs::temp_directory_path() / "morvadel_journey.eka").string();
-    fs::remove(path);
+    // A folder of this run's own, so that runs side by side never share files.
+    std::string pattern = (fs::temp_directory_path() / "morvadel_journey_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+    path = dir + "/journey.eka";
   }
-  void TearDown() override { fs::remove(path); }
+  void TearDown() override {
+    if (!dir.empty()) fs::remove_all(dir);
+  }
 
   template <class T>
   T* Go() {
@@ -66,6 +72,7 @@ class Journey : public ::testing::Test, protected test::TestApp {
     Key(tekst, Qt::Key_Return);
   }
 
+  std::string dir;   // this run's own folder
   std::string path;
 };
 
@@ -141,8 +148,7 @@ TEST_F(Journey, KeyInTotalAnalyseCompareSaveAndReadBack) {
 // result under its new name, then restates that for inflation and saves
 // again: each new file holds the restated values, the older ones stay.
 TEST_F(Journey, OpenConvertAdjustSaveAndReadBack) {
-  const std::string folder = (fs::temp_directory_path() / "morvadel_journey_restate").string();
-  fs::remove_all(folder);
+  const std::string folder = dir + "/restate";
   fs::create_directories(folder);
   const std::string original = folder + "/firm.eka";
   {

@@ -19,6 +19,12 @@ namespace {
 
 bool IsDigit(int k) { return k >= '0' && k <= '9'; }
 
+// The characters of a typed figure: digits, the sign, and both marks, one
+// of which is the decimal mark and the other the group separator in the
+// user's notation. The number reader judges the marks; dropping one here
+// would silently turn "12,5" into 125.
+bool IsFigureChar(int k) { return IsDigit(k) || k == '.' || k == ',' || k == '-'; }
+
 // The key code of the editor's key-down handling, 0 for other keys.
 int KeyDownCode(const QKeyEvent& e) {
   switch (e.key()) {
@@ -89,7 +95,7 @@ bool GeneralDataKeyPasses(int /*row*/, int keyAscii) {
 bool StatementKeyPasses(int row, int keyAscii) {
   if (keyAscii == kKeyEnter || !StorableCharacter(keyAscii)) return false;
   if (row == 1) return true;  // the period or company names
-  return keyAscii == kKeyBackspace || keyAscii == '-' || keyAscii == '.' || IsDigit(keyAscii);
+  return keyAscii == kKeyBackspace || IsFigureChar(keyAscii);
 }
 
 void GuardLineEdit(QLineEdit* edit, std::function<bool(int code)> passes) {
@@ -170,7 +176,7 @@ void CellEditFamily::StartNumberEdit(int k) {
   CommitCellEdit();  // an edit still open belongs to the current cell
   if (k >= 0 && k <= 32) {
     Open(grid_->Text(), 0, 1000);
-  } else if (IsDigit(k) || k == '.' || k == '-') {
+  } else if (IsFigureChar(k)) {
     Open(QString(QChar(k)), 1, 0);
   } else {
     Open(QString(), 0, 0);

@@ -54,7 +54,8 @@ inline constexpr int kDoubleQuote = 34;
 // General data: everything but Enter (and the double quote) passes.
 bool GeneralDataKeyPasses(int row, int keyAscii);
 // Statements: Enter is cancelled; outside the period-name row 1 only
-// Backspace, "-", "." and the digits pass; in row 1 everything but the
+// Backspace, "-", ".", "," and the digits pass (both marks: the number
+// reader judges them by the user's notation); in row 1 everything but the
 // double quote passes.
 bool StatementKeyPasses(int row, int keyAscii);
 
@@ -94,8 +95,8 @@ class CellEditFamily : public QObject {
 
   // Opens the editor over the current cell for a number cell: a control
   // code or space (0..32) opens it with the cell's text, all selected; a
-  // digit, "." or "-" opens it with that one character, caret after it; any
-  // other character opens it empty.
+  // digit, ".", "," or "-" opens it with that one character, caret after
+  // it; any other character opens it empty.
   void StartNumberEdit(int keyAscii);
   // The same for a text cell: a printable character (any letter, Croatian
   // and other non-ASCII letters included) opens it with that character; a

@@ -57,7 +57,7 @@ TEST_F(CellEditorTest, StartRulesPerKey) {
       {false, 13, true, "old2", true, -1},  {false, 27, true, "old2", true, -1},
       {false, '7', true, "7", false, 1},    {false, '.', true, ".", false, 1},
       {false, '-', true, "-", false, 1},    {false, 'a', true, "", false, 0},
-      {false, ',', true, "", false, 0},     {false, 0x10D, true, "", false, 0},
+      {false, ',', true, ",", false, 1},    {false, 0x10D, true, "", false, 0},
       {true, 32, true, "old2", true, -1},   {true, 'a', true, "a", false, 1},
       {true, '7', true, "7", false, 1},     {true, '}', true, "}", false, 1},
       {true, '~', true, "~", false, 1},     {true, 0x10D, true, "č", false, 1},   // č
@@ -106,7 +106,7 @@ TEST_F(CellEditorTest, KeyFiltersPerRow) {
     bool passes;
   } cases[] = {
       {true, 2, '5', true},   {true, 2, '-', true},    {true, 2, '.', true},   {true, 2, 8, true},
-      {true, 2, 'a', false},  {true, 2, ' ', false},   {true, 2, ',', false},  {true, 2, 13, false},
+      {true, 2, 'a', false},  {true, 2, ' ', false},   {true, 2, ',', true},   {true, 2, 13, false},
       {true, 2, '"', false},  {true, 2, 0x10D, false}, {true, 1, 'a', true},   {true, 1, ' ', true},
       {true, 1, 0x10D, true}, {true, 1, ',', true},    {true, 1, 13, false},   {true, 1, '"', false},
       {false, 3, 'a', true},  {false, 3, 0x17E, true}, {false, 3, ' ', true},  {false, 3, 13, false},
@@ -126,11 +126,11 @@ TEST_F(CellEditorTest, KeyFiltersPerRow) {
 TEST_F(CellEditorTest, TypingIntoTheEditorIsFilteredByTheRow) {
   grid->SetRow(2);
   TypeIntoGrid(grid, family->tekst, "1a2, \"3.5-");
-  EXPECT_EQ(family->tekst->text(), "12" "3.5-");
+  EXPECT_EQ(family->tekst->text(), "12," "3.5-");
   Key(family->tekst, Qt::Key_Backspace);
-  EXPECT_EQ(family->tekst->text(), "123.5");
+  EXPECT_EQ(family->tekst->text(), "12,3.5");
   Key(family->tekst, Qt::Key_Return);
-  EXPECT_EQ(grid->TextMatrix(2, 1), "123.5");
+  EXPECT_EQ(grid->TextMatrix(2, 1), "12,3.5");
 
   // Row 1 holds the period names: a letter opens an empty editor, the
   // letters after it are taken; the quote never is.

@@ -270,6 +270,43 @@ TEST_F(Form8Test, FiguresTypedInCroatianNotationKeepTheirSize) {
   EXPECT_EQ(f->Tablica->TextMatrix(11, 1), "-1266");
 }
 
+// A comma typed into a figure is part of it in either notation: "12,5" is
+// twelve and a half where the comma is the decimal mark, and is reported
+// where it is not; it never silently becomes 125.
+TEST_F(Form8Test, ACommaTypedIntoAFigureIsKeptAndJudgedByTheNotation) {
+  struct Case {
+    char mark;
+    const char* typed;
+    const char* stored;  // the file number written back, "" when it reads as no number
+    int32_t whole;       // the amount after Sum
+  } cases[] = {
+      {',', "12,5", "12.5", 12},  {',', ",75", "0.75", 1},  {',', "1.234,5", "1234.5", 1234},
+      {'.', "1,5", "", 0},        {'.', "1,234", "1234", 1234}, {'.', ",5", "", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.mark << " " << c.typed);
+    dialogs.messages.clear();
+    s->DecimalMark = c.mark;
+    s->ItemTable(107, 1) = Cell();
+    Form8* f = Sheet(1, c.mark == ',' ? kCroatian : kEnglish);
+    Enter(f, 7, 1, c.typed);  // market price of a common share
+    EXPECT_EQ(f->Tablica->TextMatrix(7, 1), c.typed);
+    f = Click(f->Command2);  // written back on leaving the sheet
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(s->ItemTable(107, 1), *c.stored ? Cell::FileNumber(c.stored) : Cell::Text(c.typed));
+    f = Click(f->Picture5);  // Sum
+    ASSERT_NE(f, nullptr);
+    if (*c.stored) {
+      EXPECT_TRUE(dialogs.messages.empty());
+      EXPECT_EQ(s->ItemValues(107, 1), c.whole);
+    } else {
+      ASSERT_EQ(dialogs.messages.size(), 1u);
+      EXPECT_NE(dialogs.messages[0].text.find(std::string("\"") + c.typed + "\" is not a number"), std::string::npos)
+          << dialogs.messages[0].text;
+    }
+  }
+}
+
 TEST_F(Form8Test, AFailedSumShowsItsMessageAndKeepsTheWindow) {
   Form8* f = Sheet(2);
   Enter(f, 5, 1, "2147483647");
@@ -304,7 +341,7 @@ TEST_F(Form8Test, EscKeepsTheOldTextAndLettersNeverEnterAFigure) {
   EXPECT_TRUE(f->Family()->EditorOpen());
   EXPECT_EQ(f->tekst->text(), "");
   TypeText(f->tekst, "1,5\"");
-  EXPECT_EQ(f->tekst->text(), "15");
+  EXPECT_EQ(f->tekst->text(), "1,5");
   // A letter on a locked row opens nothing.
   Key(f->tekst, Qt::Key_Escape);
   f->Tablica->SetRow(11);

@@ -4,7 +4,7 @@
 
 namespace morvadel {
 
-std::string QuoteForMessage(std::string_view text) {
+std::string ShortForMessage(std::string_view text) {
   const size_t end = text.find_first_of("\r\n");
   const bool moreLines = end != std::string_view::npos && text.find_first_not_of("\r\n \t", end) != std::string_view::npos;
   std::string_view line = text.substr(0, end);
@@ -15,7 +15,9 @@ std::string QuoteForMessage(std::string_view text) {
     ++chars;
   }
   const bool cut = at < line.size() || moreLines;
-  return "\"" + ValidUtf8(line.substr(0, at)) + (cut ? "…" : "") + "\"";
+  return ValidUtf8(line.substr(0, at)) + (cut ? "…" : "");
 }
+
+std::string QuoteForMessage(std::string_view text) { return "\"" + ShortForMessage(text) + "\""; }
 
 }  // namespace morvadel

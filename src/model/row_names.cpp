@@ -1,6 +1,7 @@
 #include "row_names.h"
 
 #include "labels.h"
+#include "message_parts.h"
 
 namespace morvadel {
 
@@ -40,7 +41,8 @@ std::string PeriodName(const SharedState& s, int period, int16_t language) {
   std::string text = language == kCroatian ? "razdoblje " : "period ";
   text += RomanPeriod(period);
   if (period < 1 || period > 6) return text;
-  const std::string name = Trimmed(ItemText(s, 101, period));
+  // A name is a cell's text: a hand-edited file may hold pages of it.
+  const std::string name = Trimmed(ShortForMessage(Trimmed(ItemText(s, 101, period))));
   if (!name.empty()) text += " (" + name + ")";
   return text;
 }

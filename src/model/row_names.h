@@ -16,7 +16,8 @@ namespace morvadel {
 std::string RowName(const SharedState& s, int row, int16_t language);
 
 // "period II (Šibenik 2004)", or "period II" while the general data name
-// no period; Croatian "razdoblje II (...)".
+// no period; Croatian "razdoblje II (...)". A long name shows as a message
+// shows a cell's text (its first line, cut at kQuotedChars).
 std::string PeriodName(const SharedState& s, int period, int16_t language);
 
 // "what, period II (name)": the start of a message about one cell.

@@ -545,5 +545,23 @@ TEST(DescribeRecalcError, QuotesAtMostALineOfTheEntry) {
             std::string::npos);
 }
 
+// The period's name is a cell's text too: a name of a hand-edited file
+// that runs to thousands of characters or several lines shows as one line.
+TEST(DescribeRecalcError, NamesThePeriodByAtMostALineOfItsName) {
+  auto s = NewState();
+  s->ItemTable(101, 1) = Cell::Text(std::string(20000, 'X'));
+  s->ItemTable(101, 2) = Cell::Text("Zagreb\r\nsecond line");
+  s->ItemTable(205, 1) = Cell::Text("abc");
+  s->ItemTable(206, 2) = Cell::FileNumber("abc");
+  const std::string longName = "period I (" + std::string(kQuotedChars, 'X') + "…): ";
+  const std::string msg = DescribeRecalcError(RecalculateStatements(*s), *s, kEnglish);
+  EXPECT_LT(msg.size(), 300u);
+  EXPECT_NE(msg.find(longName), std::string::npos) << msg.substr(0, 300);
+  const std::string opened = DescribeUnreadableAmounts(FindUnreadableAmounts(*s), *s, kEnglish);
+  EXPECT_LT(opened.size(), 500u);
+  EXPECT_NE(opened.find(longName), std::string::npos) << opened.substr(0, 500);
+  EXPECT_NE(opened.find("period II (Zagreb…): \"abc\""), std::string::npos) << opened.substr(0, 500);
+}
+
 }  // namespace
 }  // namespace morvadel

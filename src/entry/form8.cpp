@@ -20,11 +20,11 @@ namespace morvadel {
 namespace {
 
 constexpr StatementSheet kSheets[] = {
-    {1, 100, 14, 1, kStatementTitles[0].hr, kStatementTitles[0].en},
-    {2, 200, 53, 5, kStatementTitles[1].hr, kStatementTitles[1].en},
-    {3, 300, 33, 3, kStatementTitles[2].hr, kStatementTitles[2].en},
-    {4, 400, 51, 4, kStatementTitles[3].hr, kStatementTitles[3].en},
-    {5, 500, 15, 3, kStatementTitles[4].hr, kStatementTitles[4].en},
+    {1, 100, kStatementSheetRows[0] + 1, 1, kStatementTitles[0].hr, kStatementTitles[0].en},
+    {2, 200, kStatementSheetRows[1] + 1, 5, kStatementTitles[1].hr, kStatementTitles[1].en},
+    {3, 300, kStatementSheetRows[2] + 1, 3, kStatementTitles[2].hr, kStatementTitles[2].en},
+    {4, 400, kStatementSheetRows[3] + 1, 4, kStatementTitles[3].hr, kStatementTitles[3].en},
+    {5, 500, kStatementSheetRows[4] + 1, 3, kStatementTitles[4].hr, kStatementTitles[4].en},
 };
 
 using Span = std::pair<int, int>;  // first and last row, inclusive

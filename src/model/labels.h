@@ -44,6 +44,9 @@ inline constexpr SheetTitle kStatementTitles[5] = {
     {"Novčani tijek - indirektna metoda", "Cash Flow - Indirect Method"},
     {"Troškovi", "Expenses"},
 };
+// The data rows each statement sheet shows (grid rows 1 to n, under the
+// column heads).
+inline constexpr int kStatementSheetRows[5] = {13, 52, 32, 50, 14};
 
 // A statement list itself (row r of the list is element r - 1).
 std::span<const char* const> StatementLabels(int sheet, int16_t language);

@@ -21,18 +21,27 @@ std::string RowName(const SharedState& s, int row, int16_t language) {
   const bool hr = language == kCroatian;
   const int sheet = row / 100;
   const int k = row % 100;
-  if (sheet >= 1 && sheet <= 5 && k >= 1) {
+  const bool statement = sheet >= 1 && sheet <= 5;
+  const std::string title = statement ? std::string(hr ? kStatementTitles[sheet - 1].hr : kStatementTitles[sheet - 1].en) : "";
+  if (statement && k >= 1) {
     auto list = StatementLabels(sheet, language);
-    if (static_cast<size_t>(k) <= list.size() && !Blank(list[static_cast<size_t>(k) - 1])) {
-      const SheetTitle& title = kStatementTitles[sheet - 1];
-      return Trimmed(list[static_cast<size_t>(k) - 1]) + " (" + (hr ? title.hr : title.en) + ")";
-    }
+    if (static_cast<size_t>(k) <= list.size() && !Blank(list[static_cast<size_t>(k) - 1]))
+      return Trimmed(list[static_cast<size_t>(k) - 1]) + " (" + title + ")";
   }
   // Rows below 100 hold the amounts the recalculation derives for the
   // analyses; their label column is a scratch list, never their own.
   if (row >= 100 && row < ItemTableT::kRows) {
     const std::string own = Trimmed(ItemText(s, row, hr ? kLabelHrColumn : kLabelEnColumn));
     if (!own.empty()) return own;
+  }
+  if (statement) {
+    // A row of the sheet without a label can still be typed into: it is
+    // found by counting down the sheet. Other stored rows only a
+    // hand-edited file fills.
+    if (k >= 1 && k <= kStatementSheetRows[sheet - 1])
+      return (hr ? "Redak " + std::to_string(k) + " bez naziva (" : "Row " + std::to_string(k) + " without a label (") +
+             title + ")";
+    return (hr ? "Iznos koji list ne prikazuje (" : "An amount no sheet shows (") + title + ")";
   }
   return hr ? "Iznos izračunat za analize" : "An amount computed for the analyses";
 }

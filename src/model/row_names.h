@@ -11,8 +11,9 @@ namespace morvadel {
 
 // The row's label in the language (1 Croatian, otherwise English): a
 // statement row as "label (statement)", another row by its own label
-// column, and a row without a label (the amounts computed for the
-// analyses) by what it is.
+// column; a sheet's row without a label as "Row 7 without a label
+// (statement)", and any other row by what it is (an amount no sheet
+// shows, an amount computed for the analyses).
 std::string RowName(const SharedState& s, int row, int16_t language);
 
 // "period II (Šibenik 2004)", or "period II" while the general data name

@@ -434,9 +434,20 @@ TEST(DescribeRecalcError, NamesTheRowByItsLabelAndThePeriodByItsName) {
       {{RecalcError::Kind::Overflow, 89, 6}, kEnglish,
        "An amount computed for the analyses, period VI: the amount is outside the allowed range "
        "(-2147483648 to 2147483647). Nothing was recalculated."},
-      {{RecalcError::Kind::Overflow, 515, 4}, kCroatian,
-       "Iznos izračunat za analize, razdoblje IV: iznos je izvan dopuštenog raspona (od -2147483648 do "
+      // A row of a sheet without a label is named by its place on the
+      // sheet; a stored amount that no sheet shows, by its statement.
+      {{RecalcError::Kind::Overflow, 307, 2}, kEnglish,
+       "Row 7 without a label (Income Statement), period II: the amount is outside the allowed range "
+       "(-2147483648 to 2147483647). Nothing was recalculated."},
+      {{RecalcError::Kind::Overflow, 110, 1}, kCroatian,
+       "Redak 10 bez naziva (Opći podaci), razdoblje I: iznos je izvan dopuštenog raspona (od -2147483648 do "
        "2147483647). Ništa nije preračunato."},
+      {{RecalcError::Kind::Overflow, 515, 4}, kCroatian,
+       "Iznos koji list ne prikazuje (Troškovi), razdoblje IV: iznos je izvan dopuštenog raspona (od -2147483648 do "
+       "2147483647). Ništa nije preračunato."},
+      {{RecalcError::Kind::Overflow, 400, 3}, kEnglish,
+       "An amount no sheet shows (Cash Flow - Indirect Method), period III: the amount is outside the allowed "
+       "range (-2147483648 to 2147483647). Nothing was recalculated."},
       {{RecalcError::Kind::Overflow, 102, 5}, kEnglish,
        "Period length in days (General Data), period V: the amount is outside the allowed range "
        "(-2147483648 to 2147483647). Nothing was recalculated."},

@@ -1,5 +1,7 @@
 #include "platform/qt_printer.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QString>
@@ -11,6 +13,18 @@ namespace {
 constexpr double kLineWidthInches = 0.01;
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The PDF writer does not report a write that failed (a full disk, a lost
+// share): a file that went out whole ends with the end-of-file marker.
+bool PdfFileComplete(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.isFile()) return true;  // a device or pipe cannot be read back
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  constexpr qint64 kTail = 64;
+  if (file.size() > kTail && !file.seek(file.size() - kTail)) return false;
+  return file.readAll().contains("%%EOF");
+}
 
 QPageLayout::Orientation QtOrientation(int orientation) {
   return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
@@ -111,6 +125,9 @@ bool QtPrinter::EndJob() {
   if (started_ && !ended_) {
     ended_ = true;
     if (!painter_.end() || printer_->printerState() == QPrinter::Error) failed_ = true;
+    if (!failed_ && printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty() &&
+        !PdfFileComplete(printer_->outputFileName()))
+      failed_ = true;
   }
   return !failed_;
 }

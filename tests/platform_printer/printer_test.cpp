@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 #include "fake_dialogs.h"
 #include "model/shared_state.h"
@@ -179,6 +184,49 @@ TEST_F(PrintCommand, PrinterThatFailsAtTheEndIsReportedInTheLanguage) {
   EXPECT_EQ(runs, 1);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, "Printing failed: the printer could not start or reported an error.");
+}
+
+// A PDF file whose writing fails (a full disk) is a failed print, not a
+// printed report: the file opens, but what is written never reaches it.
+// A limit on the size of the files this process writes stands for the disk.
+TEST_F(PrintCommand, PdfFileThatCannotBeWrittenWholeIsReported) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setOutputFormat(QPrinter::PdfFormat);
+  device->setOutputFileName(dir.filePath("report.pdf"));
+  auto printer = std::make_shared<QtPrinter>(std::move(device));
+  ASSERT_TRUE(printer->Start());
+  dialogs.printerAnswers.push_back(printer);
+
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+  rlimit small = saved;
+  small.rlim_cur = 512;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool printed = Run(kEnglish);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedSignal);
+
+  EXPECT_FALSE(printed) << QFileInfo(dir.filePath("report.pdf")).size();
+  EXPECT_EQ(runs, 1);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Printing failed: the printer could not start or reported an error.");
+}
+
+TEST_F(PrintCommand, PdfFileThatIsWrittenWholeIsAPrintedJob) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setOutputFormat(QPrinter::PdfFormat);
+  device->setOutputFileName(dir.filePath("report.pdf"));
+  auto printer = std::make_shared<QtPrinter>(std::move(device));
+  ASSERT_TRUE(printer->Start());
+  dialogs.printerAnswers.push_back(printer);
+  EXPECT_TRUE(Run(kEnglish));
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_GT(QFileInfo(dir.filePath("report.pdf")).size(), 0);
 }
 
 TEST(ChartPicture, PrintResolutionKeepsTheSizeAskedFor) {

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev libminizip-dev
   qt6-translations-l10n fonts-liberation2 fonts-dejavu-core poppler-utils
-  python3-openpyxl python3-docx)
+  python3-openpyxl python3-docx locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,5 +1,6 @@
 #include "output/spreadsheet_export.h"
 
+#include <locale.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -85,6 +86,34 @@ double TextPx(const std::string& text, bool bold) {
   return bold ? px * 1.08 : px;
 }
 
+// libxlsxwriter prints every number of the file (values, widths, heights,
+// margins) with the C library's printf, which follows the program's locale:
+// Qt sets the desktop's at start-up, and a Croatian one would write "12,5",
+// which spreadsheet programs read as 12 or not at all. For the length of a
+// write this thread prints its numbers the "C" way; the rest of the
+// locale stays.
+class CNumbersInThisThread {
+ public:
+  CNumbersInThisThread() {
+    if (locale_t base = ::duplocale(LC_GLOBAL_LOCALE)) {
+      numbers_ = ::newlocale(LC_NUMERIC_MASK, "C", base);
+      if (!numbers_) ::freelocale(base);
+    }
+    if (numbers_) previous_ = ::uselocale(numbers_);
+  }
+  ~CNumbersInThisThread() {
+    if (!numbers_) return;
+    ::uselocale(previous_);
+    ::freelocale(numbers_);
+  }
+  CNumbersInThisThread(const CNumbersInThisThread&) = delete;
+  CNumbersInThisThread& operator=(const CNumbersInThisThread&) = delete;
+
+ private:
+  locale_t numbers_ = nullptr;
+  locale_t previous_ = nullptr;
+};
+
 }  // namespace
 
 std::string ExcelColumnName(int n) {
@@ -129,6 +158,7 @@ std::vector<double> FittedColumnWidths(const ExportTable& table, char decimalMar
 
 int WriteSpreadsheet(const std::string& path, const std::vector<SpreadsheetSheet>& sheets, int16_t language,
                      char decimalMark) {
+  const CNumbersInThisThread cNumbers;
   errno = 0;
   lxw_workbook* wb = workbook_new(path.c_str());
   if (!wb) return errno ? errno : ENOMEM;

@@ -2,10 +2,14 @@
 // A folder of the test's own, and the helpers the exporter tests share.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/resource.h>
 
+#include <clocale>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -71,6 +75,44 @@ class DiskFull {
  private:
   rlimit old_{};
   void (*handler_)(int) = nullptr;
+};
+
+// The C library's locale set, for the length of a scope, to one whose
+// decimal mark is a comma, as on a Croatian desktop once Qt has set the
+// desktop's locale at start-up. Where no such locale is installed, one is
+// compiled into a folder of the test's own (localedef, Debian's "locales").
+class CommaDecimalLocale {
+ public:
+  explicit CommaDecimalLocale(const fs::path& scratch) {
+    previous_ = std::setlocale(LC_ALL, nullptr);
+    if (const char* p = std::getenv("LOCPATH")) previousLocPath_ = p;
+    for (const char* name : {"hr_HR.UTF-8", "de_DE.UTF-8"})
+      if (Take(name)) return;
+    const fs::path folder = scratch / "locales";
+    fs::create_directories(folder);
+    const std::string build = "localedef -i hr_HR -f UTF-8 '" + (folder / "hr_HR.UTF-8").string() + "' >/dev/null 2>&1";
+    if (std::system(build.c_str()) != 0) return;
+    ::setenv("LOCPATH", folder.c_str(), 1);
+    Take("hr_HR.UTF-8");
+  }
+  ~CommaDecimalLocale() {
+    std::setlocale(LC_ALL, previous_.c_str());
+    if (previousLocPath_) ::setenv("LOCPATH", previousLocPath_->c_str(), 1);
+    else ::unsetenv("LOCPATH");
+  }
+  CommaDecimalLocale(const CommaDecimalLocale&) = delete;
+  CommaDecimalLocale& operator=(const CommaDecimalLocale&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  bool Take(const char* name) {
+    ok_ = std::setlocale(LC_ALL, name) && std::strcmp(std::localeconv()->decimal_point, ",") == 0;
+    if (!ok_) std::setlocale(LC_ALL, previous_.c_str());
+    return ok_;
+  }
+  std::string previous_;
+  std::optional<std::string> previousLocPath_;
+  bool ok_ = false;
 };
 
 // A table from rows of texts; the title is given apart.

@@ -140,6 +140,26 @@ TEST_F(SpreadsheetTest, AFailedWriteReportsTheSystemsReason) {
   EXPECT_NE(WriteSpreadsheet(Path("t.xlsx"), {sheet}, kEnglish, '.'), 0);
 }
 
+// The program runs in the desktop's locale; its decimal comma never gets
+// into the file, whose numbers a spreadsheet program reads with a point.
+TEST_F(SpreadsheetTest, TheFileWritesItsNumbersWithAPointUnderADecimalCommaLocale) {
+  const CommaDecimalLocale comma(dir);
+  if (!comma.ok()) GTEST_SKIP() << "no locale with a decimal comma, and none could be built";
+  SpreadsheetSheet sheet{1, MakeTable("Tekući omjer", {{"", "      I", "      II"}, {"Omjer", "3,16", "12,5"}}),
+                         std::nullopt};
+  ASSERT_EQ(WriteSpreadsheet(Path("t.xlsx"), {sheet}, kCroatian, ','), 0);
+  const auto book = ReadXlsx(Path("t.xlsx"));
+  ASSERT_TRUE(book);
+  const XlsxSheet& s = book->sheets[0];
+  ASSERT_NE(s.At("B10"), nullptr);
+  ASSERT_NE(s.At("C10"), nullptr);
+  EXPECT_EQ(s.At("B10")->value, "3.16");
+  EXPECT_EQ(s.At("C10")->value, "12.5");
+  EXPECT_EQ(s.heights.at(10), 11.25);
+  EXPECT_EQ(s.heights.at(5), 18.75);
+  EXPECT_GT(s.widths.at(1), 1.5) << "a width the reader cannot take";
+}
+
 TEST(SpreadsheetNames, ExcelColumnNameAndTheValueRange) {
   const std::pair<int, const char*> names[] = {{1, "A"},   {2, "B"},   {11, "K"},   {26, "Z"},  {27, "AA"},
                                                {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}, {0, ""}};

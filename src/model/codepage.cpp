@@ -100,6 +100,14 @@ std::string Utf8ToCp1250(std::string_view utf8) {
   return out;
 }
 
+bool FitsCp1250(std::string_view utf8) {
+  // Whatever the code page lacks becomes '?', so a character was lost
+  // exactly when the conversion holds more of them than the text did.
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return true;
+  const auto marks = [](std::string_view t) { return std::count(t.begin(), t.end(), '?'); };
+  return marks(Utf8ToCp1250(utf8)) == marks(utf8);
+}
+
 std::string Cp1250ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);

@@ -9,6 +9,10 @@ namespace morvadel {
 // UTF-8 sequence) becomes '?'.
 std::string Utf8ToCp1250(std::string_view utf8);
 
+// True when Utf8ToCp1250 keeps every character of the (well-formed UTF-8)
+// text.
+bool FitsCp1250(std::string_view utf8);
+
 // Windows-1250 to UTF-8; the five unassigned bytes become '?'.
 std::string Cp1250ToUtf8(std::string_view bytes);
 

@@ -109,10 +109,27 @@ class LineReader {
   TextEncoding encoding_;
 };
 
+// The code page has room for the Croatian letters but not for every letter
+// a user may type ("Crème", a Cyrillic name); a workbook holding one is
+// written in UTF-8, which the reader recognises, rather than with "?".
+bool FitsCodePage(const SharedState& s) {
+  auto fits = [](const Cell& c) {
+    return c.IsText() ? FitsCp1250(c.text()) : c.kind() != CellKind::FileNumber || FitsCp1250(c.fileChars());
+  };
+  for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
+    for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
+      if (!fits(s.ItemTable(r, c))) return false;
+  for (int k = 0; k <= 5; ++k)
+    for (int m = 0; m <= 1; ++m)
+      if (!fits(s.Company(k, m))) return false;
+  return FitsCp1250(s.CurrencyName);
+}
+
 }  // namespace
 
 std::string EncodeWorkbook(const SharedState& s) {
-  const TextEncoding enc = s.FileEncoding;
+  TextEncoding enc = s.FileEncoding;
+  if (enc == TextEncoding::Windows1250 && !FitsCodePage(s)) enc = TextEncoding::Utf8;
   std::string out;
   out.reserve(512 * 1024);
   if (enc == TextEncoding::Utf8WithBom) out += kUtf8Bom;

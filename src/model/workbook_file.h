@@ -19,8 +19,9 @@ inline constexpr int kShowCompanyLine = 25615;
 FileError SaveDataFile(SharedState& s);
 
 // Writes the 25,615 lines to FileName in the workbook's encoding
-// (FileEncoding), through WriteWholeFile: a failed write leaves the old
-// file as it was, a link is written through.
+// (FileEncoding; a Windows-1250 workbook holding a letter the code page
+// lacks is written in UTF-8 instead), through WriteWholeFile: a failed
+// write leaves the old file as it was, a link is written through.
 FileError WriteDataFile(SharedState& s);
 
 // Reads FileName into the workbook. The whole file is read and checked
@@ -45,7 +46,8 @@ void BrisiDatoteku(SharedState& s);
 // a number or is out of range (the cell is kept in ItemTable).
 void RebuildItemValues(SharedState& s);
 
-// The file's 25,615 lines as they are written (CR LF, in FileEncoding).
+// The file's 25,615 lines as they are written (CR LF, in FileEncoding, or
+// in UTF-8 where Windows-1250 would lose a letter).
 std::string EncodeWorkbook(const SharedState& s);
 
 }  // namespace morvadel

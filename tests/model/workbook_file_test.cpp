@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <fstream>
 #include <memory>
@@ -135,17 +136,53 @@ TEST_F(WorkbookFileTest, CellsStandOnTheirLines) {
 
 TEST_F(WorkbookFileTest, CroatianLettersAreWindows1250Bytes) {
   s_->ItemTable(1, 1) = Cell::Text("čćđšžČĆĐŠŽ");
-  s_->ItemTable(1, 2) = Cell::Text("Ω€");  // no Omega in the code page; the euro sign is there
+  s_->ItemTable(1, 2) = Cell::Text("€");  // the euro sign is in the code page
   s_->FileName = Path("hr.eka");
   ASSERT_TRUE(SaveDataFile(*s_).ok());
   auto lines = SplitCrLf(ReadAll(s_->FileName));
   EXPECT_EQ(lines[0], "\"\xE8\xE6\xF0\x9A\x9E\xC8\xC6\xD0\x8A\x8E\"");
-  EXPECT_EQ(lines[1], "\"?\x80\"");
+  EXPECT_EQ(lines[1], "\"\x80\"");
   auto t = std::make_unique<SharedState>();
   t->FileName = s_->FileName;
   ASSERT_TRUE(CitajDatoteku(*t).ok());
   EXPECT_EQ(t->ItemTable(1, 1).text(), "čćđšžČĆĐŠŽ");
-  EXPECT_EQ(t->ItemTable(1, 2).text(), "?€");
+  EXPECT_EQ(t->ItemTable(1, 2).text(), "€");
+  EXPECT_EQ(t->FileEncoding, TextEncoding::Windows1250);
+}
+
+// A letter the code page has no place for ("è" of "Crème", a Cyrillic
+// name) is never saved as "?": such a workbook is written in UTF-8, which
+// Open reads back as it was typed.
+TEST_F(WorkbookFileTest, ALetterTheCodePageLacksIsNeverLost) {
+  struct Case {
+    const char* name;
+    std::function<void(SharedState&, const std::string&)> put;
+    std::function<std::string(const SharedState&)> get;
+  } cases[] = {
+      {"cell", [](SharedState& s, const std::string& t) { s.ItemTable(101, 1) = Cell::Text(t); },
+       [](const SharedState& s) { return s.ItemTable(101, 1).text(); }},
+      {"company", [](SharedState& s, const std::string& t) { s.Company(1, 1) = Cell::Text(t); },
+       [](const SharedState& s) { return s.Company(1, 1).text(); }},
+      {"currency", [](SharedState& s, const std::string& t) { s.CurrencyName = t; },
+       [](const SharedState& s) { return s.CurrencyName; }},
+  };
+  const std::string typed = "Crème Žumberak Ω Жито";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto w = std::make_unique<SharedState>();
+    w->ItemTable(1, 1) = Cell::Text("čćđšž");
+    c.put(*w, typed);
+    w->FileName = Path("mixed.eka");
+    ASSERT_TRUE(SaveDataFile(*w).ok());
+    const std::string bytes = ReadAll(w->FileName);
+    EXPECT_EQ(bytes.find('?'), std::string::npos);
+    auto t = std::make_unique<SharedState>();
+    t->FileName = w->FileName;
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    EXPECT_EQ(c.get(*t), typed);
+    EXPECT_EQ(t->ItemTable(1, 1).text(), "čćđšž");
+    EXPECT_EQ(t->FileEncoding, TextEncoding::Utf8);
+  }
 }
 
 TEST_F(WorkbookFileTest, QuotesAndLineBreaksCannotShiftTheFile) {

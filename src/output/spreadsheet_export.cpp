@@ -58,9 +58,14 @@ class Formats {
 // columns count from 1 here.
 void WriteCell(lxw_worksheet* ws, Formats& formats, int row, int col, const std::string& text, Style style,
                char decimalMark) {
-  if (text.empty()) return;
   const auto r = static_cast<lxw_row_t>(row - 1);
   const auto c = static_cast<lxw_col_t>(col - 1);
+  if (text.empty()) {
+    // An empty cell of the value range is right-aligned all the same, for
+    // what the user types there.
+    if (style == Style::Value) worksheet_write_blank(ws, r, c, formats.Get(style));
+    return;
+  }
   if (std::optional<SheetNumber> n = ReadSheetNumber(text, decimalMark)) {
     worksheet_write_number(ws, r, c, n->value, formats.Get(style, n->decimals));
     return;
@@ -174,13 +179,16 @@ int WriteSpreadsheet(const std::string& path, const std::vector<SpreadsheetSheet
     if (first) worksheet_activate(ws);
     first = false;
 
-    // Font size 8 everywhere; each column as wide as its longest text.
+    // Font size 8 in every column; each column of the table as wide as its
+    // longest text.
     const std::vector<double> widths = FittedColumnWidths(t, decimalMark);
     for (int c = 0; c < std::max(t.cols, 2); ++c) {
       const double w = c < t.cols && widths[static_cast<size_t>(c)] > 0 ? widths[static_cast<size_t>(c)]
                                                                           : LXW_DEF_COL_WIDTH;
       worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), w, formats.Get(Style::Plain));
     }
+    worksheet_set_column(ws, static_cast<lxw_col_t>(std::max(t.cols, 2)), LXW_COL_MAX - 1, LXW_DEF_COL_WIDTH,
+                         formats.Get(Style::Plain));
     const int lastRow = std::max(t.rows + kSheetHeadingRow - 1, kSheetHeadingRow);
     for (int r = 1; r <= lastRow; ++r) {
       lxw_format* rowFormat = r == kSheetHeadingRow ? formats.Get(Style::Heading) : formats.Get(Style::Plain);

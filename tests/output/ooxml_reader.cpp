@@ -122,34 +122,43 @@ std::optional<XlsxBook> ReadXlsx(const std::string& path) {
     }
     auto data = ZipPart(path, sheetParts[i]);
     if (!data) return std::nullopt;
+    // A cell with the format of a style index, without its value.
+    auto styled = [&](int style) {
+      XlsxCell cell;
+      if (style >= 0 && static_cast<size_t>(style) < xfs.size()) {
+        const Xf& xf = xfs[static_cast<size_t>(style)];
+        const Font& f = fonts.at(static_cast<size_t>(xf.font));
+        cell.font = f.name;
+        cell.size = f.size;
+        cell.bold = f.bold;
+        cell.align = xf.align;
+        cell.numFmt = format(xf.numFmt);
+      }
+      return cell;
+    };
     std::string ref, type;
     int style = 0;
     for (Reader x(QByteArray::fromStdString(*data)); !x.atEnd();) {
       x.readNext();
       if (Is(x, "col")) {
-        for (int c = Attr(x, "min").toInt(); c <= Attr(x, "max").toInt(); ++c)
+        const double size = styled(Attr(x, "style").toInt()).size;
+        for (int c = Attr(x, "min").toInt(); c <= Attr(x, "max").toInt(); ++c) {
           sheet.widths[c] = Attr(x, "width").toDouble();
+          sheet.columnSizes[c] = size;
+        }
       }
       if (Is(x, "row") && !Attr(x, "ht").isEmpty()) sheet.heights[Attr(x, "r").toInt()] = Attr(x, "ht").toDouble();
       if (Is(x, "c")) {
         ref = Attr(x, "r").toStdString();
         type = Attr(x, "t").toStdString();
         style = Attr(x, "s").toInt();
+        sheet.formats[ref] = styled(style);
       }
       if (Is(x, "v")) {
-        XlsxCell cell;
+        XlsxCell cell = styled(style);
         const std::string v = x.readElementText().toStdString();
         cell.number = type.empty() || type == "n";
         cell.value = type == "s" ? shared.at(std::stoul(v)) : v;
-        if (style >= 0 && static_cast<size_t>(style) < xfs.size()) {
-          const Xf& xf = xfs[static_cast<size_t>(style)];
-          const Font& f = fonts.at(static_cast<size_t>(xf.font));
-          cell.font = f.name;
-          cell.size = f.size;
-          cell.bold = f.bold;
-          cell.align = xf.align;
-          cell.numFmt = format(xf.numFmt);
-        }
         sheet.cells[ref] = cell;
       }
     }

@@ -28,7 +28,9 @@ struct XlsxCell {
 struct XlsxSheet {
   std::string name;
   std::map<std::string, XlsxCell> cells;  // by reference, "B10"
+  std::map<std::string, XlsxCell> formats; // every cell, blank ones included: its format only
   std::map<int, double> widths;           // 1-based column -> width
+  std::map<int, double> columnSizes;      // 1-based column -> font size of its format
   std::map<int, double> heights;          // 1-based row -> height
   std::string defaultFont;
   double defaultSize = 0;

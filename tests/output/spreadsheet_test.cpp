@@ -78,8 +78,21 @@ TEST_F(SpreadsheetTest, CellsLandWhereTheLayoutPutsThemWithTheirFormats) {
   EXPECT_EQ(s.At("A9"), nullptr);
   EXPECT_EQ(s.At("E10"), nullptr);
   EXPECT_EQ(s.cells.size(), std::size(cells) + 1);
-  // The sheet's empty cells are 8-point too: every column carries it.
-  for (int col = 1; col <= 4; ++col) EXPECT_GT(s.widths.count(col), 0u) << col;
+  // The sheet's empty cells are 8-point too: every column carries it, to
+  // the last a sheet has.
+  for (int col : {1, 2, 4, 5, 100, 16384}) {
+    ASSERT_GT(s.columnSizes.count(col), 0u) << col;
+    EXPECT_EQ(s.columnSizes.at(col), 8) << col;
+  }
+  // The value range is right-aligned in its empty cells too (what the user
+  // types there later); outside it nothing is formatted cell by cell.
+  for (const char* ref : {"D10", "D13"}) {
+    ASSERT_NE(s.formats.count(ref), 0u) << ref;
+    EXPECT_EQ(s.formats.at(ref).align, "right") << ref;
+    EXPECT_EQ(s.formats.at(ref).size, 8) << ref;
+  }
+  EXPECT_EQ(s.formats.count("E10"), 0u);
+  EXPECT_EQ(s.formats.count("A14"), 0u);
 }
 
 TEST_F(SpreadsheetTest, WithoutTheCompanyA1ToA3StayEmpty) {

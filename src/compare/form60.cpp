@@ -297,8 +297,8 @@ void Form60::Picture1_Click() { ctx_.nav.Show(FormId::Form2a); }
 // The page, then the main window; a cancelled or failed print keeps the
 // window as it was.
 void Form60::Picture2_Click() {
-  edit_->CommitCellEdit();  // the page shows the grid as it stands
   const bool printed = RunPrintCommand(ctx_.dialogs, s_.Language, [this](Printer& printer) {
+    edit_->CommitCellEdit();  // the page shows the grid as it stands
     printer.SetOrientation(kLandscape);
     printer.SetScaleMode(kScaleInches);
     PrintReportPage(printer, 1.0);

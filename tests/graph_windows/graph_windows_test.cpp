@@ -678,10 +678,20 @@ TEST_F(GraphWindowsTest, CancelledOrFailedPrintKeepsTheWindow) {
   SmallWorkbook();
   Form60* f = GraphsFromView(9);
   ASSERT_NE(f, nullptr);
+  // An edit left open stays open, its cell as it was.
+  f->Tablica->SetRow(3);
+  f->Tablica->SetCol(1);
+  const QString before = At(*f->Tablica, 3, 1);
+  TypeChar(f->Tablica, '7');
+  ASSERT_TRUE(f->Family()->EditorOpen());
   QTest::mouseClick(f->Picture2, Qt::LeftButton);  // the dialog is cancelled
   EXPECT_EQ(dialogs.printerCalls, 1);
   EXPECT_FALSE(nav->HasPending());
   EXPECT_EQ(CurrentId(), FormId::form60);
+  EXPECT_TRUE(f->Family()->EditorOpen());
+  EXPECT_EQ(f->tekst->text(), "7");
+  EXPECT_EQ(At(*f->Tablica, 3, 1), before);
+  QTest::keyClick(f->tekst, Qt::Key_Escape);
 
   dialogs.QueueRecordingPrinter()->FailOnEnd();
   QTest::mouseClick(f->Picture2, Qt::LeftButton);

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextBlock>
@@ -86,8 +88,30 @@ int PaintDocument(const DocDocument& doc, QPagedPaintDevice& device) {
   const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
   text.setPageSize(QSizeF(page.size()));
   Fill(doc, text);
-  text.print(&device);
-  return text.pageCount();
+  const int pages = text.pageCount();
+  const double height = text.pageSize().height();
+  const double width = text.pageSize().width();
+  QPainter painter(&device);
+  if (!painter.isActive()) return pages;
+  const QPageRanges ranges = device.pageRanges();
+  bool first = true;
+  for (int page = 1; page <= pages; ++page) {
+    if (!ranges.isEmpty() && !ranges.contains(page)) continue;
+    if (!first) device.newPage();
+    first = false;
+    painter.save();
+    painter.translate(0, -(page - 1) * height);
+    // Only the lines that start on this page: the first line of the next
+    // page begins right at this page's foot, and an accent over its capital
+    // reaches above its line, so a clip at the page's edge would let that
+    // accent through. The half-unit inset keeps the next page's lines out.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, (page - 1) * height, width, height).adjusted(0, 0.5, 0, -0.5);
+    context.palette.setColor(QPalette::Text, Qt::black);
+    text.documentLayout()->draw(&painter, context);
+    painter.restore();
+  }
+  return pages;
 }
 
 void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_t language) {

@@ -1,6 +1,7 @@
 // The document export: the typed document read back from the .docx file,
 // its row lines and masks, appended pages, and the preview's pages.
 #include <QPdfWriter>
+#include <QProcess>
 #include <cerrno>
 
 #include "ooxml_reader.h"
@@ -172,6 +173,48 @@ TEST_F(WordExportTest, ThePreviewPaintsLandscapePagesAndBreaksWhereTheDocumentDo
                                 QPageLayout::Point));
   EXPECT_EQ(PaintDocument(doc, pdf), 2);
   EXPECT_GT(fs::file_size(dir / "preview.pdf"), 1000u);
+}
+
+// Each page shows only its own lines: the first line of the next page
+// (here a company name whose capital carries an accent above the line)
+// leaves no trace at the foot of the page before it, and a table that
+// flows over several pages shows each of its rows once.
+TEST_F(WordExportTest, APageShowsNothingOfTheNextPagesFirstLine) {
+  const QString pdfPath = QString::fromStdString(Path("preview.pdf"));
+  auto paint = [&](const DocDocument& doc) {
+    QPdfWriter pdf(pdfPath);
+    pdf.setResolution(300);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(72, 72, 72, 72),
+                                  QPageLayout::Point));
+    return PaintDocument(doc, pdf);
+  };
+  auto pageText = [&](int page) {
+    QProcess text;
+    text.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdfPath, "-"});
+    EXPECT_TRUE(text.waitForFinished(60000));
+    return QString::fromUtf8(text.readAllStandardOutput());
+  };
+
+  const CompanyLines company{"Čakovečka Žitnica d.d.", "Đakovo", "Šoićeva 1"};
+  DocDocument doc;
+  TypeWordExport(doc, Statement(), company, 2, false, '.');
+  TypeWordExport(doc, Statement(), company, 2, true, '.');
+  ASSERT_EQ(paint(doc), 2);
+  for (int page : {1, 2}) {
+    const QString shown = pageText(page);
+    EXPECT_EQ(shown.count(QString::fromUtf8("Čakovečka")), 1) << "page " << page << ":\n" << shown.toStdString();
+  }
+
+  std::vector<std::vector<std::string>> rows = {{"", "I"}};
+  for (int r = 1; r <= 150; ++r) rows.push_back({"Row" + std::to_string(1000 + r), std::to_string(r)});
+  DocDocument flowing;
+  TypeWordExport(flowing, MakeTable("Long", rows), company, 2, false, '.');
+  const int pages = paint(flowing);
+  ASSERT_GE(pages, 3);
+  QString all;
+  for (int page = 1; page <= pages; ++page) all += pageText(page);
+  for (int r = 1; r <= 150; ++r)
+    EXPECT_EQ(all.count("Row" + QString::number(1000 + r)), 1) << r;
 }
 
 }  // namespace

@@ -402,5 +402,28 @@ TEST_F(ExportWindowsTest, FailedExportsSayWhyInTheRunsLanguageAndChangeNothing) 
   EXPECT_EQ(names, (std::set<std::string>{"Export.xlsx", "Export.docx"}));
 }
 
+// The wait cursor stands only while a file is written: never over the save
+// dialog, a message, the spreadsheet program or the preview, and it is gone
+// once the export is done, whether it succeeded, was cancelled or failed.
+TEST_F(ExportWindowsTest, NoDialogOrMessageComesUpUnderTheWaitCursor) {
+  Form8* entry = Sheet(2);
+  fs::create_directories(exportDir);
+  dialogs.saveAnswers = {(exportDir / "page.html").string(), "", (exportDir / "missing" / "page.html").string()};
+  for (int i = 0; i < 3; ++i) Click(entry->Picture18);  // written, cancelled, failed
+  openerWorks = false;
+  Click(entry->Picture16);  // written, then named in a message
+  Click(entry->Picture17);  // written, then previewed
+  {
+    test::DiskFull full(1024);
+    Click(entry->Picture16);  // failed
+  }
+  EXPECT_EQ(dialogs.saveCalls, 3);
+  EXPECT_EQ(dialogs.messages.size(), 4u);
+  EXPECT_EQ(opened.size(), 1u);
+  EXPECT_EQ(previews.size(), 1u);
+  EXPECT_EQ(dialogs.underWaitCursor, 0);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 }  // namespace
 }  // namespace morvadel

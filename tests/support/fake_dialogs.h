@@ -1,5 +1,6 @@
 #pragma once
 // Dialogs answered by the test: queued answers, recorded messages.
+#include <QGuiApplication>
 #include <deque>
 #include <memory>
 #include <string>
@@ -31,15 +32,22 @@ class FakeDialogs : public Dialogs {
   std::vector<SaveRequest> saveRequests;
   std::vector<std::string> openFolders;  // where each open dialog started
   int openCalls = 0, saveCalls = 0, printerCalls = 0;
+  // Dialogs and messages that came up under the wait cursor.
+  int underWaitCursor = 0;
+  void NoteWaitCursor() {
+    if (QGuiApplication::overrideCursor()) ++underWaitCursor;
+  }
 
   std::string OpenFile(const std::string& filter, const std::string& folder) override {
     ++openCalls;
+    NoteWaitCursor();
     filters.push_back(filter);
     openFolders.push_back(folder);
     return Pop(openAnswers);
   }
   std::string SaveFile(const std::string& filter, const std::string& suggested, const std::string& title) override {
     ++saveCalls;
+    NoteWaitCursor();
     filters.push_back(filter);
     saveRequests.push_back({filter, suggested, title, ""});
     return Pop(saveAnswers);
@@ -51,9 +59,11 @@ class FakeDialogs : public Dialogs {
     return answer;
   }
   void Message(const std::string& text, MsgIcon icon, const std::string& title) override {
+    NoteWaitCursor();
     messages.push_back({text, icon, title});
   }
   bool AskYesNo(const std::string& text, MsgIcon icon, const std::string& title) override {
+    NoteWaitCursor();
     questions.push_back({text, icon, title});
     if (yesNoAnswers.empty()) return false;
     bool a = yesNoAnswers.front();
@@ -68,6 +78,7 @@ class FakeDialogs : public Dialogs {
   }
   std::shared_ptr<Printer> ChoosePrinter() override {
     ++printerCalls;
+    NoteWaitCursor();
     if (printerAnswers.empty()) return nullptr;
     std::shared_ptr<Printer> p = printerAnswers.front();
     printerAnswers.pop_front();

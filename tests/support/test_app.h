@@ -60,10 +60,12 @@ struct TestApp {
     exports = std::make_unique<ExportRun>();
     exports->folder = exportDir.string();
     exports->openFile = [this](const std::string& path) {
+      dialogs.NoteWaitCursor();
       opened.push_back(path);
       return openerWorks;
     };
     exports->preview = [this](const DocDocument& doc, const std::string& path, int16_t language) {
+      dialogs.NoteWaitCursor();
       previews.push_back({doc, path, language});
     };
     nav = std::make_unique<Navigator>();

@@ -12,8 +12,10 @@ namespace morvadel {
 namespace {
 
 constexpr int64_t kUnit = Currency::kScale;  // one whole unit in currency
-constexpr int64_t kMaxAmount = std::numeric_limits<int32_t>::max();
-constexpr int64_t kMinAmount = std::numeric_limits<int32_t>::min();
+// The whole units a currency cell holds. Summary values are no statement
+// amounts: no formula reads them, so they are not held to 32 bits.
+constexpr int64_t kMaxAmount = std::numeric_limits<int64_t>::max() / kUnit;
+constexpr int64_t kMinAmount = -kMaxAmount;
 
 // Every number the two windows read, stored or typed, passes through the
 // program's one reader here. An empty cell or a blank text is 0.
@@ -118,8 +120,9 @@ std::string DescribeRestateError(const RestateError& e, const SharedState& s, in
       text = CellText(s.ItemTable(e.row, e.period), s.DecimalMark);
     what = hr ? "upisani tekst " + Quoted(text) + " nije broj." : "the entry " + Quoted(text) + " is not a number.";
   } else {
-    what = hr ? "iznos je izvan dopuštenog raspona (od -2147483648 do 2147483647)."
-              : "the amount is outside the allowed range (-2147483648 to 2147483647).";
+    const std::string low = std::to_string(kMinAmount), high = std::to_string(kMaxAmount);
+    what = hr ? "iznos je izvan dopuštenog raspona (od " + low + " do " + high + ")."
+              : "the amount is outside the allowed range (" + low + " to " + high + ").";
   }
   return where + what + NothingChanged(language);
 }

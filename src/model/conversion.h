@@ -48,7 +48,7 @@ struct Restatement {
 
 // Each summary cell as currency (an empty cell is 0) times the rate as a
 // currency product (four decimals), then whole units with halves up. Every
-// result must fit a 32-bit amount, as all amounts of the workbook do.
+// result must fit a currency cell in whole units.
 Restatement ConvertedSummary(const SharedState& s, Currency rate);
 // Each summary cell as currency times its period's percentage over 100,
 // taken exactly to four decimals, then whole units with halves up.

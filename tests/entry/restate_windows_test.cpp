@@ -254,8 +254,8 @@ TEST_F(RestateWindowsTest, RefusalsKeepTheWindowAndChangeNothing) {
        "Depreciation, period III: the entry \"abc\" is not a number. Nothing was changed."},
       {FormId::For21, cell(14, 3, "abc"),
        "Depreciation, period III: the entry \"abc\" is not a number. Nothing was changed."},
-      {FormId::For20, cell(27, 6, "2147483647"),
-       "Retained earnings, period VI: the amount is outside the allowed range (-2147483648 to 2147483647). "
+      {FormId::For20, cell(27, 6, "500000000000000"),
+       "Retained earnings, period VI: the amount is outside the allowed range (-922337203685477 to 922337203685477). "
        "Nothing was changed."},
       {FormId::For20, stem(""), "Please type a name for the new file (Save As). Nothing was changed."},
       {FormId::For21, stem("   "), "Please type a name for the new file (Save As). Nothing was changed."},

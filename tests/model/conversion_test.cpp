@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "model/labels.h"
+#include "model/recalc.h"
 
 namespace morvadel {
 namespace {
@@ -94,6 +95,10 @@ TEST(ConversionTest, ConvertsEverySummaryCellToWholeCurrencyUnits) {
       {Cell::Text("0.9997"), "0.5", 0},
       {Cell::Text("2147483647"), "1", 2147483647},
       {Cell::Text("-2147483648"), "1", -2147483648LL},
+      // Summary values are currency: a weak currency may pass the 32-bit range.
+      {Cell::Text("3000000"), "1000", 3000000000LL},
+      {Cell::Text("-922337203685477"), "1", -922337203685477LL},
+      {Cell::Text("461168601842738"), "2", 922337203685476LL},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << CellText(c.value) << " at " << c.rate);
@@ -127,6 +132,19 @@ TEST(ConversionTest, RateOneMakesEverySummaryValueAWholeCurrencyCellAndNothingEl
       ASSERT_EQ(s->ItemTable(r, c), before.ItemTable(r, c)) << r << "," << c;
     }
   EXPECT_EQ(s->ItemValues(3, 1), 77);
+}
+
+TEST(ConversionTest, ASummaryValueBeyondThirtyTwoBitsBlocksNoLaterSum) {
+  auto s = State();
+  s->ItemTable(3, 1) = Cell::Text("3000000");
+  s->ItemTable(205, 1) = Cell::Text("10");
+  ASSERT_TRUE(ConvertSummary(*s, Rate("1000")).ok());
+  ASSERT_EQ(s->ItemTable(3, 1), Whole(3000000000LL));
+  // No formula reads the summary rows: Sum goes on and leaves the value.
+  ASSERT_TRUE(RecalculateStatements(*s).ok());
+  EXPECT_EQ(s->ItemTable(3, 1), Whole(3000000000LL));
+  EXPECT_EQ(s->ItemValues(211, 1), 10);
+  EXPECT_TRUE(FindUnreadableAmounts(*s).empty());
 }
 
 TEST(ConversionTest, AdjustsEachPeriodByItsPercentage) {
@@ -170,8 +188,9 @@ TEST(ConversionTest, ABadSummaryCellChangesNothing) {
   } cases[] = {
       {14, 3, Cell::Text("abc"), "2", RestateError::Kind::NotNumber},
       {3, 1, Cell::Text("12-5"), "1", RestateError::Kind::NotNumber},
-      {27, 6, Cell::Text("2147483647"), "2", RestateError::Kind::OutOfRange},
-      {10, 2, Cell::Text("-1100000000"), "2", RestateError::Kind::OutOfRange},
+      {27, 6, Cell::Text("500000000000000"), "2", RestateError::Kind::OutOfRange},
+      {10, 2, Cell::Text("-461168601842739"), "2", RestateError::Kind::OutOfRange},
+      {7, 3, Cell::Text("922337203685477.5"), "1", RestateError::Kind::OutOfRange},
       {5, 4, Cell::Text("99999999999999999999999"), "1", RestateError::Kind::OutOfRange},
       {20, 5, Cell::Double(1e300), "1", RestateError::Kind::OutOfRange},
   };
@@ -215,10 +234,10 @@ TEST(ConversionTest, MessagesNameTheFieldOrTheRowsLabelAndPeriod) {
   EXPECT_EQ(DescribeRestateError({RestateError::Kind::NotNumber, 3, 2}, *s, kCroatian),
             "Novac i utržive vrijednosnice, razdoblje II: upisani tekst \"abc\" nije broj. Ništa nije promijenjeno.");
   EXPECT_EQ(DescribeRestateError({RestateError::Kind::OutOfRange, 27, 6}, *s, kEnglish),
-            "Retained earnings, period VI: the amount is outside the allowed range (-2147483648 to 2147483647). "
+            "Retained earnings, period VI: the amount is outside the allowed range (-922337203685477 to 922337203685477). "
             "Nothing was changed.");
   EXPECT_EQ(DescribeRestateError({RestateError::Kind::OutOfRange, 27, 6}, *s, kCroatian),
-            "Zadržana dobit, razdoblje VI: iznos je izvan dopuštenog raspona (od -2147483648 do 2147483647). "
+            "Zadržana dobit, razdoblje VI: iznos je izvan dopuštenog raspona (od -922337203685477 do 922337203685477). "
             "Ništa nije promijenjeno.");
   EXPECT_EQ(DescribeRestateError({}, *s, kEnglish), "");
   // A period the general data name is named by that name too.

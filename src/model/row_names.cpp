@@ -31,7 +31,8 @@ std::string RowName(const SharedState& s, int row, int16_t language) {
   // Rows below 100 hold the amounts the recalculation derives for the
   // analyses; their label column is a scratch list, never their own.
   if (row >= 100 && row < ItemTableT::kRows) {
-    const std::string own = Trimmed(ItemText(s, row, hr ? kLabelHrColumn : kLabelEnColumn));
+    // The label columns travel with the file: at most a line of them.
+    const std::string own = Trimmed(ShortForMessage(Trimmed(ItemText(s, row, hr ? kLabelHrColumn : kLabelEnColumn))));
     if (!own.empty()) return own;
   }
   if (statement) {

@@ -574,5 +574,22 @@ TEST(DescribeRecalcError, NamesThePeriodByAtMostALineOfItsName) {
   EXPECT_NE(opened.find("period II (Zagreb…): \"abc\""), std::string::npos) << opened.substr(0, 500);
 }
 
+// A row without a label of the sheet is named by its own label columns,
+// which the file stores: a hand-edited one shows as one line as well.
+TEST(DescribeRecalcError, NamesARowByAtMostALineOfItsStoredLabel) {
+  auto s = NewState();
+  s->ItemTable(515, kLabelEnColumn) = Cell::Text(std::string(20000, 'L'));
+  s->ItemTable(515, kLabelHrColumn) = Cell::Text("Ostalo\r\ndrugi redak");
+  s->ItemTable(515, 1) = Cell::Text("abc");
+  const RecalcError e = RecalculateStatements(*s);
+  ASSERT_EQ(e.row, 515);
+  const std::string msg = DescribeRecalcError(e, *s, kEnglish);
+  EXPECT_LT(msg.size(), 300u);
+  EXPECT_EQ(msg.rfind(std::string(kQuotedChars, 'L') + "…, period I: ", 0), 0u) << msg.substr(0, 300);
+  EXPECT_EQ(DescribeRecalcError(e, *s, kCroatian).rfind("Ostalo…, razdoblje I: ", 0), 0u);
+  const std::string opened = DescribeUnreadableAmounts(FindUnreadableAmounts(*s), *s, kEnglish);
+  EXPECT_LT(opened.size(), 500u);
+}
+
 }  // namespace
 }  // namespace morvadel

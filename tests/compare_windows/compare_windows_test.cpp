@@ -1,5 +1,6 @@
 // The comparison window and the industry-source help, driven as a user
 // drives them.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -60,7 +61,7 @@ class CompareWindowsTest : public ::testing::Test, protected test::TestApp {
   void SetUp() override {
     Reset({RegisterShellForms, RegisterCompareForms});
     dir = fs::temp_directory_path() /
-          ("morvadel_comparewin_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ("morvadel_comparewin_" + std::to_string(::getpid()) + "_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
     fs::create_directories(dir);
   }

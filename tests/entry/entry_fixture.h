@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the entry tests: the program with the entry windows, and the
 // typing helpers.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -27,7 +28,7 @@ class EntryFixture : public ::testing::Test, protected TestApp {
   void SetUp() override {
     Reset({RegisterShellForms, RegisterEntryForms});
     dir = std::filesystem::temp_directory_path() /
-          ("morvadel_entry_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ("morvadel_entry_" + std::to_string(::getpid()) + "_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }

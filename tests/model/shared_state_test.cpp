@@ -1,5 +1,6 @@
 #include "model/shared_state.h"
 
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,7 +64,7 @@ TEST(SharedState, EnableAverageOptionSetsTheFlag) {
 }
 
 TEST(FileExists, OnlyExistingRegularFiles) {
-  auto dir = std::filesystem::temp_directory_path() / "morvadel_exists_test";
+  auto dir = std::filesystem::temp_directory_path() / ("morvadel_exists_test_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   auto file = dir / "a.eka";
   std::ofstream(file) << "x";

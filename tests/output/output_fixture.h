@@ -1,5 +1,6 @@
 #pragma once
 // A folder of the test's own, and the helpers the exporter tests share.
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -26,7 +27,7 @@ class OutputTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir = fs::temp_directory_path() /
-          ("morvadel_output_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ("morvadel_output_" + std::to_string(::getpid()) + "_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
     fs::create_directories(dir);
   }

@@ -1,5 +1,6 @@
 // Pages printed into a PDF file through the real printer, read back with
 // poppler's tools. MORVADEL_SHOTS=<dir> keeps the files to look at.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -30,7 +31,7 @@ class PdfPages : public PagesFixture {
   void SetUp() override {
     PagesFixture::SetUp();
     path = QString::fromStdString((std::filesystem::temp_directory_path() /
-                                   ("morvadel_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".pdf"))
+                                   ("morvadel_" + std::to_string(::getpid()) + "_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".pdf"))
                                       .string());
     std::filesystem::remove(path.toStdString());
   }

@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -47,7 +48,7 @@ class ShellTest : public ::testing::Test, protected test::TestApp {
   void SetUp() override {
     Reset({RegisterShellForms});
     dir = fs::temp_directory_path() /
-          ("morvadel_shell_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ("morvadel_shell_" + std::to_string(::getpid()) + "_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
     fs::create_directories(dir);
   }

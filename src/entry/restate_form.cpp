@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "model/conversion.h"
+#include "model/file_io.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
 
@@ -65,6 +66,11 @@ std::optional<std::string> RestateForm::TypedFile() {
 }
 
 bool RestateForm::MayTake(const std::string& path) {
+  // A folder or device under the name would only fail at the next Save.
+  if (const FileError e = CheckNotAFile(path); !e.ok()) {
+    RefuseField(DescribeFileError(e, path, s_.Language), Text3);
+    return false;
+  }
   if (!FileExists(path)) return true;
   return ctx_.dialogs.AskYesNo(AskReplaceFile(path, s_.Language), MsgIcon::Question);
 }

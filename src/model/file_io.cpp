@@ -73,6 +73,12 @@ FileError ReadWholeFile(const std::string& path, size_t maxBytes, std::string& b
   return {};
 }
 
+FileError CheckNotAFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return NotAFile(NodeOf(st.st_mode));
+  return {};
+}
+
 FileError WriteWholeFile(const std::string& path, std::string_view bytes) {
   std::string target = path;
   int err = 0;

@@ -52,4 +52,9 @@ FileError ReadWholeFile(const std::string& path, size_t maxBytes, std::string& b
 // failed write says whether a file stood there (targetExisted).
 FileError WriteWholeFile(const std::string& path, std::string_view bytes);
 
+// NotAFile when something other than a regular file stands at `path`
+// (links followed), so a name can be turned down before a workbook is
+// pointed at it; ok when a file or nothing is there.
+FileError CheckNotAFile(const std::string& path);
+
 }  // namespace morvadel

@@ -338,6 +338,26 @@ TEST_F(RestateWindowsTest, AnExistingFileIsTakenOnlyWhenTheUserAgrees) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(RestateWindowsTest, AFolderOfThatNameIsRefused) {
+  std::filesystem::create_directory(Path("firm-conv.eka"));
+  std::filesystem::create_directory(Path("firm-infl.eka"));
+  s->ItemTable(3, 1) = Cell::Text("10");
+  for (FormId window : {FormId::For20, FormId::For21}) {
+    SCOPED_TRACE(window == FormId::For20 ? "conversion" : "inflation");
+    const std::string path = Path(window == FormId::For20 ? "firm-conv.eka" : "firm-infl.eka");
+    RestateForm* f = window == FormId::For20 ? static_cast<RestateForm*>(Conversion())
+                                              : static_cast<RestateForm*>(Inflation());
+    const Snapshot before = Take();
+    dialogs.messages.clear();
+    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    ExpectStays(f);
+    ExpectUnchanged(before);
+    EXPECT_TRUE(dialogs.questions.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, path + " is a folder, not a workbook file.");
+  }
+}
+
 TEST_F(RestateWindowsTest, BackChangesNothing) {
   s->ItemTable(3, 1) = Cell::Text("1234");
   s->ExchangeRate = Currency::FromRaw(12345);

@@ -3,9 +3,12 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -48,11 +51,59 @@ QFont NumeralFont(int pixels) {
   return f;
 }
 
-QLabel* NumeralLabel(QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setFont(NumeralFont(kNumeralPixels));
-  return label;
+// The numerals of a caption: where each begins and ends among its characters.
+std::vector<std::pair<qsizetype, qsizetype>> NumeralRuns(const QString& t) {
+  std::vector<std::pair<qsizetype, qsizetype>> runs;
+  for (qsizetype i = 0; i < t.size();) {
+    if (t[i] == ' ') {
+      ++i;
+      continue;
+    }
+    qsizetype end = i;
+    while (end < t.size() && t[end] != ' ') ++end;
+    runs.emplace_back(i, end);
+    i = end;
+  }
+  return runs;
 }
+
+// A caption of period numerals set in character cells of a chosen width:
+// each numeral stands at the middle of the cells it takes, its letters as
+// the font sets them, so that widening the cells never spreads a numeral
+// ("III" never becomes "I I I").
+class NumeralLabel : public QLabel {
+ public:
+  explicit NumeralLabel(QWidget* parent) : QLabel(parent) { setFont(NumeralFont(kNumeralPixels)); }
+
+  // Sets the cell width and the label's size to the text it takes.
+  void SetCell(double cell) {
+    cell_ = cell;
+    resize(static_cast<int>(std::ceil(cell * text().size())) + 2, QFontMetrics(font()).height() + 2);
+    update();
+  }
+  // The middle of the cells of the n-th numeral (0-based), in cells from the
+  // label's left edge; -1 when there is no such numeral.
+  double MiddleOf(size_t n) const {
+    const auto runs = NumeralRuns(text());
+    return n < runs.size() ? (runs[n].first + runs[n].second) / 2.0 : -1;
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetricsF fm(font());
+    for (const auto& [begin, end] : NumeralRuns(text())) {
+      const QString numeral = text().mid(begin, end - begin);
+      const double middle = (begin + end) / 2.0 * cell_;
+      painter.drawText(QPointF(middle - fm.horizontalAdvance(numeral) / 2, 1 + fm.ascent()), numeral);
+    }
+  }
+
+ private:
+  double cell_ = QFontMetricsF(NumeralFont(kNumeralPixels)).horizontalAdvance(QChar(' '));
+};
 
 }  // namespace
 
@@ -90,9 +141,9 @@ Form55::Form55(AppContext& ctx) : Form(ctx, FormId::Form55) {
 
   // The period numerals, each pair set under its two periods of the chart.
   numerals_ = new QWidget(body);
-  Label4 = NumeralLabel(numerals_);
-  Label2 = NumeralLabel(numerals_);
-  Label3 = NumeralLabel(numerals_);
+  Label4 = new NumeralLabel(numerals_);
+  Label2 = new NumeralLabel(numerals_);
+  Label3 = new NumeralLabel(numerals_);
   numerals_->setFixedHeight(QFontMetrics(NumeralFont(kNumeralPixels)).height() + 4);
   bodyLayout->addWidget(numerals_);
   Graf2->installEventFilter(this);
@@ -200,26 +251,17 @@ void Form55::PlaceNumerals() {
   if (plot.isEmpty()) return;
   const double step = plot.width() / 6;
   const int offset = Graf2->mapTo(this, QPoint()).x() - numerals_->mapTo(this, QPoint()).x();
-  // Spaced so that the two numerals of a text stand a period apart.
-  QFont font = NumeralFont(kNumeralPixels);
-  const double advance = QFontMetricsF(font).horizontalAdvance(QChar(' '));
-  font.setLetterSpacing(QFont::AbsoluteSpacing, step / kNumeralPitch - advance);
   QLabel* const labels[] = {Label4, Label2, Label3};
   for (int i = 0; i < 3; ++i) {
-    QLabel* label = labels[i];
-    label->setFont(font);
-    label->adjustSize();
-    const QFontMetricsF fm(font);
-    const QString text = label->text();
-    int first = 0;
-    while (first < text.size() && text[first] == ' ') ++first;
-    if (first == text.size()) continue;
-    int length = 0;
-    while (first + length < text.size() && text[first + length] != ' ') ++length;
+    auto* label = static_cast<NumeralLabel*>(labels[i]);
+    const double first = label->MiddleOf(0), second = label->MiddleOf(1);
+    if (first < 0) continue;
+    // Cells as wide as put the two numerals of the text a period apart.
+    const double cell = second > first ? step / (second - first) : step / kNumeralPitch;
+    label->SetCell(cell);
     // The first numeral's middle under the middle of its period.
     const double middle = offset + plot.left() + (2 * i + 0.5) * step;
-    const double x = middle - fm.horizontalAdvance(text.left(first)) - fm.horizontalAdvance(text.mid(first, length)) / 2;
-    label->move(static_cast<int>(std::lround(x)), 2);
+    label->move(static_cast<int>(std::lround(middle - first * cell)), 2);
   }
 }
 

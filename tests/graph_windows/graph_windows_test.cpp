@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QTest>
 #include <cstdlib>
@@ -610,6 +611,70 @@ TEST_F(GraphWindowsTest, ValueGraphsShowThePicksOverTheSixPeriods) {
 
     QTest::mouseClick(g->Izlaz3, Qt::LeftButton);
     EXPECT_EQ(CurrentId(), FormId::Form2a);
+  }
+}
+
+// The ink of a picture by columns: the runs of columns with ink, runs
+// closer than `gap` columns taken as one.
+std::vector<std::pair<int, int>> InkRuns(const QImage& image, int gap) {
+  std::vector<std::pair<int, int>> runs;
+  for (int x = 0; x < image.width(); ++x) {
+    bool ink = false;
+    for (int y = 0; y < image.height() && !ink; ++y) ink = qGray(image.pixel(x, y)) < 128;
+    if (!ink) continue;
+    if (!runs.empty() && x - runs.back().second <= gap) runs.back().second = x;
+    else runs.push_back({x, x});
+  }
+  return runs;
+}
+
+// Each period numeral under the chart stands whole (its letters as the font
+// sets them) under the middle of its period, at the design size and in an
+// enlarged window alike.
+TEST_F(GraphWindowsTest, PeriodNumeralsStandWholeUnderTheirPeriodsAtAnySize) {
+  SmallWorkbook();
+  Form16* f = Options();
+  ASSERT_NE(f, nullptr);
+  Click(f->List1, 0);
+  QTest::mouseClick(f->Picture5, Qt::LeftButton);
+  Form55* g = Current<Form55>();
+  ASSERT_NE(g, nullptr);
+  for (QSize grow : {QSize(0, 0), QSize(500, 300), QSize(900, 300)}) {
+    SCOPED_TRACE(grow.width());
+    g->resize(g->size() + grow);
+    QTest::qWait(20);  // the numerals are placed once the chart's layout has run
+    const QRectF plot = g->Graf2->PlotArea();
+    ASSERT_FALSE(plot.isEmpty());
+    const double left = g->Graf2->mapTo(g, QPoint()).x() + plot.left();
+    const double step = plot.width() / 6;
+    QLabel* labels[] = {g->Label4, g->Label2, g->Label3};
+    for (int i = 0; i < 3; ++i) {
+      QLabel* label = labels[i];
+      const QStringList numerals = label->text().split(' ', Qt::SkipEmptyParts);
+      ASSERT_EQ(numerals.size(), 2);
+      QFont natural = label->font();
+      natural.setLetterSpacing(QFont::PercentageSpacing, 100);
+      natural.setWordSpacing(0);
+      const int advance = QFontMetrics(natural).horizontalAdvance(' ');
+      const std::vector<std::pair<int, int>> runs = InkRuns(label->grab().toImage(), 2 * advance);
+      ASSERT_EQ(runs.size(), 2u) << i;
+      for (int k = 0; k < 2; ++k) {
+        // The numeral drawn alone in the same font without extra spacing.
+        QImage alone(QFontMetrics(natural).horizontalAdvance(numerals[k]) + 8, label->height(), QImage::Format_RGB32);
+        alone.fill(Qt::white);
+        QPainter painter(&alone);
+        painter.setFont(natural);
+        painter.setPen(Qt::black);
+        painter.drawText(4, QFontMetrics(natural).ascent() + 2, numerals[k]);
+        painter.end();
+        const std::vector<std::pair<int, int>> whole = InkRuns(alone, 2 * advance);
+        ASSERT_EQ(whole.size(), 1u);
+        EXPECT_LE(std::abs((runs[k].second - runs[k].first) - (whole[0].second - whole[0].first)), 1)
+            << numerals[k].toStdString();
+        const double middle = label->mapTo(g, QPoint()).x() + (runs[k].first + runs[k].second + 1) / 2.0;
+        EXPECT_NEAR(middle, left + (2 * i + k + 0.5) * step, 3) << numerals[k].toStdString();
+      }
+    }
   }
 }
 

@@ -255,6 +255,7 @@ TEST_F(GraphPagesTest, ValueGraphPageTableChartAndPeriodNames) {
   for (int r = 2; r <= 4; ++r)
     for (int p = 1; p <= 6; ++p) s->ChartValues(r, p) = Currency::FromWhole(values[r - 2][p - 1]);
   s->ChartValues(2, 1) = Money(1200.6);  // rounds to a whole number
+  vgPage.periodNames[2] = "Šibenik 2004";
   vgPage.periodNames[3] = "Kvarner 2021 (revidirano)";
   vgPage.periodNames[4] = "";
   PrintValueGraphPage(printer, *s, vgPage, 1.0);
@@ -308,15 +309,24 @@ TEST_F(GraphPagesTest, ValueGraphPageTableChartAndPeriodNames) {
       if (std::abs(t.x - (2.5 + 1.1 * p)) < kEps && t.y > 1.9 && t.y < 3.5) ++fieldCount;
   EXPECT_EQ(fieldCount, 6 + 36);
 
-  // The period names again under the chart, in nine characters.
-  const char* under[] = {"     2019", "     2020", "Kvarner 2021 (revidirano)", "         ", "     2023", "     2024"};
+  // The period names again under the chart, in nine characters; a longer
+  // name fills the same nine characters in a smaller size on the same
+  // baseline, so it never runs into its neighbour (down to 6 points).
+  struct Under {
+    const char* text;
+    double size;
+  } under[] = {{"     2019", 10},  {"Šibenik 2004", 7.5}, {"Kvarner 2021 (revidirano)", 6},
+               {"         ", 10},  {"     2023", 10},      {"     2024", 10}};
   for (int p = 1; p <= 6; ++p) {
-    const auto* t = At(0, 2.3 + 0.85 * p, 6.7);
+    const Under& u = under[p - 1];
+    const auto* t = At(0, 2.3 + 0.85 * p, 6.7 + (10 - u.size) * 0.83 / 72);
     ASSERT_NE(t, nullptr) << p;
-    EXPECT_EQ(t->text, under[p - 1]);
+    EXPECT_EQ(t->text, u.text);
     EXPECT_EQ(t->font, "Courier New");
+    EXPECT_NEAR(t->size, u.size, kEps) << p;
     EXPECT_TRUE(t->bold);
   }
+  EXPECT_LE(2.3 + 0.85 * 2 + 12 * 0.6 * 7.5 / 72, 2.3 + 0.85 * 3);
   // They stand under the chart's periods.
   for (int p = 1; p <= 6; ++p) {
     const double centre = ValueChartPeriodCentre(p);

@@ -140,6 +140,15 @@ class PrintCommand : public ::testing::Test {
       p.Print("page two");
     });
   }
+  // The print dialog's answer: a started printer into a PDF file in `dir`.
+  void AnswerWithPdfFile(const QTemporaryDir& dir) {
+    auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    device->setOutputFormat(QPrinter::PdfFormat);
+    device->setOutputFileName(dir.filePath("report.pdf"));
+    auto printer = std::make_shared<QtPrinter>(std::move(device));
+    ASSERT_TRUE(printer->Start());
+    dialogs.printerAnswers.push_back(printer);
+  }
   FakeDialogs dialogs;
 };
 
@@ -192,12 +201,7 @@ TEST_F(PrintCommand, PrinterThatFailsAtTheEndIsReportedInTheLanguage) {
 TEST_F(PrintCommand, PdfFileThatCannotBeWrittenWholeIsReported) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  device->setOutputFormat(QPrinter::PdfFormat);
-  device->setOutputFileName(dir.filePath("report.pdf"));
-  auto printer = std::make_shared<QtPrinter>(std::move(device));
-  ASSERT_TRUE(printer->Start());
-  dialogs.printerAnswers.push_back(printer);
+  ASSERT_NO_FATAL_FAILURE(AnswerWithPdfFile(dir));
 
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -218,12 +222,7 @@ TEST_F(PrintCommand, PdfFileThatCannotBeWrittenWholeIsReported) {
 TEST_F(PrintCommand, PdfFileThatIsWrittenWholeIsAPrintedJob) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  device->setOutputFormat(QPrinter::PdfFormat);
-  device->setOutputFileName(dir.filePath("report.pdf"));
-  auto printer = std::make_shared<QtPrinter>(std::move(device));
-  ASSERT_TRUE(printer->Start());
-  dialogs.printerAnswers.push_back(printer);
+  ASSERT_NO_FATAL_FAILURE(AnswerWithPdfFile(dir));
   EXPECT_TRUE(Run(kEnglish));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_GT(QFileInfo(dir.filePath("report.pdf")).size(), 0);

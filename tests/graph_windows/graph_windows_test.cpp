@@ -107,6 +107,15 @@ class GraphWindowsTest : public ::testing::Test, protected test::TestApp {
     nav->Show(FormId::Form16);
     return Current<Form16>();
   }
+  // The value graphs of cash and marketable securities alone, through the
+  // options' OK; null when a window fails to come up.
+  Form55* CashGraph() {
+    Form16* f = Options();
+    if (!f) return nullptr;
+    Click(f->List1, 0);
+    QTest::mouseClick(f->Picture5, Qt::LeftButton);
+    return Current<Form55>();
+  }
   static void Click(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
   }
@@ -527,11 +536,7 @@ TEST_F(GraphWindowsTest, OkWithNothingPickedReturnsToTheMainWindow) {
 TEST_F(GraphWindowsTest, UnreadablePeriodIsShownAsZeroAndNamedOnce) {
   SmallWorkbook();
   s->ItemTable(205, 2) = Cell::Text("30 kn");
-  Form16* f = Options();
-  ASSERT_NE(f, nullptr);
-  Click(f->List1, 0);
-  QTest::mouseClick(f->Picture5, Qt::LeftButton);
-  Form55* g = Current<Form55>();
+  Form55* g = CashGraph();
   ASSERT_NE(g, nullptr);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(dialogs.messages[0].text.find("Cash and marketable securities, period II (2023)"), std::string::npos)
@@ -633,11 +638,7 @@ std::vector<std::pair<int, int>> InkRuns(const QImage& image, int gap) {
 // enlarged window alike.
 TEST_F(GraphWindowsTest, PeriodNumeralsStandWholeUnderTheirPeriodsAtAnySize) {
   SmallWorkbook();
-  Form16* f = Options();
-  ASSERT_NE(f, nullptr);
-  Click(f->List1, 0);
-  QTest::mouseClick(f->Picture5, Qt::LeftButton);
-  Form55* g = Current<Form55>();
+  Form55* g = CashGraph();
   ASSERT_NE(g, nullptr);
   for (QSize grow : {QSize(0, 0), QSize(500, 300), QSize(900, 300)}) {
     SCOPED_TRACE(grow.width());
@@ -765,11 +766,7 @@ TEST_F(GraphWindowsTest, CancelledOrFailedPrintKeepsTheWindow) {
   EXPECT_NE(dialogs.messages[0].text.find("Printing failed"), std::string::npos);
 
   // The value graphs: nothing changes on a cancel either.
-  Form16* o = Options();
-  ASSERT_NE(o, nullptr);
-  Click(o->List1, 0);
-  QTest::mouseClick(o->Picture5, Qt::LeftButton);
-  Form55* g = Current<Form55>();
+  Form55* g = CashGraph();
   ASSERT_NE(g, nullptr);
   s->AverageMode = kFlagOn;
   s->AverageOffered = kFlagOn;

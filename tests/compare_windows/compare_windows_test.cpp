@@ -70,11 +70,6 @@ class CompareWindowsTest : public ::testing::Test, protected test::TestApp {
     fs::remove_all(dir);
   }
 
-  // A figure of the workbook as the entry window and recalculation leave it.
-  void Put(int row, int period, int32_t value) {
-    s->ItemTable(row, period) = Cell::Text(std::to_string(value));
-    s->ItemValues(row, period) = value;
-  }
   // Two periods: cash 25 % of total assets, cost of goods sold 75 % of sales.
   void SmallWorkbook() {
     s->ItemTable(101, 1) = Cell::Text("2022");

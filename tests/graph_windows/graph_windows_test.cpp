@@ -42,11 +42,6 @@ class GraphWindowsTest : public ::testing::Test, protected test::TestApp {
  protected:
   void SetUp() override { Reset({RegisterShellForms, RegisterCompareForms}); }
 
-  // A figure of the workbook as the entry window and recalculation leave it.
-  void Put(int row, int period, int32_t value) {
-    s->ItemTable(row, period) = Cell::Text(std::to_string(value));
-    s->ItemValues(row, period) = value;
-  }
   // Two periods of a balance sheet and an income statement whose shares are
   // easy to read: total assets 100 in both, net sales 200 and 400.
   void SmallWorkbook() {

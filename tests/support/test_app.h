@@ -74,6 +74,12 @@ struct TestApp {
     for (RegisterForms r : registers) r(*nav);
   }
 
+  // A figure of the workbook as the entry window and recalculation leave it.
+  void Put(int row, int period, int32_t value) {
+    s->ItemTable(row, period) = Cell::Text(std::to_string(value));
+    s->ItemValues(row, period) = value;
+  }
+
  private:
   static std::filesystem::path UniqueExportDir() {
     static std::atomic<int> count{0};

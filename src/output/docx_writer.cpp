@@ -7,6 +7,8 @@
 #include <ctime>
 #include <utility>
 
+#include "output/export_table.h"
+
 namespace morvadel {
 
 namespace {
@@ -44,7 +46,7 @@ constexpr const char* kWordNamespace = "http://schemas.openxmlformats.org/wordpr
 std::string XmlText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char ch : text) {
+  for (char ch : WritableText(text)) {
     const unsigned char u = static_cast<unsigned char>(ch);
     switch (ch) {
       case '&': out += "&amp;"; break;

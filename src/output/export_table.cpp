@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "model/codepage.h"
 #include "model/number.h"
 
 namespace morvadel {
@@ -21,6 +22,24 @@ std::optional<CompanyLines> CompanyToExport(const SharedState& s) {
   if (s.ShowCompany != 1) return std::nullopt;
   auto value = [&s](int line) { return CellText(s.Company(line, 1), s.DecimalMark); };
   return CompanyLines{value(1), value(5), value(2)};
+}
+
+std::string WritableText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const size_t n = Utf8SequenceLength(text.substr(i));
+    if (n == 0) {
+      out += '?';
+      ++i;
+      continue;
+    }
+    const std::string_view letter = text.substr(i, n);
+    i += n;
+    if (letter == std::string_view("\0", 1) || letter == "\xEF\xBF\xBE" || letter == "\xEF\xBF\xBF") continue;
+    out += letter;
+  }
+  return out;
 }
 
 std::optional<SheetNumber> ReadSheetNumber(std::string_view text, char decimalMark) {

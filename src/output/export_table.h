@@ -29,6 +29,12 @@ struct CompanyLines {
 };
 std::optional<CompanyLines> CompanyToExport(const SharedState& s);
 
+// A text as a file of another program can hold it: well-formed UTF-8 (a
+// byte that starts no UTF-8 letter becomes '?', as the workbook reader
+// does), without NUL and without U+FFFE and U+FFFF, which no XML file may
+// contain and which end a C string early.
+std::string WritableText(std::string_view text);
+
 // A number as the spreadsheet takes it from a cell text: the value and the
 // decimals the text shows.
 struct SheetNumber {

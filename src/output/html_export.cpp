@@ -21,7 +21,7 @@ std::string CellLine(const char* colour, const std::string& text) {
 std::string HtmlEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
+  for (char c : WritableText(text)) {
     switch (c) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;

@@ -20,6 +20,8 @@ constexpr double kTitleRowHeight = 18.75;  // the title's row, 14 points
 constexpr int kTitleRow = 5, kTitleCol = 2;
 constexpr double kDefaultCharPx = 7;       // a "0" of the default font: one width unit
 constexpr double kColumnPaddingPx = 5;     // the default font's cell margins
+constexpr double kWidestColumn = 255;      // the widest column a spreadsheet takes
+constexpr size_t kCellCharacters = 32767;  // the most a cell holds, in UTF-16 units
 
 enum class Style { Plain, Heading, Value, Title };
 
@@ -53,6 +55,23 @@ class Formats {
   std::map<std::pair<Style, int>, lxw_format*> cache_;
 };
 
+// A text as a cell holds it: what XML can carry, cut at the cell's limit
+// (a longer text would be refused and the cell left empty).
+std::string CellString(std::string_view text) {
+  std::string s = WritableText(text);
+  size_t units = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const unsigned char ch = static_cast<unsigned char>(s[i]);
+    if ((ch & 0xC0) == 0x80) continue;  // continuation byte of a UTF-8 letter
+    units += ch >= 0xF0 ? 2 : 1;        // beyond U+FFFF a letter takes two
+    if (units > kCellCharacters) {
+      s.resize(i);
+      break;
+    }
+  }
+  return s;
+}
+
 // A text as the spreadsheet program takes it when it is typed: a number
 // becomes a number cell, anything else stays text. Spreadsheet rows and
 // columns count from 1 here.
@@ -70,7 +89,7 @@ void WriteCell(lxw_worksheet* ws, Formats& formats, int row, int col, const std:
     worksheet_write_number(ws, r, c, n->value, formats.Get(style, n->decimals));
     return;
   }
-  worksheet_write_string(ws, r, c, text.c_str(), formats.Get(style));
+  worksheet_write_string(ws, r, c, CellString(text).c_str(), formats.Get(style));
 }
 
 // Pixels of a text in the sheet's 8-point font, as the default sans-serif
@@ -156,7 +175,9 @@ std::vector<double> FittedColumnWidths(const ExportTable& table, char decimalMar
       }
       px = std::max(px, TextPx(shown, r == 0));
     }
-    if (px > 0) widths[static_cast<size_t>(c)] = std::max(1.0, (px + kColumnPaddingPx) / kDefaultCharPx + 0.6);
+    if (px > 0)
+      widths[static_cast<size_t>(c)] =
+          std::clamp((px + kColumnPaddingPx) / kDefaultCharPx + 0.6, 1.0, kWidestColumn);
   }
   return widths;
 }

@@ -20,8 +20,8 @@ struct SpreadsheetSheet {
 
 // Writes the sheets in their order, the first one active (the run keeps the
 // newest first), into a new .xlsx file at path. Cell texts that read as
-// numbers become number cells showing the decimals they had. Returns 0 or
-// an errno.
+// numbers become number cells showing the decimals they had; a text longer
+// than a cell holds (32,767 characters) is cut there. Returns 0 or an errno.
 int WriteSpreadsheet(const std::string& path, const std::vector<SpreadsheetSheet>& sheets, int16_t language,
                      char decimalMark);
 
@@ -36,7 +36,8 @@ std::string SheetValueRange(int gridRows, int gridCols);  // "B10:G61" for 53 x 
 
 // Column widths in spreadsheet units (the width of a "0" in the default
 // font), fitted to the longest text of each grid column as it shows in the
-// sheet's 8-point font; 0 for a column without text (the default width).
+// sheet's 8-point font, at most 255; 0 for a column without text (the
+// default width).
 std::vector<double> FittedColumnWidths(const ExportTable& table, char decimalMark);
 
 // The sheet's name: "Sheet<n>" ("List<n>" in Croatian), as the spreadsheet

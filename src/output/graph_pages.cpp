@@ -106,10 +106,10 @@ void PrintCommonSizeGraphPage(Printer& target, SharedState& s, const CommonSizeG
     if (f.values[k - 1].IsZero()) continue;
     const double y = 2.46 + 0.3 * (k + 2);
     PrintAt(target, 3.6, y, FormatField(f.values[k - 1], "####0.00", "@@@@@@@@", s.DecimalMark));
-    if (const auto& share = f.shareHundredths[k - 1]) {
-      const Currency value = Currency::FromRaw(*share * (Currency::kScale / 100));
-      PrintAt(target, 4.4, y, FormatField(value, "####0.00", "@@@@@@@@", s.DecimalMark));
-    }
+    // From the hundredths themselves: items that almost cancel give shares
+    // beyond what a currency amount holds.
+    if (const auto& share = f.shareHundredths[k - 1])
+      PrintAt(target, 4.4, y, FormatField(FormatScaled(*share, 2, s.DecimalMark), "####0.00", "@@@@@@@@", s.DecimalMark));
   }
 
   SetPrintFont(target, kMsSansSerif, 10, false);

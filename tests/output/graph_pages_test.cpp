@@ -237,6 +237,25 @@ TEST_F(GraphPagesTest, CommonSizePageLinesSharesFootnoteAndLegend) {
   }
 }
 
+TEST_F(GraphPagesTest, SharesBeyondTheCurrencyRangePrintExactly) {
+  // Two items that almost cancel: each is some 90 thousand billion per
+  // cent of their sum, more than a currency amount holds.
+  s->ReportCode = 58;
+  Slots({});
+  s->ChartValues(3, 1) = Currency::FromWhole(900000000000000);
+  s->ChartValues(4, 1) = Currency::FromWhole(-899999999999999);
+  for (char mark : {'.', ','}) {
+    s->DecimalMark = mark;
+    RecordingPrinter p = InchPrinter();
+    PrintCommonSizeGraphPage(p, *s, csPage, 1.0);
+    const auto* first = p.At(0, 4.4, 2.46 + 0.3 * 3);
+    const auto* second = p.At(0, 4.4, 2.46 + 0.3 * 4);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->text, mark == '.' ? "90000000000000000.00" : "90000000000000000,00");
+    EXPECT_EQ(second->text, mark == '.' ? "-89999999999999900.00" : "-89999999999999900,00");
+  }
+}
+
 TEST_F(GraphPagesTest, CommonSizePagePrintsTheGridAsShownAndLongNamesWhole) {
   Slots({50, 50});
   csPage.periodName = "Lipa d.o.o. 2019";

@@ -41,6 +41,18 @@ const QColor kAxisLine(0x9A, 0xA3, 0xAD);
 
 QFont ChartFont(double points, bool bold = false) { return ArialFont(points, bold); }
 
+// A label as the chart draws it: no chart is wide enough for more than a
+// few hundred letters, and Qt's charts shorten a label that does not fit a
+// letter at a time, measuring it anew each time, which takes minutes for a
+// label of many thousands. The data grid keeps the label whole.
+QString DrawnLabel(const QString& label) {
+  constexpr qsizetype kLongest = 300;
+  if (label.size() <= kLongest) return label;
+  qsizetype n = kLongest;
+  if (label[n - 1].isHighSurrogate()) --n;  // never half a letter
+  return label.left(n);
+}
+
 // Axis range and ticks on round steps (1, 2, 2.5, 5 times a power of ten),
 // always including zero so that bars grow from the base line.
 struct NiceAxis {
@@ -323,8 +335,10 @@ QChart* Chart::BuildChart() const {
     return false;
   };
   QStringList seriesNames, categories;
-  for (int s = 0; s < seriesCount; ++s) seriesNames << (seriesInRows_ ? RowLabelAt(s + 1) : ColumnLabelAt(s + 1));
-  for (int c = 0; c < categoryCount; ++c) categories << (seriesInRows_ ? ColumnLabelAt(c + 1) : RowLabelAt(c + 1));
+  for (int s = 0; s < seriesCount; ++s)
+    seriesNames << DrawnLabel(seriesInRows_ ? RowLabelAt(s + 1) : ColumnLabelAt(s + 1));
+  for (int c = 0; c < categoryCount; ++c)
+    categories << DrawnLabel(seriesInRows_ ? ColumnLabelAt(c + 1) : RowLabelAt(c + 1));
 
   double lo = 0, hi = 0;
   for (size_t i = 0; i < data_.size(); ++i) {
@@ -342,7 +356,7 @@ QChart* Chart::BuildChart() const {
   chart->setMargins(QMargins(4, 4, 8, 4));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   if (!title_.isEmpty()) {
-    chart->setTitle(title_);
+    chart->setTitle(DrawnLabel(title_));
     chart->setTitleFont(ChartFont(8, true));
     chart->setTitleBrush(kText);
   }

@@ -2,6 +2,7 @@
 // the picture it hands to the printed pages.
 #include <gtest/gtest.h>
 
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QCategoryAxis>
 #include <QBarSet>
@@ -114,6 +115,50 @@ TEST(Chart, ColumnsAreBarSetsNamedByTheirLabelsOverTheRows) {
   EXPECT_EQ(bars->barSets()[1]->label(), "P2");
   EXPECT_EQ(bars->barSets()[1]->at(0), 12);
   EXPECT_EQ(bars->barSets()[1]->at(1), 22);
+}
+
+TEST(Chart, LabelsOfAnyLengthAreDrawnFromTheirStartAndKeptWholeInTheGrid) {
+  // 100,000 letters: drawn whole, Qt would shorten them a letter at a time
+  // and the window would take minutes to open.
+  const QString longLabel = QString("Zalihe ").repeated(100000 / 7);
+  for (int type : {1, 3}) {
+    Chart chart;
+    chart.SetChartType(type);
+    chart.SetShowLegend(true);
+    chart.SetTitle(longLabel);
+    chart.SetRowCount(2);
+    chart.SetColumnCount(2);
+    for (int c = 1; c <= 2; ++c) {
+      chart.SetColumn(c);
+      chart.SetColumnLabel(c == 1 ? longLabel : "P2");
+      for (int r = 1; r <= 2; ++r) {
+        chart.SetRow(r);
+        chart.SetRowLabel(r == 1 ? longLabel : "R2");
+        chart.SetData(QString::number(10 * r + c));
+      }
+    }
+    chart.Refresh();
+    QChart* drawn = Drawn(chart);
+    EXPECT_EQ(chart.ColumnLabelAt(1), longLabel);
+    EXPECT_EQ(chart.RowLabelAt(1), longLabel);
+    QStringList names;
+    for (auto* series : drawn->series()) {
+      if (auto* bars = qobject_cast<QBarSeries*>(series))
+        for (auto* set : bars->barSets()) names << set->label();
+      else
+        names << series->name();
+    }
+    ASSERT_EQ(names.size(), 2) << type;
+    EXPECT_TRUE(longLabel.startsWith(names[0]) && names[0].size() >= 100 && names[0].size() <= 300) << type;
+    EXPECT_EQ(names[1], "P2");
+    EXPECT_TRUE(longLabel.startsWith(drawn->title()) && drawn->title().size() <= 300) << type;
+    if (type == 1) {
+      auto* axis = qobject_cast<QBarCategoryAxis*>(drawn->axes(Qt::Horizontal).value(0));
+      ASSERT_NE(axis, nullptr);
+      EXPECT_TRUE(longLabel.toHtmlEscaped().startsWith(axis->at(0)) && axis->at(0).size() <= 300);
+      EXPECT_EQ(axis->at(1), "R2");
+    }
+  }
 }
 
 TEST(Chart, TypeThreeDrawsOneLinePerSeriesAndLeavesOutSeriesWithoutData) {

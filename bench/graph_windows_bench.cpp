@@ -59,16 +59,23 @@ void BM_ShowCommonSizeGraphs(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowCommonSizeGraphs)->Arg(52)->Arg(62)->Unit(benchmark::kMillisecond);
 
+// Arg: the letters of each account label and period name (0: the usual
+// short ones).
 void BM_ShowValueGraphs(benchmark::State& state) {
   Program p;
+  const auto letters = static_cast<size_t>(state.range(0));
   for (int list = kBalanceSheetList; list <= kCashFlowList; ++list)
-    for (int row : AccountRows(list)) p.s->ItemTable(row, kLabelEnColumn) = Cell::Text("Account " + std::to_string(row));
+    for (int row : AccountRows(list))
+      p.s->ItemTable(row, kLabelEnColumn) =
+          Cell::Text(letters ? std::string(letters, 'a') : "Account " + std::to_string(row));
+  if (letters)
+    for (int j = 1; j <= 6; ++j) p.s->ItemTable(101, j) = Cell::Text(std::string(letters, 'p'));
   const int codes[] = {200, 212, 300, 314, 430};
   AssignAccountSlots(*p.s, codes);
   FillValueGraphBuffers(*p.s);
   for (auto _ : state) p.Show(FormId::Form55);
 }
-BENCHMARK(BM_ShowValueGraphs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowValueGraphs)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The options window's OK without the windows: slots, rows and buffers.
 void BM_FillValueGraphBuffers(benchmark::State& state) {

@@ -41,7 +41,13 @@ const char* WordNumberMask(int16_t reportCode, int gridRow) {
 std::string WordRowLine(const ExportTable& table, int r, int16_t reportCode, char decimalMark) {
   std::string line = FitCharacters(table.cols > 0 ? table.Text(r, 0) : std::string(), kLabelWidth);
   const char* mask = WordNumberMask(reportCode, r);
-  for (int c = 1; c < table.cols; ++c) line += FormatField(table.Text(r, c), mask, kValueField, decimalMark);
+  for (int c = 1; c < table.cols; ++c) {
+    const std::string field = FormatField(table.Text(r, c), mask, kValueField, decimalMark);
+    // A value that fills its field or runs beyond it would join the text
+    // before it into one figure ("100.00123456789012.50").
+    if (!field.empty() && field.front() != ' ' && !line.empty() && line.back() != ' ') line += ' ';
+    line += field;
+  }
   return line;
 }
 

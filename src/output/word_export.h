@@ -16,7 +16,8 @@ namespace morvadel {
 const char* WordNumberMask(int16_t reportCode, int gridRow);
 
 // The line of grid row r: the label cut or padded to 20 characters, then
-// each value through the number mask, right-aligned in 11 characters.
+// each value through the number mask, right-aligned in 11 characters; a
+// value that fills its field or is longer stands after one blank.
 std::string WordRowLine(const ExportTable& table, int r, int16_t reportCode, char decimalMark);
 
 // Types the export at the end of doc, after a page break when pageBreak:

@@ -106,7 +106,9 @@ TEST(WordRows, ValuesAreRightAlignedInElevenCharactersThroughTheMask) {
                                                        {"Current assets", "1500", "0"},
                                                        {"Current liabilities", "1000", ""},
                                                        {"Current ratio", "1.5", "0"},
-                                                       {"Dynamics 1st = 100", "100", "123456789012.5"}});
+                                                       {"Dynamics 1st = 100", "100", "123456789012.5"},
+                                                       {"Net sales", "12345678", "-1234567.5"},
+                                                       {"Twenty letters 12345", "12345678", "3"}});
   struct Case {
     int row;
     std::string line;
@@ -117,7 +119,11 @@ TEST(WordRows, ValuesAreRightAlignedInElevenCharactersThroughTheMask) {
       {2, "Current assets      " + std::string(7, ' ') + "1500" + std::string(11, ' ')},
       {3, "Current liabilities " + std::string(7, ' ') + "1000" + std::string(11, ' ')},
       {4, "Current ratio       " + std::string(7, ' ') + "1.50" + std::string(7, ' ') + "0.00"},
-      {5, "Dynamics 1st = 100  " + std::string(5, ' ') + "100.00" + "123456789012.50"},
+      // A value that fills its field or runs beyond it keeps a blank
+      // before it, never reading as one figure with its neighbour.
+      {5, "Dynamics 1st = 100  " + std::string(5, ' ') + "100.00" + " 123456789012.50"},
+      {6, "Net sales           " + std::string("12345678.00") + " -1234567.50"},
+      {7, "Twenty letters 12345" + std::string(" 12345678.00") + std::string(7, ' ') + "3.00"},
   };
   for (const Case& c : cases) EXPECT_EQ(WordRowLine(ratio, c.row, 21, '.'), c.line) << c.row;
   // The comparison window's code: two decimals from the first row on, with

@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "model/labels.h"
+#include "model/message_parts.h"
+#include "model/row_names.h"
 
 namespace morvadel {
 
@@ -202,11 +204,9 @@ std::string DescribeValueGraphProblems(const SharedState& s, const ValueGraphFil
                         : "Some values could not be read and are shown as 0:";
   for (const ValueGraphProblem& p : fill.problems) {
     text += "\n";
-    text += AccountLabel(s, p.row);
-    text += hr ? ", razdoblje " : ", period ";
-    text += PeriodNumeral(p.period);
-    const std::string name = ItemText(s, 101, p.period);
-    if (!name.empty()) text += " (" + name + ")";
+    // At most a line of the label and of the period name: a hand-edited
+    // file may hold pages of either.
+    text += PlaceName(ShortForMessage(AccountLabel(s, p.row)), s, p.period, s.Language);
     if (p.status == ConvStatus::NotNumber)
       text += hr ? ": upisana vrijednost nije broj" : ": the entry is not a number";
     else

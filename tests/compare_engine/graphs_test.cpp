@@ -291,5 +291,21 @@ TEST_F(GraphsTest, UnreadablePeriodCountsAsZeroAndIsNamedByLabelAndPeriod) {
   EXPECT_EQ(DescribeValueGraphProblems(s, ValueGraphFill{}), "");
 }
 
+TEST_F(GraphsTest, AProblemQuotesAtMostALineOfAHugeLabelOrPeriodName) {
+  s.Language = kEnglish;
+  FillStatementLabels(s, 2, kEnglish);
+  s.ItemTable(207, kLabelEnColumn) = Cell::Text(std::string(100000, 'L') + "\nsecond line");
+  s.ItemTable(101, 3) = Cell::Text(std::string(100000, 'P'));
+  Typed(207, 3, "12a");
+  const int codes[] = {202};
+  AssignAccountSlots(s, codes);
+  const std::string text = DescribeValueGraphProblems(s, FillValueGraphBuffers(s));
+  EXPECT_LT(text.size(), 1000u) << text.size();
+  EXPECT_NE(text.find("LLLL"), std::string::npos);
+  EXPECT_NE(text.find(", period III (PPPP"), std::string::npos) << text;
+  EXPECT_NE(text.find("): the entry is not a number"), std::string::npos) << text;
+  EXPECT_EQ(text.find("second line"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace morvadel

@@ -102,7 +102,7 @@ void For21::Command2_Click() {
     QLineEdit* box = Posto1[static_cast<size_t>(kFirstBox + i)];
     const std::string text = box->text().toStdString();
     const auto p = ReadPercentage(text, s_);
-    if (!p) return RefuseField(DescribeBadPercentage(text, i + 1, s_.Language), box);
+    if (!p) return RefuseField(DescribeBadPercentage(text, i + 1, s_.Language, PercentageTooLarge(text, s_)), box);
     percent[static_cast<size_t>(i)] = *p;
   }
   const auto path = TypedFile();

@@ -79,6 +79,26 @@ std::optional<int64_t> ReadPercentage(std::string_view text, const SharedState& 
   return RoundScaled(*d, kPercentPlaces, Rounding::HalfEven);
 }
 
+namespace {
+
+bool TooLargeToHold(std::string_view text, const SharedState& s, int places) {
+  const auto d = TypedNumber(text, s);
+  return d && !d->negative && !RoundScaled(*d, places, Rounding::HalfEven);
+}
+
+// The whole part of the largest value a field of `places` decimals holds.
+std::string LargestHeld(int places) {
+  int64_t whole = std::numeric_limits<int64_t>::max();
+  for (int i = 0; i < places; ++i) whole /= 10;
+  return std::to_string(whole);
+}
+
+}  // namespace
+
+bool RateTooLarge(std::string_view text, const SharedState& s) { return TooLargeToHold(text, s, Currency::kPlaces); }
+
+bool PercentageTooLarge(std::string_view text, const SharedState& s) { return TooLargeToHold(text, s, kPercentPlaces); }
+
 Restatement ConvertedSummary(const SharedState& s, Currency rate) {
   return Restate(s, [rate](int) { return rate.raw; }, Currency::kPlaces);
 }
@@ -127,12 +147,28 @@ std::string DescribeRestateError(const RestateError& e, const SharedState& s, in
   return where + what + NothingChanged(language);
 }
 
-std::string DescribeBadRate(std::string_view text, int16_t language) {
+std::string DescribeBadRate(std::string_view text, int16_t language, bool tooLarge) {
+  if (tooLarge) {
+    const std::string most = LargestHeld(Currency::kPlaces);
+    if (language == kCroatian)
+      return "Tečaj: " + Quoted(text) + " je veći od najvećeg koji program prima (najviše " + most + ")." +
+             NothingChanged(language);
+    return "Exchange rate per unit: " + Quoted(text) + " is larger than the program holds (at most " + most + ")." +
+           NothingChanged(language);
+  }
   if (language == kCroatian) return "Tečaj: " + Quoted(text) + " nije pozitivan broj." + NothingChanged(language);
   return "Exchange rate per unit: " + Quoted(text) + " is not a positive number." + NothingChanged(language);
 }
 
-std::string DescribeBadPercentage(std::string_view text, int period, int16_t language) {
+std::string DescribeBadPercentage(std::string_view text, int period, int16_t language, bool tooLarge) {
+  if (tooLarge) {
+    const std::string most = LargestHeld(kPercentPlaces);
+    if (language == kCroatian)
+      return std::string("Postotak razdoblja ") + RomanPeriod(period) + ": " + Quoted(text) +
+             " je veći od najvećeg koji program prima (najviše " + most + ")." + NothingChanged(language);
+    return std::string("Percentage of period ") + RomanPeriod(period) + ": " + Quoted(text) +
+           " is larger than the program holds (at most " + most + ")." + NothingChanged(language);
+  }
   if (language == kCroatian)
     return std::string("Postotak razdoblja ") + RomanPeriod(period) + ": " + Quoted(text) +
            " nije broj jednak nuli ili veći od nule." + NothingChanged(language);

@@ -25,6 +25,10 @@ std::optional<Currency> ReadExchangeRate(std::string_view text, const SharedStat
 // A period's typed percentage (percent x 10^9); nullopt unless the text
 // reads as a number of 0 or more.
 std::optional<int64_t> ReadPercentage(std::string_view text, const SharedState& s);
+// True when a refused rate or percentage is a number of the right sign that
+// is only too large to hold, so the message can say so.
+bool RateTooLarge(std::string_view text, const SharedState& s);
+bool PercentageTooLarge(std::string_view text, const SharedState& s);
 
 struct RestateError {
   enum class Kind {
@@ -66,8 +70,8 @@ RestateError AdjustSummary(SharedState& s, const Percentages& percent);
 // English). A refused summary cell is named by its row's label and its
 // period.
 std::string DescribeRestateError(const RestateError& e, const SharedState& s, int16_t language);
-std::string DescribeBadRate(std::string_view text, int16_t language);
-std::string DescribeBadPercentage(std::string_view text, int period, int16_t language);
+std::string DescribeBadRate(std::string_view text, int16_t language, bool tooLarge = false);
+std::string DescribeBadPercentage(std::string_view text, int period, int16_t language, bool tooLarge = false);
 std::string DescribeBlankFileName(int16_t language);
 std::string AskReplaceFile(const std::string& path, int16_t language);
 

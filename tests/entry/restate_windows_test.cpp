@@ -244,6 +244,12 @@ TEST_F(RestateWindowsTest, RefusalsKeepTheWindowAndChangeNothing) {
       {FormId::For20, rate(""), "Exchange rate per unit: \"\" is not a positive number. Nothing was changed."},
       {FormId::For20, rate("0"), "Exchange rate per unit: \"0\" is not a positive number. Nothing was changed."},
       {FormId::For20, rate("-2"), "Exchange rate per unit: \"-2\" is not a positive number. Nothing was changed."},
+      {FormId::For20, rate("1000000000000000"),
+       "Exchange rate per unit: \"1000000000000000\" is larger than the program holds (at most 922337203685477). "
+       "Nothing was changed."},
+      {FormId::For21, percent(9, "10000000000"),
+       "Percentage of period IV: \"10000000000\" is larger than the program holds (at most 9223372036). "
+       "Nothing was changed."},
       {FormId::For21, percent(9, "-5"),
        "Percentage of period IV: \"-5\" is not a number of zero or more. Nothing was changed."},
       {FormId::For21, percent(11, "x"),

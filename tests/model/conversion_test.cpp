@@ -251,6 +251,18 @@ TEST(ConversionTest, MessagesNameTheFieldOrTheRowsLabelAndPeriod) {
             "Percentage of period III: \"-5\" is not a number of zero or more. Nothing was changed.");
   EXPECT_EQ(DescribeBadPercentage("-5", 3, kCroatian),
             "Postotak razdoblja III: \"-5\" nije broj jednak nuli ili veći od nule. Ništa nije promijenjeno.");
+  // A number of the right sign that is only too large says so.
+  EXPECT_TRUE(RateTooLarge("922337203685478", *s));
+  EXPECT_FALSE(RateTooLarge("922337203685477", *s));
+  EXPECT_FALSE(RateTooLarge("-922337203685478", *s));
+  EXPECT_FALSE(RateTooLarge("x", *s));
+  EXPECT_TRUE(PercentageTooLarge("9223372037", *s));
+  EXPECT_FALSE(PercentageTooLarge("9223372036", *s));
+  EXPECT_EQ(DescribeBadRate("1e20", kCroatian, true),
+            "Tečaj: \"1e20\" je veći od najvećeg koji program prima (najviše 922337203685477). Ništa nije promijenjeno.");
+  EXPECT_EQ(DescribeBadPercentage("99999999999", 2, kCroatian, true),
+            "Postotak razdoblja II: \"99999999999\" je veći od najvećeg koji program prima (najviše 9223372036). "
+            "Ništa nije promijenjeno.");
   // At most a line of a text is quoted.
   s->ItemTable(3, 2) = Cell::Text(std::string(100000, '9') + "x");
   EXPECT_EQ(DescribeRestateError({RestateError::Kind::NotNumber, 3, 2}, *s, kEnglish),

@@ -1,6 +1,7 @@
 #include "output/export_table.h"
 
 #include <charconv>
+#include <string>
 
 #include "model/codepage.h"
 #include "model/number.h"
@@ -25,20 +26,12 @@ std::optional<CompanyLines> CompanyToExport(const SharedState& s) {
 }
 
 std::string WritableText(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
-    const size_t n = Utf8SequenceLength(text.substr(i));
-    if (n == 0) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    const std::string_view letter = text.substr(i, n);
-    i += n;
-    if (letter == std::string_view("\0", 1) || letter == "\xEF\xBF\xBE" || letter == "\xEF\xBF\xBF") continue;
-    out += letter;
-  }
+  std::string out = ValidUtf8(text);
+  // In well-formed UTF-8 these bytes can only be the letters themselves.
+  std::erase(out, '\0');
+  for (std::string_view nonCharacter : {"\xEF\xBF\xBE", "\xEF\xBF\xBF"})
+    for (size_t at = out.find(nonCharacter); at != std::string::npos; at = out.find(nonCharacter, at))
+      out.erase(at, nonCharacter.size());
   return out;
 }
 

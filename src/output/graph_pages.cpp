@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <string_view>
 
 #include "model/number.h"
 #include "output/number_mask.h"
@@ -14,12 +13,6 @@ namespace {
 
 constexpr int kSlots = 5;
 
-size_t CodePoints(std::string_view text) {
-  size_t n = 0;
-  for (char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return n;
-}
-
 // The names under the chart stand 0.85 in apart, nine characters of
 // Courier New 10: a longer name ("Šibenik 2004") would run into its
 // neighbour and both become unreadable. It is printed whole in a smaller
@@ -27,7 +20,7 @@ size_t CodePoints(std::string_view text) {
 // 6 points; a name longer still runs to the right.
 void PrintNameUnderChart(Printer& target, double x, const std::string& name) {
   constexpr double kSize = 10, kSmallest = 6, kField = 9, kAscent = 0.83;
-  const size_t chars = CodePoints(name);
+  const size_t chars = CharCount(name);
   if (chars <= kField) return PrintAt(target, x, 6.7, name);
   const double size = std::max(kSmallest, kSize * kField / static_cast<double>(chars));
   SetPrintFont(target, kCourierNew, size, true);

@@ -5,6 +5,14 @@
 #include "model/number.h"
 
 namespace morvadel {
+
+size_t CharCount(std::string_view utf8) {
+  size_t n = 0;
+  for (unsigned char c : utf8)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
 namespace {
 
 // The one place that reads a number text for the masks.
@@ -35,13 +43,6 @@ std::optional<NumberMask> ParseNumberMask(std::string_view mask) {
 
 bool IsAlignMask(std::string_view mask) {
   return !mask.empty() && mask.find_first_not_of('@') == std::string_view::npos;
-}
-
-size_t CharCount(std::string_view utf8) {
-  size_t n = 0;
-  for (unsigned char c : utf8)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
 }
 
 // Adds one to a run of decimal digits ("199" -> "200", "99" -> "100").

@@ -31,6 +31,10 @@ std::string FormatMask(std::string_view text, std::string_view mask, char decima
 std::string FormatMask(const Cell& cell, std::string_view mask, char decimalMark);
 std::string FormatMask(Currency value, std::string_view mask, char decimalMark);
 
+// The characters (not bytes) of a UTF-8 text, as the alignment masks count
+// them.
+size_t CharCount(std::string_view utf8);
+
 // A figure as the pages print it: the number mask, then the alignment mask.
 template <class Value>
 std::string FormatField(const Value& value, std::string_view numberMask, std::string_view alignMask,

@@ -32,6 +32,13 @@ class RestateWindowsTest : public EntryFixture {
     s->Language = language;
     return Show<For21>(FormId::For21);
   }
+  // Either window, in English, and the new file it offers by default.
+  RestateForm* Restate(FormId window) {
+    return window == FormId::For20 ? static_cast<RestateForm*>(Conversion()) : static_cast<RestateForm*>(Inflation());
+  }
+  std::string DefaultNewFile(FormId window) const {
+    return Path(window == FormId::For20 ? "firm-conv.eka" : "firm-infl.eka");
+  }
   // What OK or back must leave alone when they refuse or go back.
   struct Snapshot {
     ItemTableT table;
@@ -273,8 +280,7 @@ TEST_F(RestateWindowsTest, RefusalsKeepTheWindowAndChangeNothing) {
     for (int r = 3; r <= 27; ++r)
       for (int col = 1; col <= 6; ++col) s->ItemTable(r, col) = Cell::Text(std::to_string(r * 10 + col));
     s->ConvWork(3, 1) = Currency::FromWhole(99);
-    RestateForm* f = c.window == FormId::For20 ? static_cast<RestateForm*>(Conversion())
-                                                : static_cast<RestateForm*>(Inflation());
+    RestateForm* f = Restate(c.window);
     ASSERT_NE(f, nullptr);
     if (c.window == FormId::For20) static_cast<For20*>(f)->Text2->setText("2");
     if (c.window == FormId::For21) static_cast<For21*>(f)->Posto1[7]->setText("200");
@@ -320,9 +326,8 @@ TEST_F(RestateWindowsTest, AnExistingFileIsTakenOnlyWhenTheUserAgrees) {
   s->ItemTable(3, 1) = Cell::Text("10");
   for (FormId window : {FormId::For20, FormId::For21}) {
     SCOPED_TRACE(window == FormId::For20 ? "conversion" : "inflation");
-    const std::string path = Path(window == FormId::For20 ? "firm-conv.eka" : "firm-infl.eka");
-    RestateForm* f = window == FormId::For20 ? static_cast<RestateForm*>(Conversion())
-                                              : static_cast<RestateForm*>(Inflation());
+    const std::string path = DefaultNewFile(window);
+    RestateForm* f = Restate(window);
     const Snapshot before = Take();
     dialogs.yesNoAnswers = {false};
     QTest::mouseClick(f->Command2, Qt::LeftButton);
@@ -350,9 +355,8 @@ TEST_F(RestateWindowsTest, AFolderOfThatNameIsRefused) {
   s->ItemTable(3, 1) = Cell::Text("10");
   for (FormId window : {FormId::For20, FormId::For21}) {
     SCOPED_TRACE(window == FormId::For20 ? "conversion" : "inflation");
-    const std::string path = Path(window == FormId::For20 ? "firm-conv.eka" : "firm-infl.eka");
-    RestateForm* f = window == FormId::For20 ? static_cast<RestateForm*>(Conversion())
-                                              : static_cast<RestateForm*>(Inflation());
+    const std::string path = DefaultNewFile(window);
+    RestateForm* f = Restate(window);
     const Snapshot before = Take();
     dialogs.messages.clear();
     QTest::mouseClick(f->Command2, Qt::LeftButton);

@@ -251,6 +251,9 @@ TEST_F(RestateWindowsTest, RefusalsKeepTheWindowAndChangeNothing) {
       {FormId::For20, rate(""), "Exchange rate per unit: \"\" is not a positive number. Nothing was changed."},
       {FormId::For20, rate("0"), "Exchange rate per unit: \"0\" is not a positive number. Nothing was changed."},
       {FormId::For20, rate("-2"), "Exchange rate per unit: \"-2\" is not a positive number. Nothing was changed."},
+      {FormId::For20, rate("0.00004"),
+       "Exchange rate per unit: \"0.00004\" is below the smallest rate the program holds (0.0001). "
+       "Nothing was changed."},
       {FormId::For20, rate("1000000000000000"),
        "Exchange rate per unit: \"1000000000000000\" is larger than the program holds (at most 922337203685477). "
        "Nothing was changed."},
@@ -316,6 +319,15 @@ TEST_F(RestateWindowsTest, CroatianRefusalsSpeakCroatian) {
   EXPECT_EQ(dialogs.messages[1].text,
             "Tekuće obveze, razdoblje II: upisani tekst \"dvanaest\" nije broj. Ništa nije promijenjeno.");
   EXPECT_EQ(dialogs.messages[2].text, "Upišite ime nove datoteke (Snimi file). Ništa nije promijenjeno.");
+  // The smallest rate is written with the run's decimal mark.
+  s->DecimalMark = ',';
+  f->Text2->setText("0,00004");
+  f->Text3->setText("nova");
+  QTest::mouseClick(f->Command2, Qt::LeftButton);
+  ExpectStays(f);
+  ASSERT_EQ(dialogs.messages.size(), 4u);
+  EXPECT_EQ(dialogs.messages[3].text,
+            "Tečaj: \"0,00004\" je manji od najmanjeg koji program prima (najmanje 0,0001). Ništa nije promijenjeno.");
 }
 
 TEST_F(RestateWindowsTest, AnExistingFileIsTakenOnlyWhenTheUserAgrees) {
@@ -347,6 +359,85 @@ TEST_F(RestateWindowsTest, AnExistingFileIsTakenOnlyWhenTheUserAgrees) {
     s->FileName = Path("firm.eka");
   }
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The restated workbook is always a new file: a name that is the open
+// workbook's own file, by any spelling or link, is refused at OK.
+TEST_F(RestateWindowsTest, TheOpenWorkbooksOwnFileIsRefusedByAnyName) {
+  namespace fs = std::filesystem;
+  const std::string folder = dir.filename().string();
+  fs::create_directory_symlink(dir, Path("alias"));
+  struct Case {
+    const char* typed;
+    bool saved;  // the open workbook's file exists
+  } cases[] = {
+      {"firm", true},       {"firm.eka", true},      {"./firm", true},       {"sub/../firm", true},
+      {"link", true},       {"hard", true},          {"alias/firm", true},   {"../FOLDER/firm", true},
+      {"ABSOLUTE", true},   {"./firm", false},       {"link", false},        {"alias/./firm.eka", false},
+  };
+  s->ItemTable(3, 1) = Cell::Text("10");
+  for (const Case& c : cases)
+    for (FormId window : {FormId::For20, FormId::For21})
+      for (int16_t language : {kCroatian, kEnglish}) {
+        std::string typed = c.typed;
+        if (typed == "ABSOLUTE") typed = Path("firm");
+        if (typed.find("FOLDER") != std::string::npos) typed.replace(typed.find("FOLDER"), 6, folder);
+        SCOPED_TRACE(typed + (c.saved ? " (saved)" : " (not saved)") + (window == FormId::For20 ? " conversion" : " inflation") +
+                     (language == kCroatian ? " hr" : " en"));
+        fs::remove(Path("firm.eka"));
+        fs::remove(Path("link.eka"));
+        fs::remove(Path("hard.eka"));
+        fs::create_directories(Path("sub"));
+        fs::create_symlink("firm.eka", Path("link.eka"));
+        if (c.saved) {
+          std::ofstream(Path("firm.eka")) << "the original workbook";
+          fs::create_hard_link(Path("firm.eka"), Path("hard.eka"));
+        }
+        s->FileName = Path("firm.eka");
+        s->FileBacked = c.saved;
+        s->Language = language;
+        RestateForm* f = window == FormId::For20 ? static_cast<RestateForm*>(Show<For20>(window))
+                                                 : static_cast<RestateForm*>(Show<For21>(window));
+        ASSERT_NE(f, nullptr);
+        f->Text3->setText(QString::fromStdString(typed));
+        const Snapshot before = Take();
+        dialogs.messages.clear();
+        QTest::mouseClick(f->Command2, Qt::LeftButton);
+        ExpectStays(f);
+        ExpectUnchanged(before);
+        EXPECT_TRUE(dialogs.questions.empty());
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        const std::string named = RestatedFilePath(s->FileName, typed).value_or("");
+        EXPECT_EQ(dialogs.messages[0].text,
+                  language == kCroatian
+                      ? "Datoteka \"" + named +
+                            "\" je upravo otvorena radna knjiga. Nova radna knjiga sprema se u novu datoteku: "
+                            "upišite drugo ime (Snimi file). Ništa nije promijenjeno."
+                      : "The file \"" + named +
+                            "\" is the open workbook itself. The new workbook is saved as a new file: please type "
+                            "another name (Save As). Nothing was changed.");
+        EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Warning);
+        EXPECT_EQ(QApplication::focusWidget(), f->Text3);
+        EXPECT_EQ(f->Text3->selectedText().toStdString(), typed);
+      }
+  // Beside it, other names are new files as before, and a different file of
+  // the same name elsewhere is only an existing file.
+  fs::create_directories(Path("other"));
+  std::ofstream(Path("other/firm.eka")) << "another workbook";
+  for (const char* typed : {"firm2", "other/firm"}) {
+    SCOPED_TRACE(typed);
+    s->FileName = Path("firm.eka");
+    dialogs.messages.clear();
+    dialogs.questions.clear();
+    dialogs.yesNoAnswers = {true};
+    For20* f = Conversion();
+    f->Text3->setText(typed);
+    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    EXPECT_EQ(Next()->id(), FormId::Form2a);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(s->FileName, Path(typed) + ".eka");
+  }
+  EXPECT_EQ(dialogs.questions.size(), 1u);  // the existing other/firm.eka
 }
 
 TEST_F(RestateWindowsTest, AFolderOfThatNameIsRefused) {

@@ -219,6 +219,32 @@ TEST_F(RestateWindowsTest, OkConvertsRenamesAndHandsTheNewFileToTheMainWindow) {
   EXPECT_EQ(s->FileName, Path("real.eka"));
 }
 
+// Each window's public calculation: the restated summary, with the workbook
+// untouched until OK takes it.
+TEST_F(RestateWindowsTest, RacunajComputesWithoutChangingTheWorkbook) {
+  s->ItemTable(3, 1) = Cell::Text("3");
+  s->ItemTable(4, 2) = Cell::Text("1000");
+  const Snapshot before = Take();
+  const Restatement converted = Conversion()->Racunaj(Currency::FromRaw(5000));  // 0.5
+  ASSERT_TRUE(converted.error.ok());
+  EXPECT_EQ(converted.values(3, 1), Currency::FromWhole(2));  // 1.5 rounds half up
+  EXPECT_EQ(converted.values(4, 2), Currency::FromWhole(500));
+  ExpectUnchanged(before);
+  Percentages percent;
+  percent.fill(100'000'000'000);  // 100 %
+  percent[1] = 110'000'000'000;   // period II at 110 %
+  const Restatement adjusted = Inflation()->Racunaj(percent);
+  ASSERT_TRUE(adjusted.error.ok());
+  EXPECT_EQ(adjusted.values(3, 1), Currency::FromWhole(3));
+  EXPECT_EQ(adjusted.values(4, 2), Currency::FromWhole(1100));
+  ExpectUnchanged(before);
+  s->ItemTable(5, 3) = Cell::Text("abc");
+  const Restatement refused = Conversion()->Racunaj(Currency::FromWhole(1));
+  EXPECT_EQ(refused.error.kind, RestateError::Kind::NotNumber);
+  EXPECT_EQ(refused.error.row, 5);
+  EXPECT_EQ(refused.error.period, 3);
+}
+
 TEST_F(RestateWindowsTest, RefusalsKeepTheWindowAndChangeNothing) {
   using Setup = std::function<void(SharedState&, RestateForm&)>;
   using Field = std::function<QLineEdit*(RestateForm&)>;  // the field to mend

@@ -32,9 +32,10 @@ class RestateWindowsTest : public EntryFixture {
     s->Language = language;
     return Show<For21>(FormId::For21);
   }
-  // Either window, in English, and the new file it offers by default.
-  RestateForm* Restate(FormId window) {
-    return window == FormId::For20 ? static_cast<RestateForm*>(Conversion()) : static_cast<RestateForm*>(Inflation());
+  // Either window, and the new file it offers by default.
+  RestateForm* Restate(FormId window, int16_t language = kEnglish) {
+    return window == FormId::For20 ? static_cast<RestateForm*>(Conversion(language))
+                                   : static_cast<RestateForm*>(Inflation(language));
   }
   std::string DefaultNewFile(FormId window) const {
     return Path(window == FormId::For20 ? "firm-conv.eka" : "firm-infl.eka");
@@ -64,6 +65,18 @@ class RestateWindowsTest : public EntryFixture {
   void ExpectStays(Form* f) {
     EXPECT_EQ(nav->Current(), f);
     EXPECT_FALSE(nav->HasPending());
+  }
+  // OK on a new file name that is refused: the window stays, nothing
+  // changes and nothing is asked; returns the one message shown.
+  std::string RefusedAtOk(RestateForm* f) {
+    const Snapshot before = Take();
+    dialogs.messages.clear();
+    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    ExpectStays(f);
+    ExpectUnchanged(before);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    return dialogs.messages.empty() ? "" : dialogs.messages.back().text;
   }
   static Cell Whole(int64_t v) { return Cell::Money(Currency::FromWhole(v)); }
 };
@@ -421,20 +434,11 @@ TEST_F(RestateWindowsTest, TheOpenWorkbooksOwnFileIsRefusedByAnyName) {
         }
         s->FileName = Path("firm.eka");
         s->FileBacked = c.saved;
-        s->Language = language;
-        RestateForm* f = window == FormId::For20 ? static_cast<RestateForm*>(Show<For20>(window))
-                                                 : static_cast<RestateForm*>(Show<For21>(window));
+        RestateForm* f = Restate(window, language);
         ASSERT_NE(f, nullptr);
         f->Text3->setText(QString::fromStdString(typed));
-        const Snapshot before = Take();
-        dialogs.messages.clear();
-        QTest::mouseClick(f->Command2, Qt::LeftButton);
-        ExpectStays(f);
-        ExpectUnchanged(before);
-        EXPECT_TRUE(dialogs.questions.empty());
-        ASSERT_EQ(dialogs.messages.size(), 1u);
         const std::string named = RestatedFilePath(s->FileName, typed).value_or("");
-        EXPECT_EQ(dialogs.messages[0].text,
+        EXPECT_EQ(RefusedAtOk(f),
                   language == kCroatian
                       ? "Datoteka \"" + named +
                             "\" je upravo otvorena radna knjiga. Nova radna knjiga sprema se u novu datoteku: "
@@ -442,7 +446,8 @@ TEST_F(RestateWindowsTest, TheOpenWorkbooksOwnFileIsRefusedByAnyName) {
                       : "The file \"" + named +
                             "\" is the open workbook itself. The new workbook is saved as a new file: please type "
                             "another name (Save As). Nothing was changed.");
-        EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Warning);
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages.back().icon, MsgIcon::Warning);
         EXPECT_EQ(QApplication::focusWidget(), f->Text3);
         EXPECT_EQ(f->Text3->selectedText().toStdString(), typed);
       }
@@ -473,15 +478,7 @@ TEST_F(RestateWindowsTest, AFolderOfThatNameIsRefused) {
   for (FormId window : {FormId::For20, FormId::For21}) {
     SCOPED_TRACE(window == FormId::For20 ? "conversion" : "inflation");
     const std::string path = DefaultNewFile(window);
-    RestateForm* f = Restate(window);
-    const Snapshot before = Take();
-    dialogs.messages.clear();
-    QTest::mouseClick(f->Command2, Qt::LeftButton);
-    ExpectStays(f);
-    ExpectUnchanged(before);
-    EXPECT_TRUE(dialogs.questions.empty());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, path + " is a folder, not a workbook file.");
+    EXPECT_EQ(RefusedAtOk(Restate(window)), path + " is a folder, not a workbook file.");
   }
 }
 

@@ -85,10 +85,10 @@ void For20::Text1_KeyPress() {
 void For20::Command2_Click() {
   const std::string rateText = Text2->text().toStdString();
   const auto rate = ReadExchangeRate(rateText, s_);
-  if (!rate) return RefuseField(DescribeBadRate(rateText, s_.Language, RateTooLarge(rateText, s_)), Text2);
+  if (!rate) return RefuseField(DescribeBadRate(rateText, s_.Language, RateRefusal(rateText, s_), s_.DecimalMark), Text2);
   const auto path = TypedFile();
   if (!path) return;
-  const Restatement converted = ConvertedSummary(s_, *rate);
+  const Restatement converted = Racunaj(*rate);
   if (!converted.error.ok()) return Refuse(DescribeRestateError(converted.error, s_, s_.Language));
   if (!MayTake(*path)) return;
 
@@ -97,5 +97,7 @@ void For20::Command2_Click() {
   ApplyRestatement(s_, converted);
   Finish(*path);
 }
+
+Restatement For20::Racunaj(Currency rate) const { return ConvertedSummary(s_, rate); }
 
 }  // namespace morvadel

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "entry/restate_form.h"
+#include "model/conversion.h"
 
 namespace morvadel {
 
@@ -23,6 +24,9 @@ class For20 : public RestateForm {
   // anything changes; then the currency, the rate, the converted summary
   // and the file name are taken, and the main window shows again.
   void Command2_Click();
+  // The conversion: the summary rows at the rate, computed without changing
+  // the workbook; OK takes it once every check has passed.
+  Restatement Racunaj(Currency rate) const;
 
   BannerPicture* Picture2;  // banner
   QLabel* Picture3;  // rule

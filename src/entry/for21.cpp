@@ -107,12 +107,14 @@ void For21::Command2_Click() {
   }
   const auto path = TypedFile();
   if (!path) return;
-  const Restatement adjusted = AdjustedSummary(s_, percent);
+  const Restatement adjusted = Racunaj(percent);
   if (!adjusted.error.ok()) return Refuse(DescribeRestateError(adjusted.error, s_, s_.Language));
   if (!MayTake(*path)) return;
 
   ApplyRestatement(s_, adjusted);
   Finish(*path);
 }
+
+Restatement For21::Racunaj(const Percentages& percent) const { return AdjustedSummary(s_, percent); }
 
 }  // namespace morvadel

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "entry/restate_form.h"
+#include "model/conversion.h"
 
 namespace morvadel {
 
@@ -25,6 +26,9 @@ class For21 : public RestateForm {
   // checked before anything changes; then the adjusted summary and the file
   // name are taken, and the main window shows again.
   void Command2_Click();
+  // The adjustment: the summary rows by each period's percentage, computed
+  // without changing the workbook; OK takes it once every check has passed.
+  Restatement Racunaj(const Percentages& percent) const;
 
   BannerPicture* Picture2;  // banner
   QLabel* Picture3;  // rule

@@ -66,6 +66,12 @@ std::optional<std::string> RestateForm::TypedFile() {
 }
 
 bool RestateForm::MayTake(const std::string& path) {
+  // The restated workbook is a new file: a Save must never write it over
+  // the workbook it was made from, by whatever name or link.
+  if (NamesSameFile(path, s_.FileName)) {
+    RefuseField(DescribeOpenWorkbookFile(path, s_.Language), Text3);
+    return false;
+  }
   // A folder or device under the name would only fail at the next Save.
   if (const FileError e = CheckNotAFile(path); !e.ok()) {
     RefuseField(DescribeFileError(e, path, s_.Language), Text3);

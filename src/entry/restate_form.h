@@ -44,8 +44,9 @@ class RestateForm : public Form {
   // The file Text3 names; a blank name is refused with a message (nullopt).
   std::optional<std::string> TypedFile();
   // True when the file may be taken: it does not exist, or the user agrees
-  // to replace it on the next Save. A folder or device of that name is
-  // refused with a message.
+  // to replace it on the next Save. The open workbook's own file (by any
+  // name or link), and a folder or device of that name, are refused with a
+  // message.
   bool MayTake(const std::string& path);
   // A refusal: the message, and the window stays as it is.
   void Refuse(const std::string& message);

@@ -30,16 +30,6 @@ std::string TemporaryTemplate(const std::string& dir, const std::string& base) {
   return dir + "/." + stem + suffix;
 }
 
-// Renaming needs only the folder's permission; a file the user may not
-// write must not be replaced all the same. 0 or errno.
-int RefusedTarget(const std::string& target) {
-  struct stat st {};
-  if (::stat(target.c_str(), &st) != 0) return 0;
-  if (!S_ISREG(st.st_mode)) return EISDIR;
-  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
-  return 0;
-}
-
 // Makes a rename durable. Where the folder cannot be synced (some file
 // systems refuse it) the file is in place all the same.
 void SyncFolder(const std::string& dir) {
@@ -50,6 +40,16 @@ void SyncFolder(const std::string& dir) {
 }
 
 }  // namespace
+
+// Renaming needs only the folder's permission; a file the user may not
+// write must not be replaced all the same.
+int RefusedTarget(const std::string& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) return 0;
+  if (!S_ISREG(st.st_mode)) return EISDIR;
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+  return 0;
+}
 
 std::string DirectoryOf(const std::string& path) {
   size_t slash = path.find_last_of('/');

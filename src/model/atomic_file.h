@@ -49,6 +49,12 @@ class PendingFile {
   bool committed_ = false;
 };
 
+// 0 when target may be replaced: it names nothing, or a regular file the
+// user may write (links followed); EISDIR for anything but a regular file;
+// the permission check's errno (EACCES) for a file the user may not write.
+// PendingFile refuses a target by the same check.
+int RefusedTarget(const std::string& target);
+
 // Writes content to target through a PendingFile; 0 or errno.
 int WriteFileAtomically(const std::string& target, std::string_view content);
 

@@ -97,6 +97,16 @@ std::string LargestHeld(int places) {
 
 bool RateTooLarge(std::string_view text, const SharedState& s) { return TooLargeToHold(text, s, Currency::kPlaces); }
 
+RateFault RateRefusal(std::string_view text, const SharedState& s) {
+  if (RateTooLarge(text, s)) return RateFault::TooLarge;
+  const auto d = TypedNumber(text, s);
+  if (d && !d->negative && !d->IsZero()) {
+    const auto raw = RoundScaled(*d, Currency::kPlaces, Rounding::HalfEven);
+    if (raw && *raw == 0) return RateFault::TooSmall;
+  }
+  return RateFault::NotPositive;
+}
+
 bool PercentageTooLarge(std::string_view text, const SharedState& s) { return TooLargeToHold(text, s, kPercentPlaces); }
 
 Restatement ConvertedSummary(const SharedState& s, Currency rate) {
@@ -147,8 +157,16 @@ std::string DescribeRestateError(const RestateError& e, const SharedState& s, in
   return where + what + NothingChanged(language);
 }
 
-std::string DescribeBadRate(std::string_view text, int16_t language, bool tooLarge) {
-  if (tooLarge) {
+std::string DescribeBadRate(std::string_view text, int16_t language, RateFault fault, char decimalMark) {
+  if (fault == RateFault::TooSmall) {
+    const std::string least = FormatScaled(1, Currency::kPlaces, decimalMark);
+    if (language == kCroatian)
+      return "Tečaj: " + Quoted(text) + " je manji od najmanjeg koji program prima (najmanje " + least + ")." +
+             NothingChanged(language);
+    return "Exchange rate per unit: " + Quoted(text) + " is below the smallest rate the program holds (" + least +
+           ")." + NothingChanged(language);
+  }
+  if (fault == RateFault::TooLarge) {
     const std::string most = LargestHeld(Currency::kPlaces);
     if (language == kCroatian)
       return "Tečaj: " + Quoted(text) + " je veći od najvećeg koji program prima (najviše " + most + ")." +
@@ -185,6 +203,18 @@ std::string AskReplaceFile(const std::string& path, int16_t language) {
   if (language == kCroatian)
     return "Datoteka \"" + path + "\" već postoji. Snimanje će je zamijeniti. Želite li koristiti ovo ime?";
   return "The file \"" + path + "\" already exists. Saving will replace it. Use this name?";
+}
+
+std::string DescribeOpenWorkbookFile(const std::string& path, int16_t language) {
+  if (language == kCroatian)
+    return "Datoteka \"" + path +
+           "\" je upravo otvorena radna knjiga. Nova radna knjiga sprema se u novu datoteku: upišite drugo ime "
+           "(Snimi file)." +
+           NothingChanged(language);
+  return "The file \"" + path +
+         "\" is the open workbook itself. The new workbook is saved as a new file: please type another name "
+         "(Save As)." +
+         NothingChanged(language);
 }
 
 std::string DefaultRateText(char decimalMark) { return std::string("1") + decimalMark + "0000"; }

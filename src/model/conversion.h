@@ -30,6 +30,12 @@ std::optional<int64_t> ReadPercentage(std::string_view text, const SharedState& 
 bool RateTooLarge(std::string_view text, const SharedState& s);
 bool PercentageTooLarge(std::string_view text, const SharedState& s);
 
+// Why a typed rate was refused: no positive number, a positive number too
+// large to hold, or one so small that it is 0 at the four decimals a rate
+// holds (below 0.00005, and 0.00005 itself, which rounds to even).
+enum class RateFault { NotPositive, TooLarge, TooSmall };
+RateFault RateRefusal(std::string_view text, const SharedState& s);
+
 struct RestateError {
   enum class Kind {
     None,
@@ -70,10 +76,15 @@ RestateError AdjustSummary(SharedState& s, const Percentages& percent);
 // English). A refused summary cell is named by its row's label and its
 // period.
 std::string DescribeRestateError(const RestateError& e, const SharedState& s, int16_t language);
-std::string DescribeBadRate(std::string_view text, int16_t language, bool tooLarge = false);
+// decimalMark: how the smallest rate (0.0001) is written in a TooSmall message.
+std::string DescribeBadRate(std::string_view text, int16_t language, RateFault fault = RateFault::NotPositive,
+                            char decimalMark = '.');
 std::string DescribeBadPercentage(std::string_view text, int period, int16_t language, bool tooLarge = false);
 std::string DescribeBlankFileName(int16_t language);
 std::string AskReplaceFile(const std::string& path, int16_t language);
+// The typed name is the open workbook's own file, which the restated
+// workbook must not replace.
+std::string DescribeOpenWorkbookFile(const std::string& path, int16_t language);
 
 // The rate box's text on opening: one unit with the user's decimal mark.
 std::string DefaultRateText(char decimalMark);

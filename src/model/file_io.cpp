@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "atomic_file.h"
 
@@ -92,6 +94,30 @@ FileError WriteWholeFile(const std::string& path, std::string_view bytes) {
     return e;
   }
   return {};
+}
+
+namespace {
+
+// The path a name stands for when it names no file yet.
+std::string PlainPath(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::string resolved = path;
+  int err = 0;
+  (void)ResolveLinks(resolved, err);  // a loop: compared as far as it resolved
+  std::error_code ec;
+  fs::path p = fs::absolute(resolved, ec);
+  if (ec) p = resolved;
+  const fs::path canonical = fs::weakly_canonical(p, ec);
+  return (ec ? p : canonical).lexically_normal().string();
+}
+
+}  // namespace
+
+bool NamesSameFile(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  struct stat sa {}, sb {};
+  if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  return PlainPath(a) == PlainPath(b);
 }
 
 std::string DescribeSystemError(int sysError, int16_t language) {

@@ -52,6 +52,13 @@ FileError ReadWholeFile(const std::string& path, size_t maxBytes, std::string& b
 // failed write says whether a file stood there (targetExisted).
 FileError WriteWholeFile(const std::string& path, std::string_view bytes);
 
+// True when the two paths name one file: the same device and inode where
+// both name an existing file (so links, hard links and every other spelling
+// count), otherwise the same path once links are followed and the path is
+// made absolute and plain ("/data/./a/../firm.eka" is "/data/firm.eka").
+// An empty path names no file.
+bool NamesSameFile(const std::string& a, const std::string& b);
+
 // NotAFile when something other than a regular file stands at `path`
 // (links followed), so a name can be turned down before a workbook is
 // pointed at it; ok when a file or nothing is there.

@@ -17,13 +17,25 @@ namespace {
 constexpr int kMaxNameIndex = 9999;
 }  // namespace
 
+ExportError WriteFailure(int err, const std::string& path) {
+  ExportError e{err, path};
+  if (err == EACCES || err == EPERM) {
+    const int refused = RefusedTarget(path);
+    e.fileProtected = refused == EACCES || refused == EPERM;
+  }
+  return e;
+}
+
 std::string DescribeWriteError(const ExportError& e, int16_t language) {
   const bool hr = language == kCroatian;
   std::string reason;
   switch (e.err) {
     case EACCES:
     case EPERM:
-      reason = hr ? "nema dozvole za pisanje u tu mapu" : "there is no permission to write into that folder";
+      if (e.fileProtected)
+        reason = hr ? "datoteka je zaštićena od pisanja" : "the file is write-protected";
+      else
+        reason = hr ? "nema dozvole za pisanje u tu mapu" : "there is no permission to write into that folder";
       break;
     case EROFS:
       reason = hr ? "mapa je samo za čitanje" : "the folder is read-only";
@@ -63,14 +75,16 @@ bool RunFile::StampOf(const std::string& path, Stamp& out) {
   out.ino = st.st_ino;
   out.size = st.st_size;
   out.mtime = st.st_mtim;
+  out.ctime = st.st_ctim;
   return true;
 }
 
 bool RunFile::StillOurs() const {
   Stamp now;
   if (!StampOf(path_, now)) return false;
-  return now.dev == stamp_.dev && now.ino == stamp_.ino && now.size == stamp_.size &&
-         now.mtime.tv_sec == stamp_.mtime.tv_sec && now.mtime.tv_nsec == stamp_.mtime.tv_nsec;
+  auto same = [](const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; };
+  return now.dev == stamp_.dev && now.ino == stamp_.ino && now.size == stamp_.size && same(now.mtime, stamp_.mtime) &&
+         same(now.ctime, stamp_.ctime);
 }
 
 std::string RunFile::NameAt(const std::string& folder, int index) const {
@@ -106,7 +120,7 @@ ExportError RunFile::Write(const std::string& folder, const FileFiller& fill, bo
 
   std::string target = NameAt(folder, start);
   PendingFile file(target);
-  if (!file.ok()) return {file.error(), target};
+  if (!file.ok()) return WriteFailure(file.error(), target);
   if (int err = fill(file.path())) return {err, target};
   int err = file.Commit(target, !replace);
   // A name taken meanwhile: the next free one.
@@ -114,11 +128,13 @@ ExportError RunFile::Write(const std::string& folder, const FileFiller& fill, bo
     target = NameAt(folder, ++start);
     err = file.Commit(target, true);
   }
-  if (err) return {err, target};
+  if (err) return WriteFailure(err, target);
 
   folder_ = folder;
   path_ = target;
   index_ = start;
+  // Taken after the rename, the last thing the run does to the file: it
+  // changes the file's change time too.
   StampOf(path_, stamp_);
   return {};
 }

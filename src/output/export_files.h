@@ -13,8 +13,16 @@ namespace morvadel {
 struct ExportError {
   int err = 0;
   std::string path;
+  // The refusal came from the file's own permission (an existing file the
+  // user may not write), not from the folder's.
+  bool fileProtected = false;
   bool ok() const { return err == 0; }
 };
+
+// The failure err of a write to path (0: none), with a permission error
+// told as the file's or the folder's by what stands at path: a failed write
+// leaves the file as it was.
+ExportError WriteFailure(int err, const std::string& path);
 
 // Why a file could not be written, in the language of the run.
 std::string DescribeWriteError(const ExportError& e, int16_t language);
@@ -46,6 +54,9 @@ class RunFile {
     ino_t ino = 0;
     off_t size = -1;
     timespec mtime{};
+    // Changed by every write, chmod and restored timestamp, which the
+    // modification time alone does not show.
+    timespec ctime{};
   };
   static bool StampOf(const std::string& path, Stamp& out);
   bool StillOurs() const;

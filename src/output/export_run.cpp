@@ -118,7 +118,7 @@ void ExportGridToHtml(AppContext& ctx, const QLabel& titleLabel, const Grid& gri
                                             s.Language, date));
   }
   if (err) {
-    ctx.dialogs.Message(std::string(kHtmlErrorMessage) + "\n\n" + DescribeWriteError({err, path}, s.Language),
+    ctx.dialogs.Message(std::string(kHtmlErrorMessage) + "\n\n" + DescribeWriteError(WriteFailure(err, path), s.Language),
                         MsgIcon::Critical, kHtmlErrorTitle);
     return;
   }

@@ -32,9 +32,10 @@ class RestateWindowsTest : public EntryFixture {
     s->Language = language;
     return Show<For21>(FormId::For21);
   }
-  // Either window, in English, and the new file it offers by default.
-  RestateForm* Restate(FormId window) {
-    return window == FormId::For20 ? static_cast<RestateForm*>(Conversion()) : static_cast<RestateForm*>(Inflation());
+  // Either window, and the new file it offers by default.
+  RestateForm* Restate(FormId window, int16_t language = kEnglish) {
+    return window == FormId::For20 ? static_cast<RestateForm*>(Conversion(language))
+                                   : static_cast<RestateForm*>(Inflation(language));
   }
   std::string DefaultNewFile(FormId window) const {
     return Path(window == FormId::For20 ? "firm-conv.eka" : "firm-infl.eka");
@@ -64,6 +65,18 @@ class RestateWindowsTest : public EntryFixture {
   void ExpectStays(Form* f) {
     EXPECT_EQ(nav->Current(), f);
     EXPECT_FALSE(nav->HasPending());
+  }
+  // OK on a new file name that is refused: the window stays, nothing
+  // changes and nothing is asked; returns the one message shown.
+  std::string RefusedAtOk(RestateForm* f) {
+    const Snapshot before = Take();
+    dialogs.messages.clear();
+    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    ExpectStays(f);
+    ExpectUnchanged(before);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    return dialogs.messages.empty() ? "" : dialogs.messages.back().text;
   }
   static Cell Whole(int64_t v) { return Cell::Money(Currency::FromWhole(v)); }
 };
@@ -219,6 +232,32 @@ TEST_F(RestateWindowsTest, OkConvertsRenamesAndHandsTheNewFileToTheMainWindow) {
   EXPECT_EQ(s->FileName, Path("real.eka"));
 }
 
+// Each window's public calculation: the restated summary, with the workbook
+// untouched until OK takes it.
+TEST_F(RestateWindowsTest, RacunajComputesWithoutChangingTheWorkbook) {
+  s->ItemTable(3, 1) = Cell::Text("3");
+  s->ItemTable(4, 2) = Cell::Text("1000");
+  const Snapshot before = Take();
+  const Restatement converted = Conversion()->Racunaj(Currency::FromRaw(5000));  // 0.5
+  ASSERT_TRUE(converted.error.ok());
+  EXPECT_EQ(converted.values(3, 1), Currency::FromWhole(2));  // 1.5 rounds half up
+  EXPECT_EQ(converted.values(4, 2), Currency::FromWhole(500));
+  ExpectUnchanged(before);
+  Percentages percent;
+  percent.fill(100'000'000'000);  // 100 %
+  percent[1] = 110'000'000'000;   // period II at 110 %
+  const Restatement adjusted = Inflation()->Racunaj(percent);
+  ASSERT_TRUE(adjusted.error.ok());
+  EXPECT_EQ(adjusted.values(3, 1), Currency::FromWhole(3));
+  EXPECT_EQ(adjusted.values(4, 2), Currency::FromWhole(1100));
+  ExpectUnchanged(before);
+  s->ItemTable(5, 3) = Cell::Text("abc");
+  const Restatement refused = Conversion()->Racunaj(Currency::FromWhole(1));
+  EXPECT_EQ(refused.error.kind, RestateError::Kind::NotNumber);
+  EXPECT_EQ(refused.error.row, 5);
+  EXPECT_EQ(refused.error.period, 3);
+}
+
 TEST_F(RestateWindowsTest, RefusalsKeepTheWindowAndChangeNothing) {
   using Setup = std::function<void(SharedState&, RestateForm&)>;
   using Field = std::function<QLineEdit*(RestateForm&)>;  // the field to mend
@@ -251,6 +290,9 @@ TEST_F(RestateWindowsTest, RefusalsKeepTheWindowAndChangeNothing) {
       {FormId::For20, rate(""), "Exchange rate per unit: \"\" is not a positive number. Nothing was changed."},
       {FormId::For20, rate("0"), "Exchange rate per unit: \"0\" is not a positive number. Nothing was changed."},
       {FormId::For20, rate("-2"), "Exchange rate per unit: \"-2\" is not a positive number. Nothing was changed."},
+      {FormId::For20, rate("0.00004"),
+       "Exchange rate per unit: \"0.00004\" is below the smallest rate the program holds (0.0001). "
+       "Nothing was changed."},
       {FormId::For20, rate("1000000000000000"),
        "Exchange rate per unit: \"1000000000000000\" is larger than the program holds (at most 922337203685477). "
        "Nothing was changed."},
@@ -316,6 +358,15 @@ TEST_F(RestateWindowsTest, CroatianRefusalsSpeakCroatian) {
   EXPECT_EQ(dialogs.messages[1].text,
             "Tekuće obveze, razdoblje II: upisani tekst \"dvanaest\" nije broj. Ništa nije promijenjeno.");
   EXPECT_EQ(dialogs.messages[2].text, "Upišite ime nove datoteke (Snimi file). Ništa nije promijenjeno.");
+  // The smallest rate is written with the run's decimal mark.
+  s->DecimalMark = ',';
+  f->Text2->setText("0,00004");
+  f->Text3->setText("nova");
+  QTest::mouseClick(f->Command2, Qt::LeftButton);
+  ExpectStays(f);
+  ASSERT_EQ(dialogs.messages.size(), 4u);
+  EXPECT_EQ(dialogs.messages[3].text,
+            "Tečaj: \"0,00004\" je manji od najmanjeg koji program prima (najmanje 0,0001). Ništa nije promijenjeno.");
 }
 
 TEST_F(RestateWindowsTest, AnExistingFileIsTakenOnlyWhenTheUserAgrees) {
@@ -349,6 +400,77 @@ TEST_F(RestateWindowsTest, AnExistingFileIsTakenOnlyWhenTheUserAgrees) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// The restated workbook is always a new file: a name that is the open
+// workbook's own file, by any spelling or link, is refused at OK.
+TEST_F(RestateWindowsTest, TheOpenWorkbooksOwnFileIsRefusedByAnyName) {
+  namespace fs = std::filesystem;
+  const std::string folder = dir.filename().string();
+  fs::create_directory_symlink(dir, Path("alias"));
+  struct Case {
+    const char* typed;
+    bool saved;  // the open workbook's file exists
+  } cases[] = {
+      {"firm", true},       {"firm.eka", true},      {"./firm", true},       {"sub/../firm", true},
+      {"link", true},       {"hard", true},          {"alias/firm", true},   {"../FOLDER/firm", true},
+      {"ABSOLUTE", true},   {"./firm", false},       {"link", false},        {"alias/./firm.eka", false},
+  };
+  s->ItemTable(3, 1) = Cell::Text("10");
+  for (const Case& c : cases)
+    for (FormId window : {FormId::For20, FormId::For21})
+      for (int16_t language : {kCroatian, kEnglish}) {
+        std::string typed = c.typed;
+        if (typed == "ABSOLUTE") typed = Path("firm");
+        if (typed.find("FOLDER") != std::string::npos) typed.replace(typed.find("FOLDER"), 6, folder);
+        SCOPED_TRACE(typed + (c.saved ? " (saved)" : " (not saved)") + (window == FormId::For20 ? " conversion" : " inflation") +
+                     (language == kCroatian ? " hr" : " en"));
+        fs::remove(Path("firm.eka"));
+        fs::remove(Path("link.eka"));
+        fs::remove(Path("hard.eka"));
+        fs::create_directories(Path("sub"));
+        fs::create_symlink("firm.eka", Path("link.eka"));
+        if (c.saved) {
+          std::ofstream(Path("firm.eka")) << "the original workbook";
+          fs::create_hard_link(Path("firm.eka"), Path("hard.eka"));
+        }
+        s->FileName = Path("firm.eka");
+        s->FileBacked = c.saved;
+        RestateForm* f = Restate(window, language);
+        ASSERT_NE(f, nullptr);
+        f->Text3->setText(QString::fromStdString(typed));
+        const std::string named = RestatedFilePath(s->FileName, typed).value_or("");
+        EXPECT_EQ(RefusedAtOk(f),
+                  language == kCroatian
+                      ? "Datoteka \"" + named +
+                            "\" je upravo otvorena radna knjiga. Nova radna knjiga sprema se u novu datoteku: "
+                            "upišite drugo ime (Snimi file). Ništa nije promijenjeno."
+                      : "The file \"" + named +
+                            "\" is the open workbook itself. The new workbook is saved as a new file: please type "
+                            "another name (Save As). Nothing was changed.");
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages.back().icon, MsgIcon::Warning);
+        EXPECT_EQ(QApplication::focusWidget(), f->Text3);
+        EXPECT_EQ(f->Text3->selectedText().toStdString(), typed);
+      }
+  // Beside it, other names are new files as before, and a different file of
+  // the same name elsewhere is only an existing file.
+  fs::create_directories(Path("other"));
+  std::ofstream(Path("other/firm.eka")) << "another workbook";
+  for (const char* typed : {"firm2", "other/firm"}) {
+    SCOPED_TRACE(typed);
+    s->FileName = Path("firm.eka");
+    dialogs.messages.clear();
+    dialogs.questions.clear();
+    dialogs.yesNoAnswers = {true};
+    For20* f = Conversion();
+    f->Text3->setText(typed);
+    QTest::mouseClick(f->Command2, Qt::LeftButton);
+    EXPECT_EQ(Next()->id(), FormId::Form2a);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(s->FileName, Path(typed) + ".eka");
+  }
+  EXPECT_EQ(dialogs.questions.size(), 1u);  // the existing other/firm.eka
+}
+
 TEST_F(RestateWindowsTest, AFolderOfThatNameIsRefused) {
   std::filesystem::create_directory(Path("firm-conv.eka"));
   std::filesystem::create_directory(Path("firm-infl.eka"));
@@ -356,15 +478,7 @@ TEST_F(RestateWindowsTest, AFolderOfThatNameIsRefused) {
   for (FormId window : {FormId::For20, FormId::For21}) {
     SCOPED_TRACE(window == FormId::For20 ? "conversion" : "inflation");
     const std::string path = DefaultNewFile(window);
-    RestateForm* f = Restate(window);
-    const Snapshot before = Take();
-    dialogs.messages.clear();
-    QTest::mouseClick(f->Command2, Qt::LeftButton);
-    ExpectStays(f);
-    ExpectUnchanged(before);
-    EXPECT_TRUE(dialogs.questions.empty());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, path + " is a folder, not a workbook file.");
+    EXPECT_EQ(RefusedAtOk(Restate(window)), path + " is a folder, not a workbook file.");
   }
 }
 

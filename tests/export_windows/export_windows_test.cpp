@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "../model/unprivileged.h"
 #include "compare/compare_forms.h"
 #include "compare/form50.h"
 #include "compare/form55.h"
@@ -200,6 +201,49 @@ TEST_F(ExportWindowsTest, TheWebPageGoesWhereTheDialogSaysWithItsMessages) {
   EXPECT_EQ(dialogs.messages[1].text.rfind("Error encountered in exporting.", 0), 0u);
   EXPECT_NE(dialogs.messages[1].text.find("mapa ne postoji"), std::string::npos);
   EXPECT_EQ(ReadAll(page), html);
+}
+
+// A web page that cannot be written names the right cause: the file's own
+// protection, or the folder's. As root the export runs as another user,
+// since root writes over protected files.
+TEST_F(ExportWindowsTest, AWebPageOverAProtectedFileSaysTheFileIsProtected) {
+  Form8* entry = Sheet(2);
+  const fs::path page = exportDir / "page.html", locked = exportDir / "locked";
+  fs::create_directories(locked);
+  std::ofstream(page) << "their page";
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const fs::perms searchable = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+  fs::permissions(page, readOnly);
+  fs::permissions(locked, readOnly | searchable);
+  struct Said {
+    char text[1024];
+  };
+  struct Case {
+    fs::path path;
+    const char* reason;
+  } cases[] = {
+      {page, "the file is write-protected"},
+      {locked / "page.html", "there is no permission to write into that folder"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    dialogs.messages.clear();
+    dialogs.saveAnswers = {c.path.string()};
+    const Said said = RunStepUnprivileged<Said>(
+        [&] {
+          Said out{};
+          Click(entry->Picture18);
+          if (!dialogs.messages.empty()) dialogs.messages.back().text.copy(out.text, sizeof out.text - 1);
+          return out;
+        },
+        [](int) { return Said{"the step could not run"}; });
+    EXPECT_EQ(std::string(said.text), "Error encountered in exporting.\n\nThe file " + c.path.string() +
+                                          " could not be written: " + c.reason +
+                                          ". Existing files were left as they were.");
+  }
+  EXPECT_EQ(ReadAll(page), "their page");
+  EXPECT_FALSE(fs::exists(locked / "page.html"));
+  fs::permissions(locked, fs::perms::owner_all);
 }
 
 TEST_F(ExportWindowsTest, DocumentExportsStartNewDocumentsOrAppendPagesAndShowThePreview) {

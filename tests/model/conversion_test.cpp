@@ -258,7 +258,30 @@ TEST(ConversionTest, MessagesNameTheFieldOrTheRowsLabelAndPeriod) {
   EXPECT_FALSE(RateTooLarge("x", *s));
   EXPECT_TRUE(PercentageTooLarge("9223372037", *s));
   EXPECT_FALSE(PercentageTooLarge("9223372036", *s));
-  EXPECT_EQ(DescribeBadRate("1e20", kCroatian, true),
+  // A positive rate that is 0 at the four decimals a rate holds is too small,
+  // not "no positive number".
+  struct FaultCase {
+    const char* text;
+    char mark;
+    RateFault fault;
+  } faults[] = {
+      {"0.00004", '.', RateFault::TooSmall},      {"0,00004", ',', RateFault::TooSmall},
+      {"0.00005", '.', RateFault::TooSmall},      {"0.000000001", '.', RateFault::TooSmall},
+      {"0", '.', RateFault::NotPositive},         {"-0.00001", '.', RateFault::NotPositive},
+      {"x", '.', RateFault::NotPositive},         {"", '.', RateFault::NotPositive},
+      {"1000000000000000", '.', RateFault::TooLarge},
+  };
+  for (const auto& c : faults) {
+    auto st = State(c.mark);
+    EXPECT_EQ(RateRefusal(c.text, *st), c.fault) << c.text;
+    EXPECT_FALSE(ReadExchangeRate(c.text, *st).has_value()) << c.text;
+  }
+  EXPECT_EQ(DescribeBadRate("0.00004", kEnglish, RateFault::TooSmall),
+            "Exchange rate per unit: \"0.00004\" is below the smallest rate the program holds (0.0001). "
+            "Nothing was changed.");
+  EXPECT_EQ(DescribeBadRate("0,00004", kCroatian, RateFault::TooSmall, ','),
+            "Tečaj: \"0,00004\" je manji od najmanjeg koji program prima (najmanje 0,0001). Ništa nije promijenjeno.");
+  EXPECT_EQ(DescribeBadRate("1e20", kCroatian, RateFault::TooLarge),
             "Tečaj: \"1e20\" je veći od najvećeg koji program prima (najviše 922337203685477). Ništa nije promijenjeno.");
   EXPECT_EQ(DescribeBadPercentage("99999999999", 2, kCroatian, true),
             "Postotak razdoblja II: \"99999999999\" je veći od najvećeg koji program prima (najviše 9223372036). "

@@ -1,8 +1,12 @@
 // The run's export files: free names, replacing only the run's own file,
 // and failures that leave every file as it was.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "../model/unprivileged.h"
 #include "output/export_files.h"
@@ -78,6 +82,80 @@ TEST_F(ExportFilesTest, AFileChangedOrReplacedByTheUserIsKeptAndTheRunMovesOn) {
     EXPECT_EQ(file.path(), Path("Export-2.docx"));
     EXPECT_EQ(ReadAll(file.path()), "run 3");
   }
+}
+
+// Returns once a file changed now gets a later change time than path has:
+// the file system's clock is coarser than its timestamps.
+void WaitPastChangeTime(const std::string& path, const std::string& probe) {
+  struct stat file {}, now {};
+  ASSERT_EQ(::stat(path.c_str(), &file), 0);
+  for (int i = 0; i < 5000; ++i) {
+    std::ofstream(probe) << i;
+    ASSERT_EQ(::stat(probe.c_str(), &now), 0);
+    if (now.st_ctim.tv_sec != file.st_ctim.tv_sec ? now.st_ctim.tv_sec > file.st_ctim.tv_sec
+                                                  : now.st_ctim.tv_nsec > file.st_ctim.tv_nsec)
+      break;
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  ::unlink(probe.c_str());
+}
+
+// What another program may leave behind in the run's file while it looks
+// unchanged by its name, size and modification time.
+enum class OtherChange {
+  MadeReadOnly,
+  // Edited in place, then its size and modification time put back, as
+  // cp -p, rsync -t or touch -r leave a file.
+  EditedInPlaceTimeRestored,
+};
+
+bool ChangeInPlace(const std::string& path, OtherChange change) {
+  if (change == OtherChange::MadeReadOnly) return ::chmod(path.c_str(), 0444) == 0;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+  if (fd < 0) return false;
+  const std::string theirs = "RUN 1";  // the size of what the run wrote
+  const bool written = ::write(fd, theirs.data(), theirs.size()) == static_cast<ssize_t>(theirs.size());
+  const timespec times[2] = {st.st_atim, st.st_mtim};
+  const bool restored = ::futimens(fd, times) == 0;
+  return ::close(fd) == 0 && written && restored;
+}
+
+TEST_F(ExportFilesTest, AFileMadeReadOnlyOrEditedUnseenIsKeptAndTheRunMovesOn) {
+  struct Outcome {
+    int err = -1;
+    bool kept = false;    // their Export.xlsx as they left it
+    bool movedOn = false; // the run wrote Export-2.xlsx
+  };
+  for (OtherChange change : {OtherChange::MadeReadOnly, OtherChange::EditedInPlaceTimeRestored})
+    for (bool unprivileged : {false, true}) {
+      SCOPED_TRACE(std::string(change == OtherChange::MadeReadOnly ? "read-only" : "edited in place") +
+                   (unprivileged ? ", as a user" : ", as the current user"));
+      fs::remove_all(dir);
+      fs::create_directories(dir);
+      if (unprivileged && ::geteuid() == 0) {
+        ASSERT_EQ(::chown(dir.c_str(), kNobody, kNobody), 0);
+      }
+      const std::function<Outcome()> step = [&] {
+        Outcome out;
+        RunFile file("Export", ".xlsx");
+        if (!file.Write(dir.string(), WritesThrough("run 1")).ok()) return out;
+        WaitPastChangeTime(Path("Export.xlsx"), (dir.parent_path() / (dir.filename().string() + ".probe")).string());
+        if (!ChangeInPlace(Path("Export.xlsx"), change)) return out;
+        const std::string theirs = ReadAll(Path("Export.xlsx"));
+        out.err = file.Write(dir.string(), WritesThrough("run 2")).err;
+        out.kept = ReadAll(Path("Export.xlsx")) == theirs;
+        out.movedOn = file.path() == Path("Export-2.xlsx") && ReadAll(file.path()) == "run 2";
+        return out;
+      };
+      const Outcome out =
+          unprivileged ? RunStepUnprivileged<Outcome>(step, [](int) { return Outcome{}; }) : step();
+      EXPECT_EQ(out.err, 0);
+      EXPECT_TRUE(out.kept);
+      EXPECT_TRUE(out.movedOn);
+      EXPECT_EQ(Files(), (std::set<std::string>{"Export.xlsx", "Export-2.xlsx"}));
+    }
 }
 
 TEST_F(ExportFilesTest, ARunFileRemovedMeanwhileIsWrittenAgainUnderItsName) {
@@ -173,7 +251,7 @@ TEST_F(ExportFilesTest, ErrorMessagesNameTheFileAndTheReasonInTheRunsLanguage) {
       {ELOOP, "previše simboličkih veza", "too many symbolic links"},
   };
   for (const Case& c : cases) {
-    const ExportError e{c.err, "/home/ana/Documents/Export.xlsx"};
+    const ExportError e = WriteFailure(c.err, "/home/ana/Documents/Export.xlsx");
     const std::string hr = DescribeWriteError(e, kCroatian), en = DescribeWriteError(e, kEnglish);
     EXPECT_NE(hr.find("/home/ana/Documents/Export.xlsx"), std::string::npos);
     EXPECT_NE(hr.find(c.hr), std::string::npos) << hr;
@@ -182,6 +260,15 @@ TEST_F(ExportFilesTest, ErrorMessagesNameTheFileAndTheReasonInTheRunsLanguage) {
     EXPECT_NE(en.find(c.en), std::string::npos) << en;
     EXPECT_NE(en.find("left as they were"), std::string::npos) << en;
   }
+  // Refused by the file's own permission, not the folder's.
+  ExportError e{EACCES, "/home/ana/page.html"};
+  e.fileProtected = true;
+  EXPECT_EQ(DescribeWriteError(e, kEnglish),
+            "The file /home/ana/page.html could not be written: the file is write-protected. "
+            "Existing files were left as they were.");
+  EXPECT_EQ(DescribeWriteError(e, kCroatian),
+            "Datoteku /home/ana/page.html nije moguće zapisati: datoteka je zaštićena od pisanja. "
+            "Postojeće datoteke ostale su nepromijenjene.");
 }
 
 }  // namespace

@@ -334,8 +334,7 @@ void Form60::PrintReportPage(Printer& target, double scale) {
   for (int keys = 2; keys <= kGraphSlots; ++keys) {
     std::vector<QColor> colours;
     for (int k = 1; k <= keys; ++k) colours.push_back(SlotQColor(k));
-    page.legends[static_cast<size_t>(keys)] =
-        LegendKeys(colours, QSize(kLegendWidthPx, LegendHeightPx(keys)), kGraphPictureDpi);
+    page.legends[static_cast<size_t>(keys)] = CommonSizeLegend(colours, kGraphPictureDpi);
   }
   PrintCommonSizeGraphPage(target, s_, page, scale);
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/shared_state.h"
 #include "platform/printer.h"
@@ -27,6 +28,10 @@ inline constexpr int kValueChartHeightTwips = 4500;
 // Legend pictures by their number of keys (2 to 5): their size in pixels.
 inline constexpr int kLegendWidthPx = 18;
 int LegendHeightPx(int keys);  // 55, 82, 113, 193; 0 for other counts
+// The legend picture of the common-size graph page for the colours of its
+// first slots (2 to 5), of the size above: printed at (5.2, 3.3), each key
+// stands level with its slot's row of the page.
+QImage CommonSizeLegend(const std::vector<QColor>& colours, int dotsPerInch);
 
 // ---- the common-size graph page ----------------------------------------------
 

@@ -684,7 +684,7 @@ QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size) {
   return pm;
 }
 
-QImage LegendKeys(const std::vector<QColor>& colours, QSize size, int dotsPerInch) {
+QImage LegendKeys(const std::vector<QColor>& colours, QSize size, double firstCentre, double pitch, int dotsPerInch) {
   size = size.expandedTo(QSize(1, 1));
   const double ratio = std::max(dotsPerInch, 24) / 96.0;
   QImage image(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)), QImage::Format_RGB32);
@@ -697,14 +697,14 @@ QImage LegendKeys(const std::vector<QColor>& colours, QSize size, int dotsPerInc
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(ratio, ratio);
-  // Square keys as wide as the picture, the first at the top, the last at
-  // the bottom, evenly spaced between.
-  const double side = std::min<double>(size.width() - 2, std::max(4.0, (size.height() - 2.0) / n - 2));
-  const double step = n > 1 ? (size.height() - 1 - side) / (n - 1) : 0;
+  // Square keys as wide as the picture, no taller than a pitch leaves room
+  // for, at the centres asked for (pixels of 96 an inch from here on).
+  const double step = pitch * 96, first = firstCentre * 96;
+  const double side = std::max(4.0, std::min<double>(size.width() - 2, step - 4));
   const double x = (size.width() - side) / 2;
   p.setPen(QPen(Qt::black, 1));
   for (int i = 0; i < n; ++i) {
-    const QRectF key(x, 0.5 + i * step, side, side);
+    const QRectF key(x, first + i * step - side / 2, side, side);
     p.fillRect(key, colours[static_cast<size_t>(i)]);
     p.drawRect(key);
   }

@@ -39,10 +39,13 @@ QImage ValueTableBackground(const std::vector<QColor>& rowColours, int dotsPerIn
 // A period button of the graph windows: the numeral on a tile; the marked
 // tile shows the period on screen.
 QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size);
-// A legend of colour keys in a column, one key a colour from the top, spread
-// over the picture's height; `size` in pixels at 96 dots an inch, which is
-// also its printed size, drawn at dotsPerInch.
-QImage LegendKeys(const std::vector<QColor>& colours, QSize size, int dotsPerInch = 96);
+// A legend of square colour keys in a column, one key a colour from the
+// top, the first centred firstCentre below the picture's top and each next
+// one pitch lower (inches), so that a page can stand each key beside its
+// row; `size` in pixels at 96 dots an inch, which is also its printed size,
+// drawn at dotsPerInch.
+QImage LegendKeys(const std::vector<QColor>& colours, QSize size, double firstCentre, double pitch,
+                  int dotsPerInch = 96);
 
 // A picture drawn afresh for the size it is shown at: at least its design
 // size, and as wide as its window lets it be, so that a banner or a rule

@@ -728,11 +728,17 @@ TEST_F(GraphWindowsTest, CommonSizeGraphPagePrintsThenTheMainWindowOpens) {
   ASSERT_EQ(printer->pictures.size(), 2u);
   EXPECT_NEAR(printer->pictures[0].width, 7000 / 1440.0, 0.01);
   EXPECT_NEAR(printer->pictures[0].height, 6500 / 1440.0, 0.01);
-  // The legend keys of five slots, drawn in the slot colours.
-  const QImage& legend = printer->pictures[1].image;
-  EXPECT_NEAR(printer->pictures[1].height, 193 / 96.0, 0.01);
-  EXPECT_EQ(legend.pixelColor(legend.width() / 2, legend.height() - 10), Slot(5));
-  EXPECT_EQ(legend.pixelColor(legend.width() / 2, 10), Slot(1));
+  // The legend keys of five slots, drawn in the slot colours, each beside
+  // its slot's row (the labels at 3.36 to 4.56, their middles 0.08 lower).
+  const auto& item = printer->pictures[1];
+  const QImage& legend = item.image;
+  EXPECT_NEAR(item.y, 3.3, 1e-9);
+  EXPECT_NEAR(item.height, 193 / 96.0, 0.01);
+  for (int k = 1; k <= 5; ++k) {
+    const double middle = 2.46 + 0.3 * (k + 2) + 0.08;
+    EXPECT_EQ(legend.pixelColor(legend.width() / 2, qRound((middle - item.y) / item.height * legend.height())), Slot(k))
+        << k;
+  }
 }
 
 TEST_F(GraphWindowsTest, CancelledOrFailedPrintKeepsTheWindow) {

@@ -237,6 +237,59 @@ TEST_F(GraphPagesTest, CommonSizePageLinesSharesFootnoteAndLegend) {
   }
 }
 
+// Where the page shows a picture item's pixel row: inches from the page's top.
+double PageY(const RecordingPrinter::PictureItem& item, const QImage& image, int pixelRow) {
+  return item.y + (pixelRow + 0.5) * item.height / image.height();
+}
+
+// The middle of a printed text's line, in inches from the page's top.
+double LineMiddle(const RecordingPrinter::TextItem& text) {
+  RecordingPrinter measure;
+  measure.SetScaleMode(kScaleInches);
+  measure.SetFontName(text.font);
+  measure.SetFontSize(text.size);
+  measure.SetFontBold(text.bold);
+  measure.Print("x");  // moves down by one line
+  return text.y + measure.CurrentY() / 2;
+}
+
+TEST_F(GraphPagesTest, EachLegendKeyStandsLevelWithItsItemsRow) {
+  const std::vector<QColor> colours = {QColor(255, 0, 0), QColor(0, 200, 0), QColor(0, 0, 255), QColor(240, 200, 0),
+                                       QColor(200, 0, 200)};
+  for (int keys = 2; keys <= 5; ++keys) {
+    SCOPED_TRACE(std::to_string(keys) + " keys");
+    RecordingPrinter p = InchPrinter();
+    Slots(std::vector<double>(static_cast<size_t>(keys), 10.0));
+    csPage.legends[static_cast<size_t>(keys)] =
+        CommonSizeLegend(std::vector<QColor>(colours.begin(), colours.begin() + keys), 300);
+    PrintCommonSizeGraphPage(p, *s, csPage, 1.0);
+    ASSERT_EQ(p.pictures.size(), 2u);
+    const RecordingPrinter::PictureItem& legend = p.pictures[1];
+    EXPECT_NEAR(legend.x, 5.2, kEps);
+    EXPECT_NEAR(legend.y, 3.3, kEps);
+    EXPECT_NEAR(legend.width, 18 / 96.0, 0.001);
+    EXPECT_NEAR(legend.height, LegendHeightPx(keys) / 96.0, 0.001);
+    const QImage& image = legend.image;
+    for (int k = 1; k <= keys; ++k) {
+      int top = -1, bottom = -1;
+      for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(image.width() / 2, y) == colours[static_cast<size_t>(k - 1)]) {
+          if (top < 0) top = y;
+          bottom = y;
+        }
+      ASSERT_GE(top, 0) << "key " << k << " not drawn";
+      const auto* row = p.At(0, 1.2, 2.46 + 0.3 * (k + 2));
+      ASSERT_NE(row, nullptr) << k;
+      const double middle = LineMiddle(*row);
+      const double keyTop = PageY(legend, image, top), keyBottom = PageY(legend, image, bottom);
+      EXPECT_NEAR((keyTop + keyBottom) / 2, middle, 0.02) << "key " << k;
+      // Wholly between the neighbouring rows' middles.
+      EXPECT_GT(keyTop, middle - 0.15) << "key " << k;
+      EXPECT_LT(keyBottom, middle + 0.15) << "key " << k;
+    }
+  }
+}
+
 TEST_F(GraphPagesTest, SharesBeyondTheCurrencyRangePrintExactly) {
   // Two items that almost cancel: each is some 90 thousand billion per
   // cent of their sum, more than a currency amount holds.

@@ -461,7 +461,10 @@ QImage Chart::Render(int widthTwips, int heightTwips, int dotsPerInch, const Plo
   const int dotsPerMeter = qRound(std::max(dotsPerInch, 1) / 0.0254);
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
-  image.fill(Qt::white);
+  // A page that sets the plot beside its own texts and pictures gets the
+  // plot alone: no background of the picture's own covers what the page
+  // drew under its edges (a table's rule).
+  image.fill(plot ? Qt::transparent : Qt::white);
 
   // An offscreen copy in a scene of its own: the widget may be hidden or
   // never shown, and its own chart keeps its screen size.
@@ -469,6 +472,7 @@ QImage Chart::Render(int widthTwips, int heightTwips, int dotsPerInch, const Plo
   QChart* chart = BuildChart();
   scene.addItem(chart);
   if (plot) {
+    chart->setBackgroundVisible(false);
     chart->legend()->hide();
     for (QAbstractAxis* axis : chart->axes(Qt::Horizontal)) {
       axis->setLabelsVisible(false);

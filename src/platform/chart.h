@@ -79,7 +79,8 @@ class Chart : public QWidget {
   QImage Picture(int widthTwips, int heightTwips, int dotsPerInch = 96) const;
   // The same for a page that prints the category names and the key to the
   // series itself: the plot fills the picture but for the margins (twips),
-  // and neither category labels nor legend are drawn.
+  // neither category labels nor legend are drawn, and the picture has no
+  // background: what is not the plot is transparent.
   struct PlotMargins {
     int left, top, right, bottom;
   };

@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -822,6 +825,56 @@ TEST_F(GraphWindowsTest, ValueGraphPagePrintsThenTheWindowShowsItselfAgain) {
   EXPECT_EQ(table.pixelColor(qRound((3.65 - 1.02) * dpi), qRound((2.3 - 1.75) * dpi)), Slot(1));
   EXPECT_EQ(table.pixelColor(qRound((3.65 - 1.02) * dpi), qRound((3.5 - 1.75) * dpi)), Slot(5));
   EXPECT_NE(table.pixelColor(qRound((4.75 - 1.02) * dpi), qRound((2.3 - 1.75) * dpi)), Slot(1));
+  // The chart stands where the table ends and leaves the table's bottom
+  // rule alone: nothing of its top edge is painted.
+  const auto& chart = printer->pictures[1];
+  EXPECT_NEAR(chart.y, printer->pictures[0].y + printer->pictures[0].height, 1e-9);
+  const int clearRows = qRound(0.05 * chart.image.height() / chart.height);
+  ASSERT_GT(clearRows, 0);
+  for (int y = 0; y < clearRows; ++y)
+    for (int x = 0; x < chart.image.width(); ++x)
+      ASSERT_EQ(qAlpha(chart.image.pixel(x, y)), 0) << x << "," << y;
+}
+
+// On paper: the page printed into a PDF file and drawn again at 150 and at
+// 300 dots an inch shows the table's bottom rule along its whole width,
+// also where the chart stands below it.
+TEST_F(GraphWindowsTest, ValueGraphPageKeepsTheTablesBottomRuleOnPaper) {
+  SmallWorkbook();
+  Form55* g = CashGraph();
+  ASSERT_NE(g, nullptr);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString pdf = dir.filePath("value_graphs.pdf");
+  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device->setOutputFormat(QPrinter::PdfFormat);
+  device->setOutputFileName(pdf);
+  auto printer = std::make_shared<QtPrinter>(std::move(device));
+  ASSERT_TRUE(printer->Start());
+  const QRectF paint = printer->device().pageLayout().paintRect(QPageLayout::Inch);
+  dialogs.printerAnswers.push_back(printer);
+  QTest::mouseClick(g->Print1, Qt::LeftButton);
+  ASSERT_TRUE(dialogs.messages.empty());
+  for (int dpi : {150, 300}) {
+    SCOPED_TRACE(dpi);
+    QProcess render;
+    render.start("pdftoppm", {"-r", QString::number(dpi), "-gray", "-singlefile", pdf, dir.filePath("page")});
+    ASSERT_TRUE(render.waitForFinished(60000));
+    const QImage page(dir.filePath("page.pgm"));
+    ASSERT_FALSE(page.isNull());
+    // The rule lies along 3.734 to 3.75 on the page (the table's last 0.016
+    // in): as thick under the chart (2.9 to 8.46) as in the label column.
+    auto ruleRows = [&](double x) {
+      int rows = 0;
+      const int px = qRound((paint.left() + x) * dpi);
+      for (int py = qRound((paint.top() + 3.71) * dpi); py <= qRound((paint.top() + 3.77) * dpi); ++py)
+        rows += qGray(page.pixel(px, py)) < 160;
+      return rows;
+    };
+    const int thickness = ruleRows(1.5);
+    ASSERT_GE(thickness, dpi / 100);
+    for (double x = 1.1; x <= 10.2; x += 0.02) ASSERT_GE(ruleRows(x), thickness) << "x " << x;
+  }
 }
 
 // Pictures of the three windows in both languages, for looking at:

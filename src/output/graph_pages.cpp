@@ -58,10 +58,10 @@ int LegendHeightPx(int keys) {
   }
 }
 
-QImage CommonSizeLegend(const std::vector<QColor>& colours, int dotsPerInch) {
+QPicture CommonSizeLegend(const std::vector<QColor>& colours) {
   const int keys = static_cast<int>(colours.size());
   const QSize size(kLegendWidthPx, LegendHeightPx(keys));
-  return LegendKeys(colours, size, RowTop(3) + kLineMiddle - kLegendY, kRowPitch, dotsPerInch);
+  return LegendKeys(colours, size, RowTop(3) + kLineMiddle - kLegendY, kRowPitch);
 }
 
 // ---- the common-size graph page ----------------------------------------------

@@ -145,15 +145,21 @@ void BM_PrintComparisonViewToPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintComparisonViewToPdf)->Arg(1)->Arg(2)->Arg(3)->Arg(9)->Arg(10)->Unit(benchmark::kMillisecond);
 
-void BM_PrintRatioPageToPdf(benchmark::State& state) {
-  Program p;
-  p.s->RatioCode = 11;
-  auto* window = p.Show<Unos2>(FormId::Unos2);
+// The page of a window the program shows, printed by the window itself.
+template <class Window>
+void PrintWindowPage(benchmark::State& state, Program& p, FormId id) {
+  auto* window = p.Show<Window>(id);
   if (!window) {
-    state.SkipWithError("no ratio window");
+    state.SkipWithError("the window did not come up");
     return;
   }
   PrintToPdf(state, [&](Printer& printer) { window->PrintReportPage(printer, 1.0); });
+}
+
+void BM_PrintRatioPageToPdf(benchmark::State& state) {
+  Program p;
+  p.s->RatioCode = 11;
+  PrintWindowPage<Unos2>(state, p, FormId::Unos2);
 }
 BENCHMARK(BM_PrintRatioPageToPdf)->Unit(benchmark::kMillisecond);
 
@@ -163,12 +169,7 @@ void BM_PrintCommonSizeGraphPageToPdf(benchmark::State& state) {
   Program p;
   SetGraphGroupSettings(*p.s, 62);
   p.s->SelectedPeriod = 3;
-  auto* window = p.Show<Form60>(FormId::form60);
-  if (!window) {
-    state.SkipWithError("no common-size graph window");
-    return;
-  }
-  PrintToPdf(state, [&](Printer& printer) { window->PrintReportPage(printer, 1.0); });
+  PrintWindowPage<Form60>(state, p, FormId::form60);
 }
 BENCHMARK(BM_PrintCommonSizeGraphPageToPdf)->Unit(benchmark::kMillisecond);
 
@@ -179,12 +180,7 @@ void BM_PrintValueGraphPageToPdf(benchmark::State& state) {
   const int codes[] = {200, 212, 300, 314, 430};
   AssignAccountSlots(*p.s, codes);
   FillValueGraphBuffers(*p.s);
-  auto* window = p.Show<Form55>(FormId::Form55);
-  if (!window) {
-    state.SkipWithError("no value-graph window");
-    return;
-  }
-  PrintToPdf(state, [&](Printer& printer) { window->PrintReportPage(printer, 1.0); });
+  PrintWindowPage<Form55>(state, p, FormId::Form55);
 }
 BENCHMARK(BM_PrintValueGraphPageToPdf)->Unit(benchmark::kMillisecond);
 

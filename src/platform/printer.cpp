@@ -79,28 +79,23 @@ double Printer::TextWidth(std::string_view text) const { return FromInches(Measu
 
 double Printer::ScaleWidth() const { return FromInches(PrintableWidth()); }
 
+QRectF Printer::PictureRect(QSizeF own, double x, double y, double width, double height) const {
+  const QSizeF size = width > 0 && height > 0 ? QSizeF(ToInches(width), ToInches(height)) : own;
+  return QRectF(QPointF(ToInches(x), ToInches(y)), size);
+}
+
 void Printer::PaintPicture(const QImage& picture, double x, double y, double width, double height) {
   if (picture.isNull()) return;
   Drawing();
-  double w = ToInches(width), h = ToInches(height);
-  if (!(width > 0 && height > 0)) {
-    const QSizeF own = PictureInches(picture);
-    w = own.width();
-    h = own.height();
-  }
-  DrawPicture(picture, ToInches(x), ToInches(y), w, h);
+  const QRectF r = PictureRect(PictureInches(picture), x, y, width, height);
+  DrawPicture(picture, r.x(), r.y(), r.width(), r.height());
 }
 
 void Printer::PaintPicture(const QPicture& drawing, double x, double y, double width, double height) {
   if (drawing.isNull() || drawing.boundingRect().isEmpty()) return;
   Drawing();
-  double w = ToInches(width), h = ToInches(height);
-  if (!(width > 0 && height > 0)) {
-    const QSizeF own = PictureInches(drawing);
-    w = own.width();
-    h = own.height();
-  }
-  DrawPicture(drawing, ToInches(x), ToInches(y), w, h);
+  const QRectF r = PictureRect(PictureInches(drawing), x, y, width, height);
+  DrawPicture(drawing, r.x(), r.y(), r.width(), r.height());
 }
 
 void Printer::EndDoc() {

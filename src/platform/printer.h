@@ -104,6 +104,9 @@ class Printer {
 
  private:
   double ToInches(double v) const;
+  // Where a picture of its own size `own` (inches) goes, in inches: at
+  // (x, y), stretched to width and height when both are positive.
+  QRectF PictureRect(QSizeF own, double x, double y, double width, double height) const;
   double FromInches(double v) const;
   void Drawing() { pagePending_ = true; }
 

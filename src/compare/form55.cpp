@@ -286,14 +286,14 @@ void Form55::PrintReportPage(Printer& target, double scale) {
   for (int p = 1; p <= 6; ++p) page.periodNames[static_cast<size_t>(p)] = Tablica->TextMatrix(1, p).toStdString();
   std::vector<QColor> colours;
   for (int k = 1; k <= kGraphSlots; ++k) colours.push_back(SlotQColor(k));
-  page.tableBackground = ValueTableBackground(colours, kGraphPictureDpi);
+  page.tableBackground = ValueTableBackground(colours);
   // The page prints the period names under the chart and keys the lines by
   // the coloured table cells: the plot sets its periods over the names.
   const double step = ValueChartPeriodCentre(2) - ValueChartPeriodCentre(1);
   const double plotLeft = ValueChartPeriodCentre(1) - step / 2 - kValueChartLeft;
   const double plotRight = ValueChartPeriodCentre(6) + step / 2 - kValueChartLeft;
   const Chart::PlotMargins plot{qRound(plotLeft * 1440), 170, kValueChartWidthTwips - qRound(plotRight * 1440), 370};
-  page.chart = Graf2->Picture(kValueChartWidthTwips, kValueChartHeightTwips, kGraphPictureDpi, plot);
+  page.chart = Graf2->Picture(kValueChartWidthTwips, kValueChartHeightTwips, plot);
   PrintValueGraphPage(target, s_, page, scale);
 }
 

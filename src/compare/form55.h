@@ -21,6 +21,8 @@ class Form55 : public Form {
   void Form_Load() override;
 
   void Print1_Click();  // print the page, then show the window again
+  // The page on the printer (table, chart and period names), as one page.
+  void PrintReportPage(Printer& target, double scale);
   void Izlaz3_Click();  // back to the main window
   // Exports of the grid; the window stays.
   void Picture16_Click();  // spreadsheet
@@ -42,7 +44,6 @@ class Form55 : public Form {
 
  private:
   void PlaceNumerals();
-  void PrintReportPage(Printer& target, double scale);
 
   void ColourSeriesCells();
   void FillChart();

@@ -35,20 +35,15 @@ const QSize kChartMinimum(470, 330);
 
 // The chart at its print size with its left edge kept clear: the legend
 // keys of the page stand over it there.
-QImage ChartWithClearLeftEdge(const Chart& chart) {
+QPicture ChartWithClearLeftEdge(const Chart& chart) {
   constexpr int kClearTwips = 216;
-  QImage inner = chart.Picture(kCommonSizeChartWidthTwips - kClearTwips, kCommonSizeChartHeightTwips,
-                               kGraphPictureDpi);
-  inner.setDevicePixelRatio(1);  // drawn dot for dot
-  const double dotsPerTwip = kGraphPictureDpi / 1440.0;
-  QImage full(qRound(kCommonSizeChartWidthTwips * dotsPerTwip), qRound(kCommonSizeChartHeightTwips * dotsPerTwip),
-              QImage::Format_ARGB32_Premultiplied);
-  full.setDotsPerMeterX(inner.dotsPerMeterX());
-  full.setDotsPerMeterY(inner.dotsPerMeterY());
-  full.fill(Qt::white);
-  QPainter painter(&full);
-  painter.drawImage(QPointF(full.width() - inner.width(), 0), inner);
-  return full;
+  const QPicture inner = chart.Picture(kCommonSizeChartWidthTwips - kClearTwips, kCommonSizeChartHeightTwips);
+  const QSizeF inches(kCommonSizeChartWidthTwips / 1440.0, kCommonSizeChartHeightTwips / 1440.0);
+  return RecordDrawing(inches, 1440, [&](QPainter& painter) {
+    // The inner drawing keeps its own scale: drawn in the drawing's units.
+    painter.resetTransform();
+    painter.drawPicture(QPointF(kClearTwips / 1440.0 * inner.logicalDpiX(), 0), inner);
+  });
 }
 
 QPushButton* GroupCommand(QWidget* parent) {
@@ -334,8 +329,7 @@ void Form60::PrintReportPage(Printer& target, double scale) {
   for (int keys = 2; keys <= kGraphSlots; ++keys) {
     std::vector<QColor> colours;
     for (int k = 1; k <= keys; ++k) colours.push_back(SlotQColor(k));
-    page.legends[static_cast<size_t>(keys)] =
-        LegendKeys(colours, QSize(kLegendWidthPx, LegendHeightPx(keys)), kGraphPictureDpi);
+    page.legends[static_cast<size_t>(keys)] = CommonSizeLegend(colours);
   }
   PrintCommonSizeGraphPage(target, s_, page, scale);
 }

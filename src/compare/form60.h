@@ -34,6 +34,8 @@ class Form60 : public Form {
   void PeriodButton_Click(int period);
   void Picture1_Click();  // back to the main window
   void Picture2_Click();  // print the page, then the main window
+  // The page on the printer (labels, figures, chart and legend), as one page.
+  void PrintReportPage(Printer& target, double scale);
   // Exports of the grid as shown (edits included); the window stays.
   void Picture16_Click();  // spreadsheet
   void Picture18_Click();  // web page
@@ -65,7 +67,6 @@ class Form60 : public Form {
   void ResetPeriodButtons();
   void FillChart();
   void ColourSeriesCells();
-  void PrintReportPage(Printer& target, double scale);
 
   CellEditFamily* edit_;
   std::map<int16_t, QPushButton*> groupButtons_;

@@ -6,6 +6,7 @@
 #include "model/number.h"
 #include "output/number_mask.h"
 #include "output/report_pages.h"
+#include "platform/pictures.h"
 
 namespace morvadel {
 
@@ -28,6 +29,12 @@ void PrintNameUnderChart(Printer& target, double x, const std::string& name) {
   SetPrintFont(target, kCourierNew, kSize, true);
 }
 
+// The page's rows: label i (1..7) stands at 2.46 + 0.3 i, slot k on row
+// k + 2; the middle of a line of Ms Sans Serif 10 is 0.08 below its top.
+constexpr double kRowTop = 2.46, kRowPitch = 0.3, kLineMiddle = 0.08;
+double RowTop(int row) { return kRowTop + kRowPitch * row; }
+constexpr double kLegendX = 5.2, kLegendY = 3.3;
+
 // The groups whose items are the whole print no shares.
 bool PrintsShares(int code) { return code != 51 && code != 54; }
 
@@ -49,6 +56,12 @@ int LegendHeightPx(int keys) {
     case 5: return 193;
     default: return 0;
   }
+}
+
+QPicture CommonSizeLegend(const std::vector<QColor>& colours) {
+  const int keys = static_cast<int>(colours.size());
+  const QSize size(kLegendWidthPx, LegendHeightPx(keys));
+  return LegendKeys(colours, size, RowTop(3) + kLineMiddle - kLegendY, kRowPitch);
 }
 
 // ---- the common-size graph page ----------------------------------------------
@@ -90,14 +103,14 @@ void PrintCommonSizeGraphPage(Printer& target, SharedState& s, const CommonSizeG
   PrintHeaderTexts(target, s, s.ReportTitle, 1.3, false, scale);
 
   SetPrintFont(target, kMsSansSerif, 10, false);
-  for (int i = 1; i <= 7; ++i) PrintAt(target, 1.2, 2.46 + 0.3 * i, page.labels[i]);
+  for (int i = 1; i <= 7; ++i) PrintAt(target, 1.2, RowTop(i), page.labels[i]);
 
   SetPrintFont(target, kCourierNew, 10, true);
   const GraphPageFigures f = ComputeGraphPage(s);
   PrintAt(target, 3.6, 2.7, FormatField(page.periodName, "########", "@@@@@@@@", s.DecimalMark));
   for (int k = 1; k <= kSlots; ++k) {
     if (f.values[k - 1].IsZero()) continue;
-    const double y = 2.46 + 0.3 * (k + 2);
+    const double y = RowTop(k + 2);
     PrintAt(target, 3.6, y, FormatField(f.values[k - 1], "####0.00", "@@@@@@@@", s.DecimalMark));
     // From the hundredths themselves: items that almost cancel give shares
     // beyond what a currency amount holds.
@@ -117,7 +130,7 @@ void Ispis_chartova(Printer& target, const SharedState& s, const CommonSizeGraph
   target.PaintPicture(page.chart, 5.3, 2.1);
   const int keys = LegendKeys(s);
   if (keys >= 2 && !page.legends[static_cast<size_t>(keys)].isNull())
-    target.PaintPicture(page.legends[static_cast<size_t>(keys)], 5.2, 3.3);
+    target.PaintPicture(page.legends[static_cast<size_t>(keys)], kLegendX, kLegendY);
 }
 
 // ---- the value-graph page ----------------------------------------------------

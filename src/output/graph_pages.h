@@ -4,19 +4,18 @@
 // legend keys) and the value-graph page (the accounts over the six periods on
 // a ruled table, the line chart and the period names under it). Both share
 // the frame and header texts of the report pages, without a page number.
-#include <QImage>
+// Their pictures are recorded drawings, sharp at any zoom.
+#include <QColor>
+#include <QPicture>
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/shared_state.h"
 #include "platform/printer.h"
 
 namespace morvadel {
-
-// Pictures made for the pages (charts, legends, the table) are drawn at this
-// resolution.
-inline constexpr int kGraphPictureDpi = 300;
 
 // The charts are printed at these sizes.
 inline constexpr int kCommonSizeChartWidthTwips = 7000;
@@ -27,6 +26,10 @@ inline constexpr int kValueChartHeightTwips = 4500;
 // Legend pictures by their number of keys (2 to 5): their size in pixels.
 inline constexpr int kLegendWidthPx = 18;
 int LegendHeightPx(int keys);  // 55, 82, 113, 193; 0 for other counts
+// The legend picture of the common-size graph page for the colours of its
+// first slots (2 to 5), of the size above: printed at (5.2, 3.3), each key
+// stands level with its slot's row of the page.
+QPicture CommonSizeLegend(const std::vector<QColor>& colours);
 
 // ---- the common-size graph page ----------------------------------------------
 
@@ -51,8 +54,8 @@ const char* GraphFootnote(int code, int16_t language);
 struct CommonSizeGraphPage {
   std::array<std::string, 8> labels;  // grid cells (1..7, 0) as shown; [0] unused
   std::string periodName;             // grid cell (1, 1) as shown
-  QImage chart;                       // the chart at its print size
-  std::array<QImage, 6> legends;      // the legend picture of 2..5 keys; [0], [1] unused
+  QPicture chart;                     // the chart at its print size
+  std::array<QPicture, 6> legends;    // the legend picture of 2..5 keys; [0], [1] unused
 };
 
 // The page, ended as one page.
@@ -67,8 +70,8 @@ struct ValueGraphPage {
   std::string title;                       // the window's title label
   std::array<std::string, 7> rowLabels;    // grid cells (1..6, 0) as shown; [0] unused
   std::array<std::string, 7> periodNames;  // grid cells (1, 1..6) as shown; [0] unused
-  QImage tableBackground;                  // the ruled table, 9.25 by 2 inches
-  QImage chart;                            // the chart at its print size
+  QPicture tableBackground;                // the ruled table, 9.25 by 2 inches
+  QPicture chart;                          // the chart at its print size
 };
 
 // The page, ended as one page. Values come from ChartValues(1..6, 1..6).

@@ -2,7 +2,7 @@
 // The printed page of the ratio window: the frame and header of the report
 // pages with the ratio's name as title, the ratio's rows for periods I..VI
 // over the ruled table background, and the three charts side by side.
-#include <QImage>
+#include <QPicture>
 #include <array>
 #include <string>
 
@@ -20,8 +20,8 @@ struct RatioPage {
   std::string title;                      // the title label (the ratio's name)
   std::array<std::string, 6> rowLabels;   // grid cells (1..5, 0); [0] unused
   std::array<std::string, 7> periodNames; // grid cells (1, 1..6); [0] unused
-  QImage tableBackground;                 // the ruled table, 9.25 by 2 inches
-  QImage numeratorChart, denominatorChart, ratioChart;  // at their print size
+  QPicture tableBackground;               // the ruled table, 9.25 by 2 inches
+  QPicture numeratorChart, denominatorChart, ratioChart;  // recorded at their print size
 };
 
 // The page, ended as one page. Values come from RatioPeriods and the mask

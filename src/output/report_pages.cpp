@@ -65,6 +65,21 @@ constexpr ReportLayout kIndustryLayouts[] = {
 constexpr ReportLayout kCommonSizeBalanceLayout = {&PrintPeriodHeader6, &PrintRatioRows6, 26, 27};
 constexpr ReportLayout kCommonSizeIncomeLayout = {&PrintPeriodHeader6, &PrintRatioRows6, 26, 7};
 
+// Page 2 starts at row printer row 2 + 25: the rows page 1 could not hold.
+constexpr int16_t kSecondPageOffset = 25;
+
+// One page of a view: its number, the page header, the period head and the
+// rows from the offset.
+void PrintReportPage(Printer& target, SharedState& s, const ReportLayout& layout, int16_t pageNumber, int16_t offset,
+                     int16_t rows) {
+  s.PageNumber = pageNumber;
+  PrintPageHeader(target, s, 1.0);
+  layout.periodHead(target, s, 1.0);
+  s.PrintRowOffset = offset;
+  s.PrintRowCount = rows;
+  layout.rows(target, s, 1.0);
+}
+
 }  // namespace
 
 void PrintAt(Printer& target, double x, double y, std::string_view text) {
@@ -164,17 +179,13 @@ const ReportLayout* ComparisonLayout(int view) {
   }
 }
 
+void PrintSecondPage(Printer& target, SharedState& s, const ReportLayout& layout) {
+  if (layout.secondPageRows > 0) PrintReportPage(target, s, layout, 2, kSecondPageOffset, layout.secondPageRows);
+}
+
 void PrintReport(Printer& target, SharedState& s, const ReportLayout& layout) {
-  const int16_t pages[][2] = {{0, layout.firstPageRows}, {25, layout.secondPageRows}};
-  for (int page = 0; page < 2; ++page) {
-    if (page == 1 && layout.secondPageRows == 0) break;
-    s.PageNumber = static_cast<int16_t>(page + 1);
-    PrintPageHeader(target, s, 1.0);
-    layout.periodHead(target, s, 1.0);
-    s.PrintRowOffset = pages[page][0];
-    s.PrintRowCount = pages[page][1];
-    layout.rows(target, s, 1.0);
-  }
+  PrintReportPage(target, s, layout, 1, 0, layout.firstPageRows);
+  PrintSecondPage(target, s, layout);
   target.EndDoc();
 }
 

@@ -63,9 +63,11 @@ const ReportLayout* StatementLayout(int sheet);
 // The comparison views 1, 2, 3, 9 and 10; nullptr for other codes.
 const ReportLayout* ComparisonLayout(int view);
 
-// The pages of a view: page 1 (offset 0), page 2 (offset 25) where it has
-// one, each with PageNumber, the page header, the period head and the rows;
-// then the page is ended once more.
+// Page 2 of a view, where it has one: PageNumber 2, the page header, the
+// period head and the rows from offset 25; nothing for a one-page view.
+void PrintSecondPage(Printer& target, SharedState& s, const ReportLayout& layout);
+// The pages of a view: page 1 (offset 0), then PrintSecondPage; then the
+// page is ended once more.
 void PrintReport(Printer& target, SharedState& s, const ReportLayout& layout);
 
 // The print button of a view: the print dialog once; with a printer

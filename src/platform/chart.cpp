@@ -20,6 +20,7 @@
 
 #include "model/cell.h"
 #include "platform/fonts.h"
+#include "platform/printer.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -445,29 +446,21 @@ QChart* Chart::BuildChart() const {
   return chart;
 }
 
-QImage Chart::Picture(int widthTwips, int heightTwips, int dotsPerInch) const {
-  return Render(widthTwips, heightTwips, dotsPerInch, nullptr);
+QPicture Chart::Picture(int widthTwips, int heightTwips) const { return Render(widthTwips, heightTwips, nullptr); }
+
+QPicture Chart::Picture(int widthTwips, int heightTwips, const PlotMargins& plot) const {
+  return Render(widthTwips, heightTwips, &plot);
 }
 
-QImage Chart::Picture(int widthTwips, int heightTwips, int dotsPerInch, const PlotMargins& plot) const {
-  return Render(widthTwips, heightTwips, dotsPerInch, &plot);
-}
-
-QImage Chart::Render(int widthTwips, int heightTwips, int dotsPerInch, const PlotMargins* plot) const {
+QPicture Chart::Render(int widthTwips, int heightTwips, const PlotMargins* plot) const {
   const QSize size(std::max(1, PxFromTwips(widthTwips)), std::max(1, PxFromTwips(heightTwips)));
-  const double ratio = std::max(dotsPerInch, 1) / 96.0;
-  QImage image(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)), QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(ratio);
-  const int dotsPerMeter = qRound(std::max(dotsPerInch, 1) / 0.0254);
-  image.setDotsPerMeterX(dotsPerMeter);
-  image.setDotsPerMeterY(dotsPerMeter);
-  image.fill(Qt::white);
 
   // An offscreen copy in a scene of its own: the widget may be hidden or
   // never shown, and its own chart keeps its screen size.
   QGraphicsScene scene;
   QChart* chart = BuildChart();
   scene.addItem(chart);
+  chart->setBackgroundVisible(false);
   if (plot) {
     chart->legend()->hide();
     for (QAbstractAxis* axis : chart->axes(Qt::Horizontal)) {
@@ -504,12 +497,10 @@ QImage Chart::Render(int widthTwips, int heightTwips, int dotsPerInch, const Plo
   chart->layout()->activate();
   scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));
 
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  scene.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), scene.sceneRect());
-  painter.end();
-  return image;
+  // Laid out in pixels of 96 an inch, as on the screen.
+  return RecordDrawing(QSizeF(size) / 96.0, 96, [&](QPainter& painter) {
+    scene.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), scene.sceneRect());
+  });
 }
 
 }  // namespace morvadel

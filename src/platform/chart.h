@@ -3,7 +3,7 @@
 // columns (series), filled one point at a time as text, drawn with Qt Charts.
 // ChartType 1 (the default) draws bars, 3 a two-dimensional line chart.
 #include <QColor>
-#include <QImage>
+#include <QPicture>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -71,19 +71,20 @@ class Chart : public QWidget {
   // the axes.
   QRectF PlotArea() const;
 
-  // The chart drawn at the given size in twips, also while it is hidden,
-  // laid out as on the screen and drawn at dotsPerInch (a printed page
-  // wants more dots than the screen); the image carries that resolution, so
-  // its own size is the size asked for. Handed over inside the program
-  // (never through the system clipboard).
-  QImage Picture(int widthTwips, int heightTwips, int dotsPerInch = 96) const;
+  // The chart at the given size in twips, also while it is hidden, laid
+  // out as on the screen and recorded as a drawing (texts stay texts, sharp
+  // at any zoom), whose own size is the size asked for. It has no
+  // background of its own: on a page, the paper shows through, and nothing
+  // the page drew under its edges (a table's rule) is covered. Handed over
+  // inside the program (never through the system clipboard).
+  QPicture Picture(int widthTwips, int heightTwips) const;
   // The same for a page that prints the category names and the key to the
   // series itself: the plot fills the picture but for the margins (twips),
   // and neither category labels nor legend are drawn.
   struct PlotMargins {
     int left, top, right, bottom;
   };
-  QImage Picture(int widthTwips, int heightTwips, int dotsPerInch, const PlotMargins& plot) const;
+  QPicture Picture(int widthTwips, int heightTwips, const PlotMargins& plot) const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -94,7 +95,7 @@ class Chart : public QWidget {
   void Reshape(int rows, int columns);
   // A fresh chart of the current data and look; the caller owns it.
   QChart* BuildChart() const;
-  QImage Render(int widthTwips, int heightTwips, int dotsPerInch, const PlotMargins* plot) const;
+  QPicture Render(int widthTwips, int heightTwips, const PlotMargins* plot) const;
   bool Selected() const;
 
   int rows_ = 1, columns_ = 1, row_ = 1, column_ = 1;

@@ -6,9 +6,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPicture>
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+
+#include "platform/printer.h"
 
 namespace morvadel {
 
@@ -609,35 +612,27 @@ namespace {
 // printed rows, and column rules between the label column and the value
 // fields, 1.1 apart from 2.53 (the fields start at 2.58 from the table's
 // left edge). Row k below the band may colour its first value cell.
-QImage RuledTable(int dotsPerInch, const std::vector<double>& rowRules, const std::vector<QColor>& rowColours) {
+QPicture RuledTable(const std::vector<double>& rowRules, const std::vector<QColor>& rowColours) {
   constexpr double kWidth = 9.25, kHeight = 2.0;  // inches
   constexpr double kFirstColumnRule = 2.53, kColumnStep = 1.1;
-  const int dpi = std::max(dotsPerInch, 24);
-  QImage image(qRound(kWidth * dpi), qRound(kHeight * dpi), QImage::Format_RGB32);
-  const int dotsPerMeter = qRound(dpi / 0.0254);
-  image.setDotsPerMeterX(dotsPerMeter);
-  image.setDotsPerMeterY(dotsPerMeter);
-  image.fill(Qt::white);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(dpi, dpi);
-  const QColor band(0xE6, 0xEC, 0xF4), label(0xF5, 0xF7, 0xFA), rule(0xA9, 0xB4, 0xC2), frame(0x4A, 0x55, 0x63);
-  p.fillRect(QRectF(0, 0, kWidth, rowRules.front()), band);
-  p.fillRect(QRectF(0, rowRules.front(), kFirstColumnRule, kHeight - rowRules.front()), label);
-  for (size_t k = 0; k < rowColours.size() && k < rowRules.size(); ++k) {
-    const double top = rowRules[k], bottom = k + 1 < rowRules.size() ? rowRules[k + 1] : kHeight;
-    if (rowColours[k].isValid()) p.fillRect(QRectF(kFirstColumnRule, top, kColumnStep, bottom - top), rowColours[k]);
-  }
-  p.setPen(QPen(rule, 0.008));
-  for (double y : rowRules) p.drawLine(QPointF(0, y), QPointF(kWidth, y));
-  for (int k = 0; k < 6; ++k) {
-    const double x = kFirstColumnRule + kColumnStep * k;
-    p.drawLine(QPointF(x, 0), QPointF(x, kHeight));
-  }
-  p.setPen(QPen(frame, 0.016));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(0.008, 0.008, kWidth - 0.016, kHeight - 0.016));
-  return image;
+  return RecordDrawing(QSizeF(kWidth, kHeight), 1, [&](QPainter& p) {
+    const QColor band(0xE6, 0xEC, 0xF4), label(0xF5, 0xF7, 0xFA), rule(0xA9, 0xB4, 0xC2), frame(0x4A, 0x55, 0x63);
+    p.fillRect(QRectF(0, 0, kWidth, rowRules.front()), band);
+    p.fillRect(QRectF(0, rowRules.front(), kFirstColumnRule, kHeight - rowRules.front()), label);
+    for (size_t k = 0; k < rowColours.size() && k < rowRules.size(); ++k) {
+      const double top = rowRules[k], bottom = k + 1 < rowRules.size() ? rowRules[k + 1] : kHeight;
+      if (rowColours[k].isValid()) p.fillRect(QRectF(kFirstColumnRule, top, kColumnStep, bottom - top), rowColours[k]);
+    }
+    p.setPen(QPen(rule, 0.008));
+    for (double y : rowRules) p.drawLine(QPointF(0, y), QPointF(kWidth, y));
+    for (int k = 0; k < 6; ++k) {
+      const double x = kFirstColumnRule + kColumnStep * k;
+      p.drawLine(QPointF(x, 0), QPointF(x, kHeight));
+    }
+    p.setPen(QPen(frame, 0.016));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.008, 0.008, kWidth - 0.016, kHeight - 0.016));
+  });
 }
 
 }  // namespace
@@ -645,12 +640,12 @@ QImage RuledTable(int dotsPerInch, const std::vector<double>& rowRules, const st
 // The ratio page puts the table at (1.02, 2.25): the rules fall midway
 // between the printed lines (head at 2.46, then the rows at 2.71, 3.05,
 // 3.36, 3.66 and 3.96, each about 0.16 high).
-QImage RatioTableBackground(int dotsPerInch) { return RuledTable(dotsPerInch, {0.415, 0.735, 1.04, 1.36, 1.66}, {}); }
+QPicture RatioTableBackground() { return RuledTable({0.415, 0.735, 1.04, 1.36, 1.66}, {}); }
 
 // The value-graph page puts it at (1.02, 1.75): the period names at 1.91,
 // then the accounts 0.3 apart from 2.21, the labels 0.05 lower.
-QImage ValueTableBackground(const std::vector<QColor>& rowColours, int dotsPerInch) {
-  return RuledTable(dotsPerInch, {0.42, 0.72, 1.02, 1.32, 1.62}, rowColours);
+QPicture ValueTableBackground(const std::vector<QColor>& rowColours) {
+  return RuledTable({0.42, 0.72, 1.02, 1.32, 1.62}, rowColours);
 }
 
 QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size) {
@@ -684,31 +679,21 @@ QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size) {
   return pm;
 }
 
-QImage LegendKeys(const std::vector<QColor>& colours, QSize size, int dotsPerInch) {
+QPicture LegendKeys(const std::vector<QColor>& colours, QSize size, double firstCentre, double pitch) {
   size = size.expandedTo(QSize(1, 1));
-  const double ratio = std::max(dotsPerInch, 24) / 96.0;
-  QImage image(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)), QImage::Format_RGB32);
-  const int dotsPerMeter = qRound(std::max(dotsPerInch, 24) / 0.0254);
-  image.setDotsPerMeterX(dotsPerMeter);
-  image.setDotsPerMeterY(dotsPerMeter);
-  image.fill(Qt::white);
-  const int n = static_cast<int>(colours.size());
-  if (n == 0) return image;
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(ratio, ratio);
-  // Square keys as wide as the picture, the first at the top, the last at
-  // the bottom, evenly spaced between.
-  const double side = std::min<double>(size.width() - 2, std::max(4.0, (size.height() - 2.0) / n - 2));
-  const double step = n > 1 ? (size.height() - 1 - side) / (n - 1) : 0;
-  const double x = (size.width() - side) / 2;
-  p.setPen(QPen(Qt::black, 1));
-  for (int i = 0; i < n; ++i) {
-    const QRectF key(x, 0.5 + i * step, side, side);
-    p.fillRect(key, colours[static_cast<size_t>(i)]);
-    p.drawRect(key);
-  }
-  return image;
+  return RecordDrawing(QSizeF(size) / 96.0, 96, [&](QPainter& p) {
+    // Square keys as wide as the picture, no taller than a pitch leaves
+    // room for, at the centres asked for (pixels of 96 an inch).
+    const double step = pitch * 96, first = firstCentre * 96;
+    const double side = std::max(4.0, std::min<double>(size.width() - 2, step - 4));
+    const double x = (size.width() - side) / 2;
+    p.setPen(QPen(Qt::black, 1));
+    for (size_t i = 0; i < colours.size(); ++i) {
+      const QRectF key(x, first + static_cast<double>(i) * step - side / 2, side, side);
+      p.fillRect(key, colours[i]);
+      p.drawRect(key);
+    }
+  });
 }
 
 StretchedPicture::StretchedPicture(QSize designSize, QWidget* parent)

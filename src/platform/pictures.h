@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QPicture>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -27,22 +28,24 @@ QIcon Icon(IconKind kind);
 // (1 Dun and Bradstreet, 2 Prentice Hall, 3 Robert Morris).
 QPixmap Rule(QSize size);
 QPixmap SourcePicture(int source, QSize size);
-// The table the printed ratio page writes its rows over, 9.25 by 2 inches
-// at dotsPerInch: a heading band and rules that fall between the printed
-// rows (heads, period names, numerator, denominator, ratio, dynamics) and
+// The table the printed ratio page writes its rows over, a drawing of 9.25
+// by 2 inches: a heading band and rules that fall between the printed rows
+// (heads, period names, numerator, denominator, ratio, dynamics) and
 // between the label column and the six value columns.
-QImage RatioTableBackground(int dotsPerInch = 300);
+QPicture RatioTableBackground();
 // The same table under the printed value graphs (period names, then the five
 // accounts), the first value cell of each account row in its series colour
 // as on the screen: the key to the chart's lines.
-QImage ValueTableBackground(const std::vector<QColor>& rowColours, int dotsPerInch = 300);
+QPicture ValueTableBackground(const std::vector<QColor>& rowColours);
 // A period button of the graph windows: the numeral on a tile; the marked
 // tile shows the period on screen.
 QPixmap PeriodPicture(const QString& numeral, bool marked, QSize size);
-// A legend of colour keys in a column, one key a colour from the top, spread
-// over the picture's height; `size` in pixels at 96 dots an inch, which is
-// also its printed size, drawn at dotsPerInch.
-QImage LegendKeys(const std::vector<QColor>& colours, QSize size, int dotsPerInch = 96);
+// A legend of square colour keys in a column, one key a colour from the
+// top, the first centred firstCentre below the picture's top and each next
+// one pitch lower (inches), so that a page can stand each key beside its
+// row: a drawing of `size` in pixels at 96 dots an inch, which is also its
+// printed size.
+QPicture LegendKeys(const std::vector<QColor>& colours, QSize size, double firstCentre, double pitch);
 
 // A picture drawn afresh for the size it is shown at: at least its design
 // size, and as wide as its window lets it be, so that a banner or a rule

@@ -1,5 +1,6 @@
 #include "platform/printer.h"
 
+#include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <memory>
@@ -78,16 +79,23 @@ double Printer::TextWidth(std::string_view text) const { return FromInches(Measu
 
 double Printer::ScaleWidth() const { return FromInches(PrintableWidth()); }
 
+QRectF Printer::PictureRect(QSizeF own, double x, double y, double width, double height) const {
+  const QSizeF size = width > 0 && height > 0 ? QSizeF(ToInches(width), ToInches(height)) : own;
+  return QRectF(QPointF(ToInches(x), ToInches(y)), size);
+}
+
 void Printer::PaintPicture(const QImage& picture, double x, double y, double width, double height) {
   if (picture.isNull()) return;
   Drawing();
-  double w = ToInches(width), h = ToInches(height);
-  if (!(width > 0 && height > 0)) {
-    const QSizeF own = PictureInches(picture);
-    w = own.width();
-    h = own.height();
-  }
-  DrawPicture(picture, ToInches(x), ToInches(y), w, h);
+  const QRectF r = PictureRect(PictureInches(picture), x, y, width, height);
+  DrawPicture(picture, r.x(), r.y(), r.width(), r.height());
+}
+
+void Printer::PaintPicture(const QPicture& drawing, double x, double y, double width, double height) {
+  if (drawing.isNull() || drawing.boundingRect().isEmpty()) return;
+  Drawing();
+  const QRectF r = PictureRect(PictureInches(drawing), x, y, width, height);
+  DrawPicture(drawing, r.x(), r.y(), r.width(), r.height());
 }
 
 void Printer::EndDoc() {
@@ -114,6 +122,48 @@ std::string PrinterNumber(long long value) {
 QSizeF PictureInches(const QImage& picture) {
   auto dpi = [](int dotsPerMeter) { return dotsPerMeter > 0 ? dotsPerMeter * 0.0254 : kDefaultDpi; };
   return QSizeF(picture.width() / dpi(picture.dotsPerMeterX()), picture.height() / dpi(picture.dotsPerMeterY()));
+}
+
+QSizeF PictureInches(const QPicture& drawing) {
+  const QRect box = drawing.boundingRect();
+  return QSizeF(box.width() / double(std::max(1, drawing.logicalDpiX())),
+                box.height() / double(std::max(1, drawing.logicalDpiY())));
+}
+
+QPicture RecordDrawing(QSizeF inches, double unitsPerInch, const std::function<void(QPainter&)>& draw) {
+  QPicture drawing;
+  const double dpiX = drawing.logicalDpiX(), dpiY = drawing.logicalDpiY();
+  QPainter painter(&drawing);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.scale(dpiX / unitsPerInch, dpiY / unitsPerInch);
+  draw(painter);
+  painter.end();
+  drawing.setBoundingRect(
+      QRect(0, 0, std::max(1, qRound(inches.width() * dpiX)), std::max(1, qRound(inches.height() * dpiY))));
+  return drawing;
+}
+
+QImage PictureImage(const QPicture& drawing, int dotsPerInch, const QColor& paper) {
+  const int dpi = std::max(dotsPerInch, 1);
+  const QSizeF inches = PictureInches(drawing);
+  QImage image(std::max(1, qRound(inches.width() * dpi)), std::max(1, qRound(inches.height() * dpi)),
+               QImage::Format_ARGB32_Premultiplied);
+  const int dotsPerMeter = qRound(dpi / 0.0254);
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  image.fill(paper);
+  if (drawing.isNull()) return image;
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  // Played on a device, a drawing scales itself to the device's
+  // resolution; its rectangle's corner goes to the image's.
+  const QRect box = drawing.boundingRect();
+  painter.drawPicture(QPointF(-box.left() * dpi / double(drawing.logicalDpiX()),
+                              -box.top() * dpi / double(drawing.logicalDpiY())),
+                      drawing);
+  return image;
 }
 
 bool RunPrintCommand(Dialogs& dialogs, int language, const std::function<void(Printer&)>& pages) {

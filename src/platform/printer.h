@@ -11,9 +11,12 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPicture>
 #include <functional>
 #include <string>
 #include <string_view>
+
+class QPainter;
 
 namespace morvadel {
 
@@ -63,6 +66,12 @@ class Printer {
   // height when both are positive, else at its own size (its pixels over
   // its resolution).
   void PaintPicture(const QImage& picture, double x, double y, double width = 0, double height = 0);
+  // A recorded drawing (texts stay texts and lines lines, sharp at any
+  // zoom) the same way: its bounding rectangle with its top-left corner at
+  // (x, y), stretched to width and height when both are positive, else at
+  // its own size (the rectangle over the drawing's resolution). What the
+  // drawing does not paint leaves the page as it was.
+  void PaintPicture(const QPicture& drawing, double x, double y, double width = 0, double height = 0);
 
   // Ends the page drawn since the last EndDoc; with nothing drawn since,
   // nothing happens.
@@ -87,6 +96,7 @@ class Printer {
   virtual void DrawLine(double x1, double y1, double x2, double y2) = 0;
   virtual void DrawBox(double x1, double y1, double x2, double y2) = 0;
   virtual void DrawPicture(const QImage& picture, double x, double y, double width, double height) = 0;
+  virtual void DrawPicture(const QPicture& drawing, double x, double y, double width, double height) = 0;
   virtual double MeasureText(std::string_view text) const = 0;  // inches, current font
   virtual double LineHeight() const = 0;                        // inches, current font
   virtual double PrintableWidth() const = 0;                    // inches, for the orientation set
@@ -94,6 +104,9 @@ class Printer {
 
  private:
   double ToInches(double v) const;
+  // Where a picture of its own size `own` (inches) goes, in inches: at
+  // (x, y), stretched to width and height when both are positive.
+  QRectF PictureRect(QSizeF own, double x, double y, double width, double height) const;
   double FromInches(double v) const;
   void Drawing() { pagePending_ = true; }
 
@@ -118,6 +131,15 @@ std::string PrinterNumber(long long value);
 // The size of a picture in inches (its pixels over its resolution; 96 dots
 // an inch where it names none).
 QSizeF PictureInches(const QImage& picture);
+// The same for a recorded drawing: its bounding rectangle over its
+// resolution.
+QSizeF PictureInches(const QPicture& drawing);
+// A drawing recorded by `draw` in a rectangle of the given size with its
+// top-left corner at (0, 0); draw's painter counts unitsPerInch to the inch.
+QPicture RecordDrawing(QSizeF inches, double unitsPerInch, const std::function<void(QPainter&)>& draw);
+// A recorded drawing as an image at dotsPerInch (its own size), on paper of
+// the colour given (transparent: only what it paints).
+QImage PictureImage(const QPicture& drawing, int dotsPerInch, const QColor& paper = Qt::white);
 
 // One print command: asks for the printer once (nothing happens when the
 // user cancels), lets `pages` print on it and ends the job after the last

@@ -106,6 +106,20 @@ void QtPrinter::DrawPicture(const QImage& picture, double x, double y, double wi
   painter_.drawImage(QRectF(x * dpi_, y * dpi_, width * dpi_, height * dpi_), picture);
 }
 
+// Played on the page, a drawing scales itself from its resolution to the
+// printer's: what is left is the stretch to the size asked for.
+void QtPrinter::DrawPicture(const QPicture& drawing, double x, double y, double width, double height) {
+  if (!Ready()) return;
+  const QSizeF own = PictureInches(drawing);
+  const QRect box = drawing.boundingRect();
+  painter_.save();
+  painter_.translate(x * dpi_, y * dpi_);
+  painter_.scale(width / own.width(), height / own.height());
+  painter_.drawPicture(QPointF(-box.left() * dpi_ / drawing.logicalDpiX(), -box.top() * dpi_ / drawing.logicalDpiY()),
+                       drawing);
+  painter_.restore();
+}
+
 double QtPrinter::MeasureText(std::string_view text) const {
   return QFontMetricsF(CurrentFont(), printer_.get()).horizontalAdvance(Utf8(text)) / dpi_;
 }

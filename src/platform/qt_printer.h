@@ -25,6 +25,7 @@ class QtPrinter : public Printer {
   void DrawLine(double x1, double y1, double x2, double y2) override;
   void DrawBox(double x1, double y1, double x2, double y2) override;
   void DrawPicture(const QImage& picture, double x, double y, double width, double height) override;
+  void DrawPicture(const QPicture& drawing, double x, double y, double width, double height) override;
   double MeasureText(std::string_view text) const override;
   double LineHeight() const override;
   double PrintableWidth() const override;

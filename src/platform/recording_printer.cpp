@@ -65,7 +65,15 @@ void RecordingPrinter::DrawBox(double x1, double y1, double x2, double y2) {
 }
 
 void RecordingPrinter::DrawPicture(const QImage& picture, double x, double y, double width, double height) {
-  pictures.push_back({page_, x, y, width, height, picture});
+  pictures.push_back({page_, x, y, width, height, picture, QPicture()});
+}
+
+void RecordingPrinter::DrawPicture(const QPicture& drawing, double x, double y, double width, double height) {
+  pictures.push_back({page_, x, y, width, height, QImage(), drawing});
+}
+
+QImage RecordingPrinter::PictureItem::Rendered(int dotsPerInch, const QColor& paper) const {
+  return IsDrawing() ? PictureImage(drawing, dotsPerInch, paper) : image;
 }
 
 double RecordingPrinter::MeasureText(std::string_view text) const {

@@ -36,7 +36,12 @@ class RecordingPrinter : public Printer {
   struct PictureItem {
     int page;
     double x, y, width, height;  // inches
-    QImage image;
+    QImage image;      // a picture of pixels, or
+    QPicture drawing;  // a recorded drawing
+    bool IsDrawing() const { return !drawing.isNull(); }
+    // What the item shows, as pixels: the image, or the drawing drawn at
+    // dotsPerInch on paper of the colour given.
+    QImage Rendered(int dotsPerInch = 300, const QColor& paper = Qt::white) const;
   };
 
   std::vector<TextItem> texts;
@@ -64,6 +69,7 @@ class RecordingPrinter : public Printer {
   void DrawLine(double x1, double y1, double x2, double y2) override;
   void DrawBox(double x1, double y1, double x2, double y2) override;
   void DrawPicture(const QImage& picture, double x, double y, double width, double height) override;
+  void DrawPicture(const QPicture& drawing, double x, double y, double width, double height) override;
   double MeasureText(std::string_view text) const override;
   double LineHeight() const override;
   double PrintableWidth() const override;

@@ -24,7 +24,6 @@ constexpr int kPeriodColWidth = 1000;
 constexpr int kHeadingRowHeight = 250;
 constexpr int kBodyRowHeight = 285;  // rows 1..5: room for the 8-point figures
 constexpr int kWidth = 1010;         // px: three charts side by side
-constexpr int kPrintDpi = 300;       // charts and table on the printed page
 
 const char* const kHeadings[6] = {"         I", "         II", "        III",
                                   "         IV", "         V", "         VI"};
@@ -330,15 +329,15 @@ void Unos2::Print1_Click() {
 
 void Unos2::PrintReportPage(Printer& target, double scale) {
   // The table background is the same for every ratio: drawn once.
-  static const QImage tableBackground = RatioTableBackground(kPrintDpi);
+  static const QPicture tableBackground = RatioTableBackground();
   RatioPage page;
   page.title = Label1->text().toStdString();
   for (int r = 1; r <= 5; ++r) page.rowLabels[r] = Tablica->TextMatrix(r, 0).toStdString();
   for (int c = 1; c <= 6; ++c) page.periodNames[c] = Tablica->TextMatrix(1, c).toStdString();
   page.tableBackground = tableBackground;
-  page.numeratorChart = Graf2->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, kPrintDpi);
-  page.denominatorChart = Graf3->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, kPrintDpi);
-  page.ratioChart = Graf1->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, kPrintDpi);
+  page.numeratorChart = Graf2->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips);
+  page.denominatorChart = Graf3->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips);
+  page.ratioChart = Graf1->Picture(kRatioChartWidthTwips, kRatioChartHeightTwips);
   PrintRatioReportPage(target, s_, page, scale);
 }
 

@@ -6,7 +6,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -728,11 +732,17 @@ TEST_F(GraphWindowsTest, CommonSizeGraphPagePrintsThenTheMainWindowOpens) {
   ASSERT_EQ(printer->pictures.size(), 2u);
   EXPECT_NEAR(printer->pictures[0].width, 7000 / 1440.0, 0.01);
   EXPECT_NEAR(printer->pictures[0].height, 6500 / 1440.0, 0.01);
-  // The legend keys of five slots, drawn in the slot colours.
-  const QImage& legend = printer->pictures[1].image;
-  EXPECT_NEAR(printer->pictures[1].height, 193 / 96.0, 0.01);
-  EXPECT_EQ(legend.pixelColor(legend.width() / 2, legend.height() - 10), Slot(5));
-  EXPECT_EQ(legend.pixelColor(legend.width() / 2, 10), Slot(1));
+  // The legend keys of five slots, drawn in the slot colours, each beside
+  // its slot's row (the labels at 3.36 to 4.56, their middles 0.08 lower).
+  const auto& item = printer->pictures[1];
+  const QImage legend = item.Rendered(300);
+  EXPECT_NEAR(item.y, 3.3, 1e-9);
+  EXPECT_NEAR(item.height, 193 / 96.0, 0.01);
+  for (int k = 1; k <= 5; ++k) {
+    const double middle = 2.46 + 0.3 * (k + 2) + 0.08;
+    EXPECT_EQ(legend.pixelColor(legend.width() / 2, qRound((middle - item.y) / item.height * legend.height())), Slot(k))
+        << k;
+  }
 }
 
 TEST_F(GraphWindowsTest, CancelledOrFailedPrintKeepsTheWindow) {
@@ -811,11 +821,123 @@ TEST_F(GraphWindowsTest, ValueGraphPagePrintsThenTheWindowShowsItselfAgain) {
   EXPECT_NEAR(printer->pictures[1].x, 2.9, 1e-9);
   EXPECT_NEAR(printer->pictures[1].width, 8000 / 1440.0, 0.01);
   // The table keys the lines: the first period of each account row in its colour.
-  const QImage& table = printer->pictures[0].image;
+  const QImage table = printer->pictures[0].Rendered(300);
   const double dpi = table.dotsPerMeterX() * 0.0254;
   EXPECT_EQ(table.pixelColor(qRound((3.65 - 1.02) * dpi), qRound((2.3 - 1.75) * dpi)), Slot(1));
   EXPECT_EQ(table.pixelColor(qRound((3.65 - 1.02) * dpi), qRound((3.5 - 1.75) * dpi)), Slot(5));
   EXPECT_NE(table.pixelColor(qRound((4.75 - 1.02) * dpi), qRound((2.3 - 1.75) * dpi)), Slot(1));
+  // The chart stands where the table ends and leaves the table's bottom
+  // rule alone: nothing of its top edge is painted.
+  const auto& chart = printer->pictures[1];
+  EXPECT_NEAR(chart.y, printer->pictures[0].y + printer->pictures[0].height, 1e-9);
+  const QImage alone = chart.Rendered(300, Qt::transparent);
+  const int clearRows = qRound(0.05 * alone.height() / chart.height);
+  ASSERT_GT(clearRows, 0);
+  for (int y = 0; y < clearRows; ++y)
+    for (int x = 0; x < alone.width(); ++x) ASSERT_EQ(qAlpha(alone.pixel(x, y)), 0) << x << "," << y;
+}
+
+// A page printed into a PDF file by the print button that `click` presses.
+struct PdfPage {
+  QString path;
+  QRectF paint;  // the printable area on the sheet, inches
+};
+
+class GraphPdfTest : public GraphWindowsTest {
+ protected:
+  PdfPage Print(const std::function<void()>& click, const char* name) {
+    const QString path = dir.filePath(name);
+    auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    device->setOutputFormat(QPrinter::PdfFormat);
+    device->setOutputFileName(path);
+    auto printer = std::make_shared<QtPrinter>(std::move(device));
+    EXPECT_TRUE(printer->Start());
+    const QRectF paint = printer->device().pageLayout().paintRect(QPageLayout::Inch);
+    dialogs.printerAnswers.push_back(printer);
+    click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    return {path, paint};
+  }
+  static QString Run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+  }
+  // The words of the page that stand wholly inside a rectangle (inches of
+  // the printable area).
+  static QStringList WordsIn(const PdfPage& page, QRectF inches) {
+    const QString boxes = Run("pdftotext", {"-bbox", page.path, "-"});
+    const QRectF points((page.paint.left() + inches.left()) * 72, (page.paint.top() + inches.top()) * 72,
+                        inches.width() * 72, inches.height() * 72);
+    const QRegularExpression wordBox(
+        "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)<");
+    QStringList words;
+    for (auto m = wordBox.globalMatch(boxes); m.hasNext();) {
+      const auto w = m.next();
+      const QRectF box(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                       QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+      if (points.contains(box)) words << w.captured(5);
+    }
+    return words;
+  }
+  static int Images(const PdfPage& page) {
+    return static_cast<int>(Run("pdfimages", {"-list", page.path}).split('\n', Qt::SkipEmptyParts).size()) - 2;
+  }
+
+  QTemporaryDir dir;
+};
+
+// On paper: the page printed into a PDF file and drawn again at 150 and at
+// 300 dots an inch shows the table's bottom rule along its whole width,
+// also where the chart stands below it.
+TEST_F(GraphPdfTest, ValueGraphPageKeepsTheTablesBottomRuleOnPaper) {
+  SmallWorkbook();
+  Form55* g = CashGraph();
+  ASSERT_NE(g, nullptr);
+  const PdfPage pdf = Print([&] { QTest::mouseClick(g->Print1, Qt::LeftButton); }, "value_graphs.pdf");
+  for (int dpi : {150, 300}) {
+    SCOPED_TRACE(dpi);
+    Run("pdftoppm", {"-r", QString::number(dpi), "-gray", "-singlefile", pdf.path, dir.filePath("page")});
+    const QImage page(dir.filePath("page.pgm"));
+    ASSERT_FALSE(page.isNull());
+    // The rule lies along 3.734 to 3.75 on the page (the table's last 0.016
+    // in): as thick under the chart (2.9 to 8.46) as in the label column.
+    auto ruleRows = [&](double x) {
+      int rows = 0;
+      const int px = qRound((pdf.paint.left() + x) * dpi);
+      for (int py = qRound((pdf.paint.top() + 3.71) * dpi); py <= qRound((pdf.paint.top() + 3.77) * dpi); ++py)
+        rows += qGray(page.pixel(px, py)) < 160;
+      return rows;
+    };
+    const int thickness = ruleRows(1.5);
+    ASSERT_GE(thickness, dpi / 100);
+    for (double x = 1.1; x <= 10.2; x += 0.02) ASSERT_GE(ruleRows(x), thickness) << "x " << x;
+  }
+}
+
+// Both graph pages carry their charts, legend and table as drawings: no
+// picture of pixels, and the charts' texts are texts where the charts stand.
+TEST_F(GraphPdfTest, GraphPagesPrintTheirChartsAsDrawings) {
+  SmallWorkbook();
+  Form55* g = CashGraph();
+  ASSERT_NE(g, nullptr);
+  const PdfPage values = Print([&] { QTest::mouseClick(g->Print1, Qt::LeftButton); }, "values.pdf");
+  EXPECT_EQ(Images(values), 0);
+  // The value axis of 0 to 30 beside the plot, 8000 by 4500 twips at (2.9, 3.75).
+  const QStringList valueWords = WordsIn(values, QRectF(2.9, 3.75, 8000 / 1440.0, 4500 / 1440.0));
+  for (const char* tick : {"0", "10", "20", "30"}) EXPECT_TRUE(valueWords.contains(tick)) << tick;
+
+  Form60* f = GraphsFromView(10);
+  ASSERT_NE(f, nullptr);
+  QTest::mouseClick(f->GroupButton(62), Qt::LeftButton);
+  f = Current<Form60>();
+  ASSERT_NE(f, nullptr);
+  const PdfPage shares = Print([&] { QTest::mouseClick(f->Picture2, Qt::LeftButton); }, "shares.pdf");
+  EXPECT_EQ(Images(shares), 0);
+  // The chart's legend names its items, 7000 by 6500 twips at (5.3, 2.1).
+  const QStringList chartWords = WordsIn(shares, QRectF(5.3, 2.1, 7000 / 1440.0, 6500 / 1440.0));
+  for (const char* word : {"Cost", "goods", "Sales", "expenses"}) EXPECT_TRUE(chartWords.contains(word)) << word;
 }
 
 // Pictures of the three windows in both languages, for looking at:

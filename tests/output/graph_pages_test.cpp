@@ -13,14 +13,6 @@ namespace {
 
 Currency Money(double v) { return Currency::FromRaw(static_cast<int64_t>(v * 10000 + (v < 0 ? -0.5 : 0.5))); }
 
-QImage Picture(int width, int height, Qt::GlobalColor colour, int dpi) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(colour);
-  image.setDotsPerMeterX(qRound(dpi / 0.0254));
-  image.setDotsPerMeterY(qRound(dpi / 0.0254));
-  return image;
-}
-
 class GraphPagesTest : public PagesFixture {
  protected:
   void SetUp() override {
@@ -33,16 +25,17 @@ class GraphPagesTest : public PagesFixture {
                             "General & admin. expenses", "Other non operating expenses", "Interest on expenses"};
     for (int i = 1; i <= 7; ++i) csPage.labels[i] = labels[i];
     csPage.periodName = "2019";
-    csPage.chart = Picture(700, 650, Qt::blue, 144);  // 7000 by 6500 twips
-    for (int keys = 2; keys <= 5; ++keys) csPage.legends[keys] = Picture(18, LegendHeightPx(keys), Qt::red, 96);
+    csPage.chart = FilledDrawing(QSizeF(7000 / 1440.0, 6500 / 1440.0), Qt::blue);
+    for (int keys = 2; keys <= 5; ++keys)
+      csPage.legends[keys] = FilledDrawing(QSizeF(18 / 96.0, LegendHeightPx(keys) / 96.0), Qt::red);
 
     // The value-graph page: three accounts.
     vgPage.title = "Financial Statement Value Graphs";
     const char* rows[] = {"", "Period", "Cash and marketable securities", "Net sales", "Net income", "", ""};
     for (int r = 1; r <= 6; ++r) vgPage.rowLabels[r] = rows[r];
     for (int p = 1; p <= 6; ++p) vgPage.periodNames[p] = std::to_string(2018 + p);
-    vgPage.tableBackground = Picture(925, 200, Qt::white, 100);
-    vgPage.chart = Picture(800, 450, Qt::green, 144);  // 8000 by 4500 twips
+    vgPage.tableBackground = FilledDrawing(QSizeF(9.25, 2), Qt::white);
+    vgPage.chart = FilledDrawing(QSizeF(8000 / 1440.0, 4500 / 1440.0), Qt::green);
   }
   void Slots(std::vector<double> values) {
     for (int k = 1; k <= 5; ++k) s->ChartValues(k + 2, 1) = Money(k <= static_cast<int>(values.size()) ? values[k - 1] : 0);
@@ -221,19 +214,72 @@ TEST_F(GraphPagesTest, CommonSizePageLinesSharesFootnoteAndLegend) {
     // The chart at its own size, then the legend keys of the last slot
     // that holds a value.
     ASSERT_EQ(p.pictures.size(), c.legend ? 2u : 1u);
-    EXPECT_EQ(p.pictures[0].image, csPage.chart);
+    EXPECT_TRUE(SameDrawing(p.pictures[0].drawing, csPage.chart));
     EXPECT_NEAR(p.pictures[0].x, 5.3, kEps);
     EXPECT_NEAR(p.pictures[0].y, 2.1, kEps);
     EXPECT_NEAR(p.pictures[0].width, 7000 / 1440.0, 0.01);
     EXPECT_NEAR(p.pictures[0].height, 6500 / 1440.0, 0.01);
     if (c.legend) {
-      EXPECT_EQ(p.pictures[1].image, csPage.legends[static_cast<size_t>(c.legend)]);
+      EXPECT_TRUE(SameDrawing(p.pictures[1].drawing, csPage.legends[static_cast<size_t>(c.legend)]));
       EXPECT_NEAR(p.pictures[1].x, 5.2, kEps);
       EXPECT_NEAR(p.pictures[1].y, 3.3, kEps);
       EXPECT_NEAR(p.pictures[1].width, 18 / 96.0, 0.001);
       EXPECT_NEAR(p.pictures[1].height, LegendHeightPx(c.legend) / 96.0, 0.001);
     }
     EXPECT_EQ(p.pagesEnded, 1);
+  }
+}
+
+// Where the page shows a picture item's pixel row: inches from the page's top.
+double PageY(const RecordingPrinter::PictureItem& item, const QImage& image, int pixelRow) {
+  return item.y + (pixelRow + 0.5) * item.height / image.height();
+}
+
+// The middle of a printed text's line, in inches from the page's top.
+double LineMiddle(const RecordingPrinter::TextItem& text) {
+  RecordingPrinter measure;
+  measure.SetScaleMode(kScaleInches);
+  measure.SetFontName(text.font);
+  measure.SetFontSize(text.size);
+  measure.SetFontBold(text.bold);
+  measure.Print("x");  // moves down by one line
+  return text.y + measure.CurrentY() / 2;
+}
+
+TEST_F(GraphPagesTest, EachLegendKeyStandsLevelWithItsItemsRow) {
+  const std::vector<QColor> colours = {QColor(255, 0, 0), QColor(0, 200, 0), QColor(0, 0, 255), QColor(240, 200, 0),
+                                       QColor(200, 0, 200)};
+  for (int keys = 2; keys <= 5; ++keys) {
+    SCOPED_TRACE(std::to_string(keys) + " keys");
+    RecordingPrinter p = InchPrinter();
+    Slots(std::vector<double>(static_cast<size_t>(keys), 10.0));
+    csPage.legends[static_cast<size_t>(keys)] =
+        CommonSizeLegend(std::vector<QColor>(colours.begin(), colours.begin() + keys));
+    PrintCommonSizeGraphPage(p, *s, csPage, 1.0);
+    ASSERT_EQ(p.pictures.size(), 2u);
+    const RecordingPrinter::PictureItem& legend = p.pictures[1];
+    EXPECT_NEAR(legend.x, 5.2, kEps);
+    EXPECT_NEAR(legend.y, 3.3, kEps);
+    EXPECT_NEAR(legend.width, 18 / 96.0, 0.001);
+    EXPECT_NEAR(legend.height, LegendHeightPx(keys) / 96.0, 0.001);
+    const QImage image = legend.Rendered(300);
+    for (int k = 1; k <= keys; ++k) {
+      int top = -1, bottom = -1;
+      for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(image.width() / 2, y) == colours[static_cast<size_t>(k - 1)]) {
+          if (top < 0) top = y;
+          bottom = y;
+        }
+      ASSERT_GE(top, 0) << "key " << k << " not drawn";
+      const auto* row = p.At(0, 1.2, 2.46 + 0.3 * (k + 2));
+      ASSERT_NE(row, nullptr) << k;
+      const double middle = LineMiddle(*row);
+      const double keyTop = PageY(legend, image, top), keyBottom = PageY(legend, image, bottom);
+      EXPECT_NEAR((keyTop + keyBottom) / 2, middle, 0.02) << "key " << k;
+      // Wholly between the neighbouring rows' middles.
+      EXPECT_GT(keyTop, middle - 0.15) << "key " << k;
+      EXPECT_LT(keyBottom, middle + 0.15) << "key " << k;
+    }
   }
 }
 
@@ -292,7 +338,7 @@ TEST_F(GraphPagesTest, ValueGraphPageTableChartAndPeriodNames) {
   EXPECT_EQ(std::vector<double>({table.x, table.y, table.width, table.height}),
             std::vector<double>({1.02, 1.75, 9.25, 2}));
   const auto& chart = printer.pictures[1];
-  EXPECT_EQ(chart.image, vgPage.chart);
+  EXPECT_TRUE(SameDrawing(chart.drawing, vgPage.chart));
   EXPECT_NEAR(chart.x, 2.9, kEps);
   EXPECT_NEAR(chart.y, 3.75, kEps);
   EXPECT_NEAR(chart.width, 8000 / 1440.0, 0.01);

@@ -3,6 +3,9 @@
 // tests.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QPicture>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -12,6 +15,18 @@
 namespace morvadel::test {
 
 inline constexpr double kEps = 1e-9;
+
+// A stand-in for a page's picture: a drawing of the size given, filled with
+// one colour.
+inline QPicture FilledDrawing(QSizeF inches, const QColor& colour) {
+  return RecordDrawing(inches, 1, [&](QPainter& p) { p.fillRect(QRectF(QPointF(0, 0), inches), colour); });
+}
+
+// The same drawing: the same recorded commands.
+inline bool SameDrawing(const QPicture& a, const QPicture& b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0 &&
+         a.boundingRect() == b.boundingRect();
+}
 
 class PagesFixture : public ::testing::Test {
  protected:

@@ -5,8 +5,10 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "model/labels.h"
 #include "output/ratio_page.h"
@@ -126,9 +128,9 @@ TEST_F(PdfPages, RatioPageCarriesItsTableAndThreeCharts) {
     chart->Refresh();
   }
   ratio.SetShowLegend(true);
-  page.numeratorChart = numerator.Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, 300);
-  page.denominatorChart = denominator.Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, 300);
-  page.ratioChart = ratio.Picture(kRatioChartWidthTwips, kRatioChartHeightTwips, 300);
+  page.numeratorChart = numerator.Picture(kRatioChartWidthTwips, kRatioChartHeightTwips);
+  page.denominatorChart = denominator.Picture(kRatioChartWidthTwips, kRatioChartHeightTwips);
+  page.ratioChart = ratio.Picture(kRatioChartWidthTwips, kRatioChartHeightTwips);
 
   auto printer = PdfPrinter();
   printer->SetOrientation(kLandscape);
@@ -140,9 +142,44 @@ TEST_F(PdfPages, RatioPageCarriesItsTableAndThreeCharts) {
   const QString text = PageText(1).simplified();
   for (const char* t : {"Current Ratio", "Current assets", "Dynamics 1st = 100", "1.35", "108.00", "2024"})
     EXPECT_TRUE(text.contains(t)) << t << "\n" << text.toStdString();
-  // The table and the three charts; pdfimages lists a header of two lines.
+  // The table and the three charts are drawings, no pictures of pixels
+  // (pdfimages lists a header of two lines and nothing else).
   const QStringList images = RunTool("pdfimages", {"-list", path}).split('\n', Qt::SkipEmptyParts);
-  EXPECT_EQ(images.size() - 2, 4) << images.join('\n').toStdString();
+  EXPECT_EQ(images.size() - 2, 0) << images.join('\n').toStdString();
+
+  // The charts' texts are texts, each chart's inside its rectangle (4000 by
+  // 3000 twips at 1.3, 4.3 and 7.3 across, 4.8 down) in its 7-point size.
+  const QString boxes = RunTool("pdftotext", {"-f", "1", "-l", "1", "-bbox", path, "-"});
+  const QRegularExpression wordBox(
+      "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)<");
+  struct Word {
+    QString text;
+    QRectF box;
+  };
+  std::vector<Word> words;
+  for (auto m = wordBox.globalMatch(boxes); m.hasNext();) {
+    const auto w = m.next();
+    words.push_back({w.captured(5), QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                           QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))});
+  }
+  ASSERT_FALSE(words.empty()) << boxes.toStdString();
+  struct Expected {
+    double x;
+    std::vector<const char*> texts;
+  } charts[] = {{1.3, {"Current", "assets", "1500"}},
+                {4.3, {"Current", "liabilities", "1000"}},
+                {7.3, {"Current", "ratio", "2019", "2024"}}};
+  for (const Expected& chart : charts) {
+    const QRectF rect(paintRect.left() + chart.x * 72, paintRect.top() + 4.8 * 72, 4000 / 20.0, 3000 / 20.0);
+    for (const char* text : chart.texts) {
+      const auto inside = std::find_if(words.begin(), words.end(), [&](const Word& w) {
+        return w.text == QString::fromUtf8(text) && rect.contains(w.box);
+      });
+      ASSERT_NE(inside, words.end()) << text << " not in the chart at " << chart.x << "\n" << boxes.toStdString();
+      EXPECT_GT(inside->box.height(), 5) << text;  // a 7-point line, neither shrunk nor blown up
+      EXPECT_LT(inside->box.height(), 10) << text;
+    }
+  }
 }
 
 }  // namespace

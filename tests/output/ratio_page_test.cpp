@@ -18,16 +18,12 @@ class RatioPageTest : public PagesFixture {
     const char* labels[] = {"", "Period", "Accounts receivable", "Sales per day", "Days", "Dynamics 1st = 100"};
     for (int r = 0; r <= 5; ++r) page.rowLabels[r] = labels[r];
     for (int c = 1; c <= 6; ++c) page.periodNames[c] = std::to_string(2018 + c);
-    page.tableBackground = RatioTableBackground(96);
-    // Pictures of 4000 by 3000 twips at 150 dots an inch.
+    page.tableBackground = RatioTableBackground();
+    // Drawings of 4000 by 3000 twips.
     const Qt::GlobalColor colours[] = {Qt::red, Qt::green, Qt::blue};
     int k = 0;
-    for (QImage* chart : {&page.numeratorChart, &page.denominatorChart, &page.ratioChart}) {
-      *chart = QImage(417, 313, QImage::Format_RGB32);
-      chart->fill(colours[k++]);
-      chart->setDotsPerMeterX(qRound(150 / 0.0254));
-      chart->setDotsPerMeterY(qRound(150 / 0.0254));
-    }
+    for (QPicture* chart : {&page.numeratorChart, &page.denominatorChart, &page.ratioChart})
+      *chart = FilledDrawing(QSizeF(4000 / 1440.0, 3000 / 1440.0), colours[k++]);
   }
 
   void Period(int c, int64_t numerator, int64_t denominator, int64_t ratioRaw, int64_t dynamicsRaw) {
@@ -131,15 +127,15 @@ TEST_F(RatioPageTest, DayRatiosPrintWholeDaysAndOtherRatiosTwoDecimals) {
 TEST_F(RatioPageTest, ChartsStandSideBySideAtTheirOwnSize) {
   PrintRatioReportPage(printer, *s, page, 1.0);
   ASSERT_EQ(printer.pictures.size(), 4u);
-  const QImage* expected[] = {&page.numeratorChart, &page.denominatorChart, &page.ratioChart};
+  const QPicture* expected[] = {&page.numeratorChart, &page.denominatorChart, &page.ratioChart};
   const double xs[] = {1.3, 4.3, 7.3};
   for (int i = 0; i < 3; ++i) {
     const auto& chart = printer.pictures[i + 1];
-    EXPECT_EQ(chart.image, *expected[i]);
+    EXPECT_TRUE(SameDrawing(chart.drawing, *expected[i]));
     EXPECT_NEAR(chart.x, xs[i], kEps);
     EXPECT_NEAR(chart.y, 4.8, kEps);
-    EXPECT_NEAR(chart.width, 417 / 150.0, 0.01);
-    EXPECT_NEAR(chart.height, 313 / 150.0, 0.01);
+    EXPECT_NEAR(chart.width, 4000 / 1440.0, 0.01);
+    EXPECT_NEAR(chart.height, 3000 / 1440.0, 0.01);
     EXPECT_LE(chart.y + chart.height, 7.0);  // inside the frame
   }
 }

@@ -152,6 +152,35 @@ TEST_F(ReportPages, BalanceSheetPagesPrintRows202To226And227To252) {
   }
 }
 
+TEST_F(ReportPages, PrintSecondPagePrintsPageTwoOfASheetAlone) {
+  struct Case {
+    int16_t sheet, section;
+    int first, last;  // item rows of page 2; 0 = the sheet has none
+  } cases[] = {{2, 200, 227, 252}, {3, 300, 327, 332}, {4, 400, 427, 450}, {5, 500, 0, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sheet);
+    RecordingPrinter p = InchPrinter();
+    FillSection(c.sheet, c.section, "T");
+    s->PageNumber = 1;
+    PrintSecondPage(p, *s, *StatementLayout(c.sheet));
+    if (c.last == 0) {
+      EXPECT_EQ(p.PageCount(), 0);
+      EXPECT_EQ(s->PageNumber, 1);
+      continue;
+    }
+    EXPECT_EQ(p.pagesEnded, 1);
+    EXPECT_EQ(s->PageNumber, 2);
+    EXPECT_EQ(s->PrintRowOffset, 25);
+    EXPECT_EQ(p.TextAt(0, 9.5, 1.1), "Page:  2 ");
+    std::set<std::string> labels, expected;
+    for (const auto& t : p.TextsOnPage(0))
+      if (t.text[0] == 'L') labels.insert(t.text);
+    for (int row = c.first; row <= c.last; ++row) expected.insert("L" + std::to_string(row));
+    EXPECT_EQ(labels, expected);
+    EXPECT_EQ(p.TextAt(0, 1.05, 2.26), "L" + std::to_string(c.first));
+  }
+}
+
 TEST_F(ReportPages, EveryViewPrintsItsRowsOnItsPages) {
   struct Case {
     bool statement;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/chart.h"
+#include "platform/printer.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -279,7 +280,7 @@ TEST(Chart, PictureOfAHiddenChartHasTheSizeAskedAndShowsTheChart) {
     const char* shot;
   } cases[] = {{4000, 3000, "chart_print"}, {3900, 2850, "chart_small"}, {8000, 4500, "chart_wide"}};
   for (const Case& c : cases) {
-    const QImage image = chart.Picture(c.w, c.h);
+    const QImage image = PictureImage(chart.Picture(c.w, c.h), 96);
     EXPECT_EQ(image.size(), QSize(PxFromTwips(c.w), PxFromTwips(c.h)));
     EXPECT_GT(InkedPixels(image), image.width() * image.height() / 50) << c.shot;
     Shot(image, c.shot);
@@ -295,15 +296,15 @@ TEST(Chart, PictureOfAHiddenChartHasTheSizeAskedAndShowsTheChart) {
     numerator.SetData(QString::number(1250000 * (j == 4 ? -1 : 1) + 180000 * j - 90000 * (j % 3)));
   }
   numerator.Refresh();
-  const QImage numeratorPicture = numerator.Picture(4000, 3000);
+  const QImage numeratorPicture = PictureImage(numerator.Picture(4000, 3000), 96);
   EXPECT_GT(InkedPixels(numeratorPicture), numeratorPicture.width() * numeratorPicture.height() / 50);
   Shot(numeratorPicture, "chart_numerator");
 
   // The picture follows the data, not an earlier drawing.
-  const QImage before = chart.Picture(4000, 3000);
+  const QImage before = PictureImage(chart.Picture(4000, 3000), 96);
   chart.SetColumn(3);
   chart.SetData("9");
-  EXPECT_NE(chart.Picture(4000, 3000), before);
+  EXPECT_NE(PictureImage(chart.Picture(4000, 3000), 96), before);
 }
 
 TEST(Chart, PictureOfALineChartWithFiveSeries) {
@@ -327,7 +328,7 @@ TEST(Chart, PictureOfALineChartWithFiveSeries) {
   chart.SetChartType(3);
   chart.SetShowLegend(true);
   chart.Refresh();
-  const QImage image = chart.Picture(8000, 4500);
+  const QImage image = PictureImage(chart.Picture(8000, 4500), 96);
   EXPECT_EQ(image.size(), QSize(PxFromTwips(8000), PxFromTwips(4500)));
   EXPECT_GT(InkedPixels(image), 1000);
   Shot(image, "chart_lines");

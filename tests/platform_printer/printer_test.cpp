@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <csignal>
@@ -79,6 +80,30 @@ TEST(Printer, PicturesStandAtTheirOwnSizeOrStretched) {
   EXPECT_NEAR(p.pictures[1].width, 9.25, kEps);
   EXPECT_NEAR(p.pictures[1].height, 2, kEps);
   EXPECT_NEAR(p.pictures[1].x, 1.02, kEps);
+
+  // A recorded drawing the same way: its bounding rectangle over its
+  // resolution, or stretched.
+  const QPicture drawing =
+      RecordDrawing(QSizeF(2, 1), 1, [](QPainter& painter) { painter.fillRect(QRectF(0, 0, 2, 1), Qt::red); });
+  EXPECT_NEAR(PictureInches(drawing).width(), 2, 1e-9);
+  EXPECT_NEAR(PictureInches(drawing).height(), 1, 1e-9);
+  p.PaintPicture(drawing, 1.3, 4.8);
+  p.PaintPicture(drawing, 1.02, 2.25, 9.25, 2);
+  p.PaintPicture(QPicture(), 1, 1);  // nothing painted
+  ASSERT_EQ(p.pictures.size(), 4u);
+  EXPECT_TRUE(p.pictures[2].IsDrawing());
+  EXPECT_NEAR(p.pictures[2].width, 2, 1e-9);
+  EXPECT_NEAR(p.pictures[2].height, 1, 1e-9);
+  EXPECT_NEAR(p.pictures[3].width, 9.25, kEps);
+  EXPECT_NEAR(p.pictures[3].height, 2, kEps);
+  // As pixels: red where it paints, the paper elsewhere.
+  const QImage pixels = PictureImage(drawing, 50);
+  ASSERT_EQ(pixels.size(), QSize(100, 50));
+  EXPECT_EQ(pixels.pixelColor(50, 25), QColor(Qt::red));
+  const QPicture half =
+      RecordDrawing(QSizeF(2, 1), 1, [](QPainter& painter) { painter.fillRect(QRectF(0, 0, 1, 1), Qt::red); });
+  EXPECT_EQ(PictureImage(half, 50).pixelColor(75, 25), QColor(Qt::white));
+  EXPECT_EQ(qAlpha(PictureImage(half, 50, Qt::transparent).pixel(75, 25)), 0);
 }
 
 TEST(Printer, NumbersStandBetweenBlanksAsThePrinterWritesThem) {
@@ -228,24 +253,25 @@ TEST_F(PrintCommand, PdfFileThatIsWrittenWholeIsAPrintedJob) {
   EXPECT_GT(QFileInfo(dir.filePath("report.pdf")).size(), 0);
 }
 
-TEST(ChartPicture, PrintResolutionKeepsTheSizeAskedFor) {
+TEST(ChartPicture, TheDrawingHasTheSizeAskedFor) {
   Chart chart;
   chart.SetColumnCount(6);
   for (int c = 1; c <= 6; ++c) {
     chart.SetColumn(c);
     chart.SetData(QString::number(c * 10));
   }
-  const QImage picture = chart.Picture(4000, 3000, 300);
-  EXPECT_NEAR(picture.width(), 267 * 300 / 96.0, 2);
-  const QSizeF inches = PictureInches(picture);
-  EXPECT_NEAR(inches.width(), 4000 / 1440.0, 0.01);
-  EXPECT_NEAR(inches.height(), 3000 / 1440.0, 0.01);
-  EXPECT_NEAR(PictureInches(chart.Picture(4000, 3000)).width(), 4000 / 1440.0, 0.01);
+  for (QSize twips : {QSize(4000, 3000), QSize(7000, 6500), QSize(8000, 4500)}) {
+    const QSizeF inches = PictureInches(chart.Picture(twips.width(), twips.height()));
+    EXPECT_NEAR(inches.width(), twips.width() / 1440.0, 0.01);
+    EXPECT_NEAR(inches.height(), twips.height() / 1440.0, 0.01);
+  }
+  const QImage pixels = PictureImage(chart.Picture(4000, 3000), 300);
+  EXPECT_NEAR(pixels.width(), 4000 / 1440.0 * 300, 3);
 }
 
 TEST(RatioTableBackground, RulesFallBetweenThePrintedRowsAndColumns) {
   constexpr int kDpi = 300;
-  const QImage table = RatioTableBackground(kDpi);
+  const QImage table = PictureImage(RatioTableBackground(), kDpi);
   ASSERT_EQ(table.size(), QSize(2775, 600));
   const QSizeF inches = PictureInches(table);
   EXPECT_NEAR(inches.width(), 9.25, 0.01);

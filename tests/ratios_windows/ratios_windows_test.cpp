@@ -409,9 +409,10 @@ TEST_F(RatioPrintTest, PrintsTheRatioPageThenShowsRealValuesWithoutTheToggle) {
     EXPECT_NEAR(chart.y, 4.8, 1e-9);
     EXPECT_NEAR(chart.width, 4000 / 1440.0, 0.01);
     EXPECT_NEAR(chart.height, 3000 / 1440.0, 0.01);
-    EXPECT_TRUE(Inked(chart.image)) << i;
+    EXPECT_TRUE(chart.IsDrawing()) << i;
+    EXPECT_TRUE(Inked(chart.Rendered())) << i;
   }
-  EXPECT_NE(printer->pictures[1].image, printer->pictures[3].image);
+  EXPECT_NE(printer->pictures[1].Rendered(), printer->pictures[3].Rendered());
   // Then the window comes back on real values without the toggle.
   auto* again = dynamic_cast<Unos2*>(Follow());
   ASSERT_NE(again, nullptr);

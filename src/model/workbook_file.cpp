@@ -25,12 +25,20 @@ std::string FileSafe(std::string_view text) {
   return out;
 }
 
+bool IsCodePage(TextEncoding encoding) {
+  return encoding == TextEncoding::Windows1250 || encoding == TextEncoding::Windows1250WithBom;
+}
+
+bool HasMark(TextEncoding encoding) {
+  return encoding == TextEncoding::Utf8WithBom || encoding == TextEncoding::Windows1250WithBom;
+}
+
 std::string Encode(std::string_view utf8, TextEncoding encoding) {
-  return encoding == TextEncoding::Windows1250 ? Utf8ToCp1250(utf8) : ValidUtf8(utf8);
+  return IsCodePage(encoding) ? Utf8ToCp1250(utf8) : ValidUtf8(utf8);
 }
 
 std::string Decode(std::string_view bytes, TextEncoding encoding) {
-  return encoding == TextEncoding::Windows1250 ? Cp1250ToUtf8(bytes) : ValidUtf8(bytes);
+  return IsCodePage(encoding) ? Cp1250ToUtf8(bytes) : ValidUtf8(bytes);
 }
 
 void AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
@@ -54,9 +62,12 @@ void AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
   out += "\r\n";
 }
 
-// How the file's bytes are to be read.
+// How the file's bytes are to be read. Some tools put the UTF-8 mark in
+// front of any text file, so after a mark the rest must be UTF-8 too;
+// otherwise it is the code page, and the mark is kept to be written back.
 TextEncoding EncodingOf(std::string_view data) {
-  if (data.substr(0, kUtf8Bom.size()) == kUtf8Bom) return TextEncoding::Utf8WithBom;
+  if (data.substr(0, kUtf8Bom.size()) == kUtf8Bom)
+    return IsValidUtf8(data.substr(kUtf8Bom.size())) ? TextEncoding::Utf8WithBom : TextEncoding::Windows1250WithBom;
   bool beyondAscii = false;
   for (char c : data)
     if (static_cast<unsigned char>(c) >= 0x80) {
@@ -129,10 +140,10 @@ bool FitsCodePage(const SharedState& s) {
 
 std::string EncodeWorkbook(const SharedState& s) {
   TextEncoding enc = s.FileEncoding;
-  if (enc == TextEncoding::Windows1250 && !FitsCodePage(s)) enc = TextEncoding::Utf8;
+  if (IsCodePage(enc) && !FitsCodePage(s)) enc = HasMark(enc) ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
   std::string out;
   out.reserve(512 * 1024);
-  if (enc == TextEncoding::Utf8WithBom) out += kUtf8Bom;
+  if (HasMark(enc)) out += kUtf8Bom;
   for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
     for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c) AppendValue(out, s.ItemTable(r, c), enc);
   AppendValue(out, Cell::Text(s.CurrencyName), enc);
@@ -163,7 +174,7 @@ FileError CitajDatoteku(SharedState& s) {
 
   const TextEncoding encoding = EncodingOf(data);
   std::string_view rest(data);
-  if (encoding == TextEncoding::Utf8WithBom) rest.remove_prefix(kUtf8Bom.size());
+  if (HasMark(encoding)) rest.remove_prefix(kUtf8Bom.size());
   std::vector<std::string_view> lines;
   lines.reserve(kWorkbookLines);
   while (!rest.empty() && static_cast<int>(lines.size()) < kWorkbookLines) {

@@ -405,6 +405,38 @@ TEST_F(WorkbookFileTest, UTF8FilesAreReadAsUTF8AndWrittenBackAsTheyWere) {
   EXPECT_EQ(t->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));
 }
 
+// A tool that puts the UTF-8 mark in front of a Windows-1250 workbook used
+// to make its letters "?" at Open, lost at the next Save. The rest is read
+// as the code page and the mark written back in front of it.
+TEST_F(WorkbookFileTest, AMarkInFrontOfACodePageWorkbookLosesNoLetterAndNoByte) {
+  const std::string bytes =
+      "\xEF\xBB\xBF" + HandWritten({{LineOf(1, 1), "\"\x8Aibenik \x8Eminj\""}, {LineOf(205, 1), "1234.5"},
+                                  {kCurrencyLine, "\"KN\""}, {kCompanyFirstLine + 3, "\"\xC8" "a\xF0" "a d.o.o.\""}});
+  std::ofstream(Path("marked.eka"), std::ios::binary) << bytes;
+  auto t = std::make_unique<SharedState>();
+  t->FileName = Path("marked.eka");
+  ASSERT_TRUE(CitajDatoteku(*t).ok());
+  EXPECT_EQ(t->FileEncoding, TextEncoding::Windows1250WithBom);
+  EXPECT_EQ(t->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));  // the mark is no part of the first cell
+  EXPECT_EQ(t->Company(1, 1), Cell::Text("Čađa d.o.o."));
+  EXPECT_EQ(t->CurrencyName, "KN");
+  EXPECT_EQ(t->ItemValues(205, 1), 1234);
+  ASSERT_TRUE(SaveDataFile(*t).ok());
+  EXPECT_TRUE(ReadAll(t->FileName) == bytes) << "Open, then Save, changed the file";
+
+  // A letter the code page lacks turns the file into UTF-8, the mark kept.
+  t->Company(1, 1) = Cell::Text("Crème Čađa");
+  ASSERT_TRUE(SaveDataFile(*t).ok());
+  const std::string utf8 = ReadAll(t->FileName);
+  EXPECT_EQ(utf8.substr(0, 3), "\xEF\xBB\xBF");
+  auto u = std::make_unique<SharedState>();
+  u->FileName = t->FileName;
+  ASSERT_TRUE(CitajDatoteku(*u).ok());
+  EXPECT_EQ(u->FileEncoding, TextEncoding::Utf8WithBom);
+  EXPECT_EQ(u->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));
+  EXPECT_EQ(u->Company(1, 1), Cell::Text("Crème Čađa"));
+}
+
 // Open followed by Save changes nothing: numbers, texts, empty lines,
 // never-assigned company cells and lines that are no number at all.
 TEST_F(WorkbookFileTest, OpenThenSaveWritesTheSameBytes) {

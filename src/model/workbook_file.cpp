@@ -51,9 +51,10 @@ void AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
       out += '"';
       break;
     case CellKind::FileNumber:
-      // Written back as it was read; a quote in front would make it a text.
+      // Written back as it was read, quotes inside included: the reader
+      // takes such a line whole. Only a quote in front would make it a text.
       if (!cell.fileChars().empty() && cell.fileChars().front() == '"') out += ' ';
-      out += Encode(FileSafe(cell.fileChars()), encoding);
+      out += Encode(cell.fileChars(), encoding);
       break;
     default:
       out += CellText(cell, '.');

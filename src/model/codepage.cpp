@@ -142,13 +142,6 @@ std::string Utf8ToCp1250(std::string_view utf8) {
   return out;
 }
 
-bool FitsCp1250(std::string_view utf8) {
-  if (AsciiRun(utf8) == utf8.size()) return true;
-  std::string scratch;
-  scratch.reserve(utf8.size());
-  return AppendCp1250(scratch, utf8);
-}
-
 std::string Cp1250ToUtf8(std::string_view bytes) {
   if (AsciiRun(bytes) == bytes.size()) return std::string(bytes);
   // Converted a piece at a time through a buffer on the stack: a label,

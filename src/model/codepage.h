@@ -12,10 +12,6 @@ std::string Utf8ToCp1250(std::string_view utf8);
 // Utf8ToCp1250 appended to `out`; false when a character became '?'.
 bool AppendCp1250(std::string& out, std::string_view utf8);
 
-// True when Utf8ToCp1250 keeps every character of the (well-formed UTF-8)
-// text.
-bool FitsCp1250(std::string_view utf8);
-
 // Windows-1250 to UTF-8; the five unassigned bytes become '?'.
 std::string Cp1250ToUtf8(std::string_view bytes);
 

@@ -101,6 +101,16 @@ std::optional<Decimal> CellDecimal(const Cell& cell, char decimalMark) {
 }
 
 Converted<int32_t> ToWhole(const Cell& cell, char decimalMark) {
+  // Most cells of a workbook are empty or plain whole numbers: those are
+  // read at once, every other text by the full reader.
+  if (cell.IsBlank()) return {ConvStatus::Ok, 0};
+  const std::string* chars = cell.IsText() ? &cell.text() : cell.kind() == CellKind::FileNumber ? &cell.fileChars() : nullptr;
+  if (chars != nullptr)
+    if (const auto v = ReadPlainWhole(*chars)) {
+      if (*v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
+        return Fail<int32_t>(ConvStatus::OutOfRange);
+      return {ConvStatus::Ok, static_cast<int32_t>(*v)};
+    }
   bool notNumber = false;
   auto d = DecimalOf(cell, decimalMark, notNumber);
   if (!d) return Fail<int32_t>(notNumber ? ConvStatus::NotNumber : ConvStatus::OutOfRange);

@@ -1,9 +1,8 @@
 #include "codepage.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <utility>
+#include <cstring>
 
 namespace morvadel {
 namespace {
@@ -30,95 +29,145 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,  // F8
 };
 
-// The reverse of kHigh, sorted by code point.
-struct Reverse {
-  std::array<std::pair<char16_t, unsigned char>, 128> entries{};
-  size_t count = 0;
+// The code page's characters above ASCII lie in two ranges of Unicode:
+// Latin letters and marks below U+0300, punctuation and signs from U+2000.
+constexpr char32_t kLowEnd = 0x300;
+constexpr char32_t kPunctFirst = 0x2000, kPunctEnd = 0x2130;
 
-  Reverse() {
-    for (size_t i = 0; i < kHigh.size(); ++i)
-      if (kHigh[i] != 0) entries[count++] = {kHigh[i], static_cast<unsigned char>(0x80 + i)};
-    std::sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(count));
+// Unicode to byte, the reverse of kHigh, built once at compile time; 0
+// where the code page has no place for the character.
+struct Reverse {
+  std::array<unsigned char, kLowEnd> low{};
+  std::array<unsigned char, kPunctEnd - kPunctFirst> punct{};
+
+  constexpr Reverse() {
+    for (size_t i = 0; i < kHigh.size(); ++i) {
+      const char32_t cp = kHigh[i];
+      const auto byte = static_cast<unsigned char>(0x80 + i);
+      if (cp == 0) continue;
+      if (cp < kLowEnd) low[cp] = byte;
+      else punct.at(cp - kPunctFirst) = byte;  // a character outside both ranges fails the build
+    }
   }
 
-  // The byte of a code point above 0x7F; '?' when the code page lacks it.
-  char Byte(char32_t cp) const {
-    if (cp > 0xFFFF) return '?';
-    const auto end = entries.begin() + static_cast<std::ptrdiff_t>(count);
-    const auto it = std::lower_bound(entries.begin(), end, std::pair<char16_t, unsigned char>(static_cast<char16_t>(cp), 0));
-    return it != end && it->first == cp ? static_cast<char>(it->second) : '?';
+  unsigned char Byte(char32_t cp) const {
+    if (cp < kLowEnd) return low[cp];
+    return cp >= kPunctFirst && cp < kPunctEnd ? punct[cp - kPunctFirst] : 0;
   }
 };
 
-const Reverse& ReverseTable() {
-  static const Reverse table;
-  return table;
-}
+constexpr Reverse kReverse;
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+// The UTF-8 of every byte of the code page ('?' for the five unassigned
+// ones), built once; padded to four bytes, so that a letter is copied
+// without a loop.
+struct Utf8OfByte {
+  std::array<std::array<char, 4>, 256> bytes{};
+  std::array<unsigned char, 256> length{};
+
+  constexpr Utf8OfByte() {
+    for (size_t b = 0; b < 256; ++b) {
+      const char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kHigh[b - 0x80];
+      auto& u = bytes[b];
+      if (b >= 0x80 && cp == 0) {
+        u[0] = '?';
+        length[b] = 1;
+      } else if (cp < 0x80) {
+        u[0] = static_cast<char>(cp);
+        length[b] = 1;
+      } else if (cp < 0x800) {
+        u[0] = static_cast<char>(0xC0 | (cp >> 6));
+        u[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        length[b] = 2;
+      } else {
+        u[0] = static_cast<char>(0xE0 | (cp >> 12));
+        u[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        u[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        length[b] = 3;
+      }
+    }
   }
-}
+};
+
+constexpr Utf8OfByte kUtf8OfByte;
 
 }  // namespace
+
+// Eight bytes at a time: most of a workbook is nothing else.
+size_t AsciiRun(std::string_view bytes) {
+  const size_t n = bytes.size();
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t word;
+    std::memcpy(&word, bytes.data() + i, 8);
+    if (word & 0x8080808080808080ull) break;
+  }
+  while (i < n && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+  return i;
+}
+
+bool AppendCp1250(std::string& out, std::string_view utf8) {
+  bool kept = true;
+  const size_t n = utf8.size();
+  for (size_t i = 0; i < n;) {
+    const size_t run = AsciiRun(utf8.substr(i));
+    out.append(utf8.data() + i, run);
+    i += run;
+    if (i == n) break;
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    const int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    char32_t cp = len == 4 ? c & 0x07 : len == 3 ? c & 0x0F : c & 0x1F;
+    bool valid = len > 1 && i + static_cast<size_t>(len) <= n;
+    for (int k = 1; valid && k < len; ++k) {
+      const unsigned char cc = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
+      if ((cc & 0xC0) != 0x80) valid = false;
+      cp = (cp << 6) | (cc & 0x3F);
+    }
+    const unsigned char byte = valid ? kReverse.Byte(cp) : 0;
+    if (byte == 0) {
+      out += '?';
+      kept = false;
+    } else {
+      out += static_cast<char>(byte);
+    }
+    i += valid ? static_cast<size_t>(len) : 1;
+  }
+  return kept;
+}
 
 std::string Utf8ToCp1250(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  const Reverse& table = ReverseTable();
-  for (size_t i = 0; i < utf8.size();) {
-    unsigned char c = static_cast<unsigned char>(utf8[i]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-      ++i;
-      continue;
-    }
-    int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-    char32_t cp = len == 4 ? c & 0x07 : len == 3 ? c & 0x0F : c & 0x1F;
-    bool valid = len > 1 && i + static_cast<size_t>(len) <= utf8.size();
-    for (int k = 1; valid && k < len; ++k) {
-      unsigned char cc = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
-      if ((cc & 0xC0) != 0x80) valid = false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    i += static_cast<size_t>(len);
-    out += table.Byte(cp);
-  }
+  AppendCp1250(out, utf8);
   return out;
 }
 
-bool FitsCp1250(std::string_view utf8) {
-  // Whatever the code page lacks becomes '?', so a character was lost
-  // exactly when the conversion holds more of them than the text did.
-  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return true;
-  const auto marks = [](std::string_view t) { return std::count(t.begin(), t.end(), '?'); };
-  return marks(Utf8ToCp1250(utf8)) == marks(utf8);
-}
-
 std::string Cp1250ToUtf8(std::string_view bytes) {
+  if (AsciiRun(bytes) == bytes.size()) return std::string(bytes);
+  // Converted a piece at a time through a buffer on the stack: a label,
+  // one piece, becomes its string at once at its exact size.
+  constexpr size_t kPiece = 256;
+  char buffer[kPiece * 3 + 8];  // three bytes a letter at most, and room for a last copy
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
-  for (char ch : bytes) {
-    unsigned char b = static_cast<unsigned char>(ch);
-    if (b < 0x80) {
-      out += ch;
-    } else {
-      const char16_t cp = kHigh[b - 0x80];
-      AppendUtf8(out, cp != 0 ? cp : U'?');
+  out.reserve(bytes.size() + bytes.size() / 8);  // a text of some letters grows by a few
+  for (size_t at = 0; at < bytes.size(); at += kPiece) {
+    const std::string_view piece = bytes.substr(at, kPiece);
+    char* to = buffer;
+    for (size_t i = 0; i < piece.size();) {
+      uint64_t word;
+      if (i + 8 <= piece.size() && (std::memcpy(&word, piece.data() + i, 8), (word & 0x8080808080808080ull) == 0)) {
+        std::memcpy(to, &word, 8);  // eight ASCII bytes stay as they are
+        to += 8;
+        i += 8;
+        continue;
+      }
+      const auto b = static_cast<unsigned char>(piece[i++]);
+      std::memcpy(to, kUtf8OfByte.bytes[b].data(), 4);
+      to += kUtf8OfByte.length[b];
     }
+    const auto size = static_cast<size_t>(to - buffer);
+    if (at == 0 && piece.size() == bytes.size()) return std::string(buffer, size);
+    out.append(buffer, size);
   }
   return out;
 }
@@ -149,28 +198,56 @@ size_t Utf8SequenceLength(std::string_view bytes) {
   return len;
 }
 
+namespace {
+
+// The length of the well-formed sequence at bytes[i] (i < size): the
+// two-byte letters of most languages at once, the rest by
+// Utf8SequenceLength.
+size_t SequenceAt(std::string_view bytes, size_t i) {
+  const auto c = static_cast<unsigned char>(bytes[i]);
+  if (c >= 0xC2 && c <= 0xDF && i + 1 < bytes.size() && (static_cast<unsigned char>(bytes[i + 1]) & 0xC0) == 0x80)
+    return 2;
+  return Utf8SequenceLength(bytes.substr(i));
+}
+
+}  // namespace
+
 bool IsValidUtf8(std::string_view bytes) {
   for (size_t i = 0; i < bytes.size();) {
-    const size_t n = Utf8SequenceLength(bytes.substr(i));
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      i += AsciiRun(bytes.substr(i));
+      continue;
+    }
+    const size_t n = SequenceAt(bytes, i);
     if (n == 0) return false;
     i += n;
   }
   return true;
 }
 
-std::string ValidUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
+void AppendValidUtf8(std::string& out, std::string_view bytes) {
   for (size_t i = 0; i < bytes.size();) {
-    const size_t n = Utf8SequenceLength(bytes.substr(i));
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      const size_t run = AsciiRun(bytes.substr(i));
+      out.append(bytes.data() + i, run);
+      i += run;
+      continue;
+    }
+    const size_t n = SequenceAt(bytes, i);
     if (n == 0) {
       out += '?';
       ++i;
     } else {
-      out.append(bytes.substr(i, n));
+      out.append(bytes.data() + i, n);
       i += n;
     }
   }
+}
+
+std::string ValidUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  AppendValidUtf8(out, bytes);
   return out;
 }
 

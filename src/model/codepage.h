@@ -9,9 +9,8 @@ namespace morvadel {
 // UTF-8 sequence) becomes '?'.
 std::string Utf8ToCp1250(std::string_view utf8);
 
-// True when Utf8ToCp1250 keeps every character of the (well-formed UTF-8)
-// text.
-bool FitsCp1250(std::string_view utf8);
+// Utf8ToCp1250 appended to `out`; false when a character became '?'.
+bool AppendCp1250(std::string& out, std::string_view utf8);
 
 // Windows-1250 to UTF-8; the five unassigned bytes become '?'.
 std::string Cp1250ToUtf8(std::string_view bytes);
@@ -21,11 +20,17 @@ std::string Cp1250ToUtf8(std::string_view bytes);
 // is none.
 size_t Utf8SequenceLength(std::string_view bytes);
 
+// The length of the run of plain ASCII bytes at the start of `bytes`.
+size_t AsciiRun(std::string_view bytes);
+
 // True when every byte belongs to a well-formed UTF-8 sequence.
 bool IsValidUtf8(std::string_view bytes);
 
 // The text with every byte that starts no well-formed UTF-8 sequence
 // replaced by '?'.
 std::string ValidUtf8(std::string_view bytes);
+
+// ValidUtf8 appended to `out`.
+void AppendValidUtf8(std::string& out, std::string_view bytes);
 
 }  // namespace morvadel

@@ -54,6 +54,9 @@ FileError ReadWholeFile(const std::string& path, size_t maxBytes, std::string& b
     return NotAFile(node);
   }
   std::string data;
+  // Sized once from what the file says it holds; a file that grows while
+  // it is read still reads whole.
+  if (st.st_size > 0 && static_cast<uintmax_t>(st.st_size) <= maxBytes) data.reserve(static_cast<size_t>(st.st_size));
   char buf[65536];
   for (;;) {
     const ssize_t n = ::read(fd, buf, sizeof buf);

@@ -122,6 +122,21 @@ std::optional<Decimal> ReadNumber(std::string_view text, char decimalMark) {
 
 std::optional<Decimal> ReadFileNumber(std::string_view text) { return Parse(text, '.', '\0'); }
 
+std::optional<int64_t> ReadPlainWhole(std::string_view text) {
+  size_t b = 0, e = text.size();
+  while (b < e && IsBlankChar(text[b])) ++b;
+  while (e > b && IsBlankChar(text[e - 1])) --e;
+  bool negative = false;
+  if (b < e && (text[b] == '-' || text[b] == '+')) negative = text[b++] == '-';
+  if (b == e || e - b > 18) return std::nullopt;  // 18 digits always fit
+  int64_t v = 0;
+  for (size_t i = b; i < e; ++i) {
+    if (!IsDigitChar(text[i])) return std::nullopt;
+    v = v * 10 + (text[i] - '0');
+  }
+  return negative ? -v : v;
+}
+
 std::string FormatDecimal(const Decimal& value, char mark) {
   if (value.IsZero()) return "0";
   std::string out = value.negative ? "-" : "";

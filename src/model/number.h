@@ -37,6 +37,13 @@ std::optional<Decimal> ReadNumber(std::string_view text, char decimalMark);
 // decimal mark, no group separators ("12.5", "-0.5", ".5", "1234").
 std::optional<Decimal> ReadFileNumber(std::string_view text);
 
+// A text that is a whole number in plain digits and nothing else (blanks
+// around, an optional sign, at most 18 digits): its value, the same that
+// ReadNumber with either mark and ReadFileNumber give it. nullopt for any
+// other text, which is then for those readers to judge. The short way for
+// the many figures of a workbook.
+std::optional<int64_t> ReadPlainWhole(std::string_view text);
+
 // The text of a decimal with the given mark: no grouping, no trailing
 // zeros, a leading zero before the mark ("1234", "-0.5", "12,5").
 std::string FormatDecimal(const Decimal& value, char mark);

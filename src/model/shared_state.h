@@ -34,8 +34,9 @@ inline constexpr int kFirstStoredColumn = 1;
 inline constexpr int kLastStoredColumn = 16;
 
 // How the workbook's file is written: Windows-1250 as the format has it, or
-// UTF-8 (with or without a byte-order mark) when it was read so.
-enum class TextEncoding : uint8_t { Windows1250, Utf8, Utf8WithBom };
+// UTF-8 when it was read so, each with or without the UTF-8 byte-order mark
+// the file started with.
+enum class TextEncoding : uint8_t { Windows1250, Utf8, Utf8WithBom, Windows1250WithBom };
 
 using ItemTableT = Table<Cell, 1651, 17>;
 using ItemValuesT = Table<int32_t, 1651, 17>;

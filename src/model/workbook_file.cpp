@@ -1,5 +1,9 @@
 #include "workbook_file.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -25,76 +29,144 @@ std::string FileSafe(std::string_view text) {
   return out;
 }
 
-std::string Encode(std::string_view utf8, TextEncoding encoding) {
-  return encoding == TextEncoding::Windows1250 ? Utf8ToCp1250(utf8) : ValidUtf8(utf8);
+bool IsCodePage(TextEncoding encoding) {
+  return encoding == TextEncoding::Windows1250 || encoding == TextEncoding::Windows1250WithBom;
 }
 
-std::string Decode(std::string_view bytes, TextEncoding encoding) {
-  return encoding == TextEncoding::Windows1250 ? Cp1250ToUtf8(bytes) : ValidUtf8(bytes);
+bool HasMark(TextEncoding encoding) {
+  return encoding == TextEncoding::Utf8WithBom || encoding == TextEncoding::Windows1250WithBom;
 }
 
-void AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
+// Appends the bytes of a UTF-8 text in the file's encoding; false when the
+// code page lost a character of it.
+bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding) {
+  if (IsCodePage(encoding)) return AppendCp1250(out, utf8);
+  AppendValidUtf8(out, utf8);
+  return true;
+}
+
+bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
+  bool kept = true;
   switch (cell.kind()) {
     case CellKind::Empty:
       break;
-    case CellKind::Text:
+    case CellKind::Text: {
+      const std::string& text = cell.text();
+      const bool safe = std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || c == '\r' || c == '\n'; });
       out += '"';
-      out += Encode(FileSafe(cell.text()), encoding);
+      kept = safe ? AppendEncoded(out, text, encoding) : AppendEncoded(out, FileSafe(text), encoding);
       out += '"';
       break;
+    }
     case CellKind::FileNumber:
-      // Written back as it was read; a quote in front would make it a text.
+      // Written back as it was read, quotes inside included: the reader
+      // takes such a line whole. Only a quote in front would make it a text.
       if (!cell.fileChars().empty() && cell.fileChars().front() == '"') out += ' ';
-      out += Encode(FileSafe(cell.fileChars()), encoding);
+      kept = AppendEncoded(out, cell.fileChars(), encoding);
       break;
     default:
       out += CellText(cell, '.');
       break;
   }
   out += "\r\n";
+  return kept;
 }
 
-// How the file's bytes are to be read.
+// The 25,615 lines in `encoding`; false, as soon as it happens, when the
+// code page lost a character.
+bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding) {
+  if (HasMark(encoding)) out += kUtf8Bom;
+  for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
+    for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
+      if (!AppendValue(out, s.ItemTable(r, c), encoding)) return false;
+  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding)) return false;
+  AppendValue(out, Cell::Int16(s.UnitIndex), encoding);
+  for (int k = 0; k <= 5; ++k)
+    for (int m = 0; m <= 1; ++m)
+      if (!AppendValue(out, s.Company(k, m), encoding)) return false;
+  AppendValue(out, Cell::Int16(s.ShowCompany), encoding);
+  return true;
+}
+
+// How the file's bytes are to be read. Some tools put the UTF-8 mark in
+// front of any text file, so after a mark the rest must be UTF-8 too;
+// otherwise it is the code page, and the mark is kept to be written back.
 TextEncoding EncodingOf(std::string_view data) {
-  if (data.substr(0, kUtf8Bom.size()) == kUtf8Bom) return TextEncoding::Utf8WithBom;
-  bool beyondAscii = false;
-  for (char c : data)
-    if (static_cast<unsigned char>(c) >= 0x80) {
-      beyondAscii = true;
-      break;
-    }
+  if (data.substr(0, kUtf8Bom.size()) == kUtf8Bom)
+    return IsValidUtf8(data.substr(kUtf8Bom.size())) ? TextEncoding::Utf8WithBom : TextEncoding::Windows1250WithBom;
+  const bool beyondAscii = AsciiRun(data) < data.size();
   return beyondAscii && IsValidUtf8(data) ? TextEncoding::Utf8 : TextEncoding::Windows1250;
 }
+
+// One bit for each line feed among the 64 bytes at `p` (bit k for byte k).
+uint64_t LineFeedBits(const char* p) {
+  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full, kFeeds = 0x0A0A0A0A0A0A0A0Aull;
+  uint64_t bits = 0;
+  for (int k = 0; k < 8; ++k) {
+    uint64_t word;
+    std::memcpy(&word, p + 8 * k, 8);
+    const uint64_t x = word ^ kFeeds;                           // a line feed becomes a zero byte
+    const uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);  // 0x80 in exactly the zero bytes
+    bits |= ((zero >> 7) * 0x0102040810204080ull >> 56) << (8 * k);  // their eight flags side by side
+  }
+  return bits;
+}
+
+// The first `most` lines of `text`, each without its line feed and the
+// carriage returns before it. The line feeds are found 64 bytes at a time:
+// one hard-to-predict branch a block instead of one a line.
+std::vector<std::string_view> SplitLines(std::string_view text, size_t most) {
+  std::vector<std::string_view> lines;
+  lines.reserve(most);
+  size_t start = 0;
+  auto take = [&](size_t end) {
+    std::string_view line = text.substr(start, end - start);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  };
+  size_t at = 0;
+  if constexpr (std::endian::native == std::endian::little)
+    for (; at + 64 <= text.size() && lines.size() < most; at += 64)
+      for (uint64_t bits = LineFeedBits(text.data() + at); bits != 0 && lines.size() < most; bits &= bits - 1)
+        take(at + static_cast<size_t>(std::countr_zero(bits)));
+  for (; at < text.size() && lines.size() < most; ++at)
+    if (text[at] == '\n') take(at);
+  if (start < text.size() && lines.size() < most) take(text.size());
+  return lines;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The closing quote of a quoted line: the last quote, when only blanks,
 // tabs and carriage returns follow it; npos when there is none.
 size_t ClosingQuote(std::string_view line) {
-  const size_t last = line.find_last_not_of(" \t\r");
-  return last != std::string_view::npos && last > 0 && line[last] == '"' ? last : std::string_view::npos;
+  size_t end = line.size();
+  while (end > 0 && (IsBlank(line[end - 1]) || line[end - 1] == '\r')) --end;
+  return end > 1 && line[end - 1] == '"' ? end - 1 : std::string_view::npos;
 }
 
+// Reads the lines of a file already in UTF-8.
 class LineReader {
  public:
-  explicit LineReader(TextEncoding encoding) : encoding_(encoding) {}
-
   // The value a line stands for, as text: a quoted line gives what is
   // between the quotes, any other line its characters without blanks
   // around.
   std::string Value(std::string_view line) const {
     if (!line.empty() && line.front() == '"') {
       const size_t close = ClosingQuote(line);
-      return Decode(close == std::string_view::npos ? line.substr(1) : line.substr(1, close - 1), encoding_);
+      return std::string(close == std::string_view::npos ? line.substr(1) : line.substr(1, close - 1));
     }
-    const size_t b = line.find_first_not_of(" \t");
-    if (b == std::string_view::npos) return "";
-    const size_t e = line.find_last_not_of(" \t");
-    return Decode(line.substr(b, e - b + 1), encoding_);
+    size_t b = 0, e = line.size();
+    while (b < e && IsBlank(line[b])) ++b;
+    while (e > b && IsBlank(line[e - 1])) --e;
+    return std::string(line.substr(b, e - b));
   }
 
   Cell Stored(std::string_view line) const {
     if (!line.empty() && line.front() == '"') return Cell::Text(Value(line));
     if (line.empty()) return Cell();
-    return Cell::FileNumber(Decode(line, encoding_));
+    return Cell::FileNumber(std::string(line));
   }
 
   std::optional<int16_t> Whole(std::string_view line) const {
@@ -104,42 +176,23 @@ class LineReader {
     if (!v || *v < INT16_MIN || *v > INT16_MAX) return std::nullopt;
     return static_cast<int16_t>(*v);
   }
-
- private:
-  TextEncoding encoding_;
 };
-
-// The code page has room for the Croatian letters but not for every letter
-// a user may type ("Crème", a Cyrillic name); a workbook holding one is
-// written in UTF-8, which the reader recognises, rather than with "?".
-bool FitsCodePage(const SharedState& s) {
-  auto fits = [](const Cell& c) {
-    return c.IsText() ? FitsCp1250(c.text()) : c.kind() != CellKind::FileNumber || FitsCp1250(c.fileChars());
-  };
-  for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
-    for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
-      if (!fits(s.ItemTable(r, c))) return false;
-  for (int k = 0; k <= 5; ++k)
-    for (int m = 0; m <= 1; ++m)
-      if (!fits(s.Company(k, m))) return false;
-  return FitsCp1250(s.CurrencyName);
-}
 
 }  // namespace
 
 std::string EncodeWorkbook(const SharedState& s) {
-  TextEncoding enc = s.FileEncoding;
-  if (enc == TextEncoding::Windows1250 && !FitsCodePage(s)) enc = TextEncoding::Utf8;
   std::string out;
   out.reserve(512 * 1024);
-  if (enc == TextEncoding::Utf8WithBom) out += kUtf8Bom;
-  for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
-    for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c) AppendValue(out, s.ItemTable(r, c), enc);
-  AppendValue(out, Cell::Text(s.CurrencyName), enc);
-  AppendValue(out, Cell::Int16(s.UnitIndex), enc);
-  for (int k = 0; k <= 5; ++k)
-    for (int m = 0; m <= 1; ++m) AppendValue(out, s.Company(k, m), enc);
-  AppendValue(out, Cell::Int16(s.ShowCompany), enc);
+  TextEncoding enc = s.FileEncoding;
+  // The code page has room for the Croatian letters but not for every letter
+  // a user may type ("Crème", a Cyrillic name); a workbook holding one is
+  // written in UTF-8, which the reader recognises, rather than with "?".
+  if (IsCodePage(enc)) {
+    if (AppendWorkbook(out, s, enc)) return out;
+    enc = HasMark(enc) ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+    out.clear();
+  }
+  AppendWorkbook(out, s, enc);
   return out;
 }
 
@@ -163,23 +216,24 @@ FileError CitajDatoteku(SharedState& s) {
 
   const TextEncoding encoding = EncodingOf(data);
   std::string_view rest(data);
-  if (encoding == TextEncoding::Utf8WithBom) rest.remove_prefix(kUtf8Bom.size());
-  std::vector<std::string_view> lines;
-  lines.reserve(kWorkbookLines);
-  while (!rest.empty() && static_cast<int>(lines.size()) < kWorkbookLines) {
-    const size_t nl = rest.find('\n');
-    std::string_view line = rest.substr(0, nl);
-    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
+  if (HasMark(encoding)) rest.remove_prefix(kUtf8Bom.size());
+  // A UTF-8 file was checked whole. The code page is turned into UTF-8 in
+  // one go: each byte is one character, and the line feeds, quotes and
+  // blanks stay the same characters, so every line and its value reads as
+  // it would have byte by byte.
+  std::string decoded;
+  if (IsCodePage(encoding)) {
+    decoded = Cp1250ToUtf8(rest);
+    rest = decoded;
   }
+  const std::vector<std::string_view> lines = SplitLines(rest, kWorkbookLines);
   if (static_cast<int>(lines.size()) < kWorkbookLines) {
     FileError shortFile;
     shortFile.kind = FileError::Kind::TooShort;
     shortFile.line = static_cast<int>(lines.size()) + 1;
     return shortFile;
   }
-  const LineReader reader(encoding);
+  const LineReader reader;
   auto bad = [](FileError::Kind kind, int line) {
     FileError f;
     f.kind = kind;

@@ -20,21 +20,24 @@ FileError SaveDataFile(SharedState& s);
 
 // Writes the 25,615 lines to FileName in the workbook's encoding
 // (FileEncoding; a Windows-1250 workbook holding a letter the code page
-// lacks is written in UTF-8 instead), through WriteWholeFile: a failed
-// write leaves the old file as it was, a link is written through.
+// lacks is written in UTF-8 instead, with the mark when it had one; a text
+// cannot hold a double quote or a line break, so either becomes ' or a
+// blank), through WriteWholeFile: a failed write leaves the old file as it
+// was, a link is written through.
 FileError WriteDataFile(SharedState& s);
 
 // Reads FileName into the workbook. The whole file is read and checked
 // first: on any error nothing in s changes. A folder, a pipe or a device is
 // refused at once. An empty FileName sets NewDocFlag to 7 and only rebuilds
-// ItemValues. A file that starts with a UTF-8 byte-order mark, or that is
-// well-formed UTF-8 with letters beyond ASCII, is read as UTF-8 and
-// FileEncoding says so; any other as Windows-1250.
+// ItemValues. A file that is well-formed UTF-8 with letters beyond ASCII, or
+// a UTF-8 byte-order mark followed by well-formed UTF-8, is read as UTF-8
+// and FileEncoding says so; any other as Windows-1250, a mark in front of it
+// kept for the next write (Windows1250WithBom).
 //
 // Line by line: a quoted line gives the text between its quotes (blanks and
 // carriage returns after the closing quote are no part of it); an empty line
-// a cell never assigned; any other line a file number (see Cell). Each is
-// written back as it was read. UnitText follows UnitIndex and Language, and
+// a cell never assigned; any other line a file number (see Cell), written
+// back as its characters, quotes inside included. UnitText follows UnitIndex and Language, and
 // ItemValues is rebuilt.
 FileError CitajDatoteku(SharedState& s);
 

@@ -60,6 +60,19 @@ TEST(Cell, WholeNumbersRoundHalvesToEvenAndReportOverflow) {
       {Cell::FileNumber("1,234"), '.', ConvStatus::NotNumber, 0},
       {Cell::FileNumber("1e308"), ',', ConvStatus::NotNumber, 0},
       {Cell::FileNumber("2147483648"), ',', ConvStatus::OutOfRange, 0},
+      // Plain digits, the figures of most cells, read alike with either mark.
+      {Cell::Text(" +7\t"), ',', ConvStatus::Ok, 7},
+      {Cell::Text("-0"), '.', ConvStatus::Ok, 0},
+      {Cell::FileNumber("0042"), ',', ConvStatus::Ok, 42},
+      {Cell::Text("-2147483648"), '.', ConvStatus::Ok, -2147483647 - 1},
+      {Cell::FileNumber("-2147483649"), ',', ConvStatus::OutOfRange, 0},
+      {Cell::Text("999999999999999999"), '.', ConvStatus::OutOfRange, 0},
+      {Cell::Text("99999999999999999999"), ',', ConvStatus::OutOfRange, 0},
+      {Cell::FileNumber("0000000000000000000000007"), '.', ConvStatus::Ok, 7},
+      {Cell::Text("-"), '.', ConvStatus::NotNumber, 0},
+      {Cell::FileNumber("+"), ',', ConvStatus::NotNumber, 0},
+      {Cell::Text("1 2"), ',', ConvStatus::NotNumber, 0},
+      {Cell::FileNumber("12\"3"), '.', ConvStatus::NotNumber, 0},
   };
   for (const auto& c : cases) {
     auto r = ToWhole(c.cell, c.mark);

@@ -40,5 +40,33 @@ TEST(Codepage, EveryAssignedByteGoesBothWays) {
   EXPECT_EQ(Utf8ToCp1250("Ω\xC3(\xF0\x9F\x98\x80x"), "?" "?(?x");
 }
 
+// Texts far longer than a label, with runs of ASCII of every length
+// between the letters, convert as their letters do one by one.
+TEST(Codepage, LongTextsConvertAsTheirLettersDo) {
+  const struct {
+    const char* byte;
+    const char* utf8;
+  } letters[] = {{"\xE8", "č"}, {"\x8A", "Š"}, {"\x80", "€"}, {"\x99", "™"}, {"\xFF", "˙"}, {"\xA0", "\u00A0"}};
+  std::string cp, utf8;
+  for (int k = 0; k < 900; ++k) {
+    const std::string run(static_cast<size_t>(k % 19), static_cast<char>('a' + k % 26));
+    cp += run + letters[k % 6].byte;
+    utf8 += run + letters[k % 6].utf8;
+  }
+  EXPECT_EQ(Cp1250ToUtf8(cp), utf8);
+  std::string appended = "x";
+  EXPECT_TRUE(AppendCp1250(appended, utf8));
+  EXPECT_EQ(appended, "x" + cp);
+  EXPECT_TRUE(IsValidUtf8(utf8));
+  EXPECT_EQ(ValidUtf8(utf8), utf8);
+  // One letter the code page lacks, or one broken byte, far into the text.
+  appended.clear();
+  EXPECT_FALSE(AppendCp1250(appended, utf8 + "Ω" + utf8));
+  EXPECT_EQ(appended, cp + "?" + cp);
+  EXPECT_FALSE(IsValidUtf8(utf8 + "\xC3" + utf8));
+  EXPECT_EQ(ValidUtf8(utf8 + "\xC3" + utf8), utf8 + "?" + utf8);
+  EXPECT_EQ(Cp1250ToUtf8(cp + "\x81" + cp), utf8 + "?" + utf8);
+}
+
 }  // namespace
 }  // namespace morvadel

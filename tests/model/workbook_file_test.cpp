@@ -405,6 +405,69 @@ TEST_F(WorkbookFileTest, UTF8FilesAreReadAsUTF8AndWrittenBackAsTheyWere) {
   EXPECT_EQ(t->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));
 }
 
+// A tool that puts the UTF-8 mark in front of a Windows-1250 workbook used
+// to make its letters "?" at Open, lost at the next Save. The rest is read
+// as the code page and the mark written back in front of it.
+TEST_F(WorkbookFileTest, AMarkInFrontOfACodePageWorkbookLosesNoLetterAndNoByte) {
+  const std::string bytes =
+      "\xEF\xBB\xBF" + HandWritten({{LineOf(1, 1), "\"\x8Aibenik \x8Eminj\""}, {LineOf(205, 1), "1234.5"},
+                                  {kCurrencyLine, "\"KN\""}, {kCompanyFirstLine + 3, "\"\xC8" "a\xF0" "a d.o.o.\""}});
+  std::ofstream(Path("marked.eka"), std::ios::binary) << bytes;
+  auto t = std::make_unique<SharedState>();
+  t->FileName = Path("marked.eka");
+  ASSERT_TRUE(CitajDatoteku(*t).ok());
+  EXPECT_EQ(t->FileEncoding, TextEncoding::Windows1250WithBom);
+  EXPECT_EQ(t->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));  // the mark is no part of the first cell
+  EXPECT_EQ(t->Company(1, 1), Cell::Text("Čađa d.o.o."));
+  EXPECT_EQ(t->CurrencyName, "KN");
+  EXPECT_EQ(t->ItemValues(205, 1), 1234);
+  ASSERT_TRUE(SaveDataFile(*t).ok());
+  EXPECT_TRUE(ReadAll(t->FileName) == bytes) << "Open, then Save, changed the file";
+
+  // A letter the code page lacks turns the file into UTF-8, the mark kept.
+  t->Company(1, 1) = Cell::Text("Crème Čađa");
+  ASSERT_TRUE(SaveDataFile(*t).ok());
+  const std::string utf8 = ReadAll(t->FileName);
+  EXPECT_EQ(utf8.substr(0, 3), "\xEF\xBB\xBF");
+  auto u = std::make_unique<SharedState>();
+  u->FileName = t->FileName;
+  ASSERT_TRUE(CitajDatoteku(*u).ok());
+  EXPECT_EQ(u->FileEncoding, TextEncoding::Utf8WithBom);
+  EXPECT_EQ(u->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));
+  EXPECT_EQ(u->Company(1, 1), Cell::Text("Crème Čađa"));
+}
+
+// A hand-edited line that is not quoted is kept as its characters, so a
+// quote inside it is written back as a quote, not as an apostrophe; only a
+// text typed by the user has its quotes turned into apostrophes.
+TEST_F(WorkbookFileTest, AnUnquotedLineIsWrittenBackWithItsQuotes) {
+  const std::map<int, std::string> lines = {{LineOf(205, 1), "12\"3"}, {LineOf(205, 2), "12\""},
+                                            {LineOf(205, 3), "a\"b\"c"}, {LineOf(1, 5), " \"x\""},
+                                            {LineOf(101, 1), "\xC8\"2019\""}, {kCompanyFirstLine + 3, "Firma \"A\""}};
+  for (const char* mark : {"", "\xEF\xBB\xBF"}) {
+    SCOPED_TRACE(*mark ? "with a mark" : "without a mark");
+    const std::string bytes = mark + HandWritten(lines);
+    std::ofstream(Path("quoted.eka"), std::ios::binary) << bytes;
+    auto t = std::make_unique<SharedState>();
+    t->FileName = Path("quoted.eka");
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    EXPECT_EQ(t->ItemTable(205, 1), Cell::FileNumber("12\"3"));
+    EXPECT_EQ(t->ItemTable(101, 1), Cell::FileNumber("Č\"2019\""));
+    EXPECT_EQ(t->Company(1, 1), Cell::FileNumber("Firma \"A\""));
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+    EXPECT_TRUE(ReadAll(t->FileName) == bytes) << "Open, then Save, changed the file";
+  }
+  // A file number that starts with a quote would read back as a text: the
+  // blank in front keeps it a file number.
+  s_->ItemTable(1, 1) = Cell::FileNumber("\"7\"");
+  s_->ItemTable(1, 2) = Cell::Text("typed \"7\"");
+  s_->FileName = Path("typed.eka");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  auto written = SplitCrLf(ReadAll(s_->FileName));
+  EXPECT_EQ(written[0], " \"7\"");
+  EXPECT_EQ(written[1], "\"typed '7'\"");
+}
+
 // Open followed by Save changes nothing: numbers, texts, empty lines,
 // never-assigned company cells and lines that are no number at all.
 TEST_F(WorkbookFileTest, OpenThenSaveWritesTheSameBytes) {

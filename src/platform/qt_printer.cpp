@@ -88,7 +88,7 @@ bool QtPrinter::OpenPendingFile() {
 void QtPrinter::CommitPendingFile() {
   if (!pending_) return;
   const std::string path = target_.toStdString();
-  int err = failed_ ? WhyUnwritten(*pending_) : pending_->Commit(path);
+  const int err = failed_ ? WhyUnwritten(*pending_) : pending_->Commit(path);
   if (err != 0) {
     failed_ = true;
     fileFailure_ = {path, err};

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <memory>
 
+#include "model/atomic_file.h"
 #include "model/shared_state.h"
 #include "output/export_run.h"
 #include "platform/dialogs.h"
@@ -15,6 +16,8 @@
 #include "shell/form2a.h"
 
 int main(int argc, char** argv) {
+  // Before anything is written: a file-size limit makes a write fail, not the run end.
+  morvadel::IgnoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Morvadel");
   QApplication::setQuitOnLastWindowClosed(false);

@@ -62,6 +62,12 @@ int WriteFileAtomically(const std::string& target, std::string_view content);
 // link, or names nothing yet); false with errno in err (ELOOP for a loop).
 bool ResolveLinks(std::string& path, int& err);
 
+// Makes a write past the file-size limit (ulimit -f) fail with EFBIG, which
+// every save, export and print reports as a full disk, instead of ending the
+// process by SIGXFSZ with the unsaved workbook and a temporary file left
+// behind. Called once at start-up, before any file is written.
+void IgnoreFileSizeSignal();
+
 // The folder part of a path ("." when it has none) and the name part.
 std::string DirectoryOf(const std::string& path);
 std::string BaseName(const std::string& path);

@@ -1,10 +1,13 @@
 #include "platform/printer.h"
 
+#include <sys/stat.h>
+
 #include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <memory>
 
+#include "model/file_io.h"
 #include "platform/dialogs.h"
 
 namespace morvadel {
@@ -15,6 +18,20 @@ constexpr double kTwipsPerInch = 1440;
 constexpr double kDefaultDpi = 96;
 
 QString Lower(const std::string& s) { return QString::fromStdString(s).trimmed().toLower(); }
+
+// The file and the reason, and whether a file of that name stands there
+// still (the one that was there before, a failed job never replaces it).
+std::string PrintFileMessage(const Printer::FileFailure& file, int language) {
+  const bool hr = language == 1;
+  const std::string reason = DescribeSystemError(file.err, static_cast<int16_t>(language));
+  struct stat st {};
+  const bool existing = ::stat(file.path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (hr)
+    return "Ispis nije uspio: datoteku " + file.path + " nije moguće zapisati (" + reason + "). " +
+           (existing ? "Postojeća datoteka ostala je nepromijenjena." : "Ništa nije zapisano.");
+  return "Printing failed: the file " + file.path + " could not be written (" + reason + "). " +
+         (existing ? "The existing file was left as it was." : "Nothing was written.");
+}
 
 }  // namespace
 
@@ -171,13 +188,16 @@ bool RunPrintCommand(Dialogs& dialogs, int language, const std::function<void(Pr
   if (!printer) return false;  // cancelled: nothing printed, nothing changed
   if (!printer->Failed()) pages(*printer);
   const bool sent = printer->EndJob();
-  if (!sent || printer->Failed()) {
-    dialogs.Message(language == 1 ? "Ispis nije uspio: pisač se nije mogao pokrenuti ili je javio grešku."
-                                  : "Printing failed: the printer could not start or reported an error.",
-                    MsgIcon::Critical);
+  if (sent && !printer->Failed()) return true;
+  const Printer::FileFailure file = printer->FailedFile();
+  if (file.err != 0) {
+    dialogs.Message(PrintFileMessage(file, language), MsgIcon::Critical);
     return false;
   }
-  return true;
+  dialogs.Message(language == 1 ? "Ispis nije uspio: pisač se nije mogao pokrenuti ili je javio grešku."
+                                : "Printing failed: the printer could not start or reported an error.",
+                  MsgIcon::Critical);
+  return false;
 }
 
 }  // namespace morvadel

@@ -81,6 +81,14 @@ class Printer {
   virtual bool EndJob();
   // True once the printer failed; what was drawn may not have gone out.
   virtual bool Failed() const { return false; }
+  // A print into a file that failed: the file (as the print dialog named
+  // it) and the system's error number; empty when the job prints into no
+  // file or the file is not what failed.
+  struct FileFailure {
+    std::string path;
+    int err = 0;
+  };
+  virtual FileFailure FailedFile() const { return {}; }
 
   // The face that stands in for a font name (Arial, Courier New,
   // "Ms Sans Serif"), at the given size and weight.
@@ -144,7 +152,8 @@ QImage PictureImage(const QPicture& drawing, int dotsPerInch, const QColor& pape
 // One print command: asks for the printer once (nothing happens when the
 // user cancels), lets `pages` print on it and ends the job after the last
 // page. A printer that cannot start or fails is reported in the language
-// (1 Croatian, 2 English). True when the pages went out.
+// (1 Croatian, 2 English); a file that could not be written, by its name
+// and the reason. True when the pages went out.
 bool RunPrintCommand(Dialogs& dialogs, int language, const std::function<void(Printer&)>& pages);
 
 }  // namespace morvadel

@@ -1,10 +1,14 @@
 #include "platform/qt_printer.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QString>
+#include <cerrno>
 
 namespace morvadel {
 
@@ -26,6 +30,27 @@ bool PdfFileComplete(const QString& path) {
   return file.readAll().contains("%%EOF");
 }
 
+// A print into a PDF file, as the print dialog's "Print to File" sets it.
+bool PrintsIntoFile(const QPrinter& printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+// A device or a pipe is written as it is: there is no file to replace.
+bool IsSpecialFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
+// Why a file the PDF writer could not write whole fell short: the system's
+// answer to one more write at its end (a full disk, the file-size limit),
+// or EIO when that write goes through.
+int WhyUnwritten(PendingFile& file) {
+  constexpr size_t kProbe = 65536;
+  if (::lseek(file.fd(), 0, SEEK_END) < 0) return errno;
+  if (file.Write(std::string(kProbe, '\0'))) return EIO;
+  return file.error() != 0 ? file.error() : EIO;
+}
+
 QPageLayout::Orientation QtOrientation(int orientation) {
   return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
@@ -41,15 +66,50 @@ QtPrinter::~QtPrinter() {
     printer_->abort();
     painter_.end();
   }
+  // The temporary file of a job never ended goes with pending_.
+}
+
+bool QtPrinter::OpenPendingFile() {
+  if (!PrintsIntoFile(*printer_)) return true;
+  const QString name = printer_->outputFileName();
+  const std::string path = name.toStdString();
+  if (IsSpecialFile(path)) return true;
+  pending_ = std::make_unique<PendingFile>(path);
+  if (!pending_->ok()) {
+    fileFailure_ = {path, pending_->error()};
+    pending_.reset();
+    return false;
+  }
+  target_ = name;
+  printer_->setOutputFileName(QString::fromStdString(pending_->path()));
+  return true;
+}
+
+void QtPrinter::CommitPendingFile() {
+  if (!pending_) return;
+  const std::string path = target_.toStdString();
+  const int err = failed_ ? WhyUnwritten(*pending_) : pending_->Commit(path);
+  if (err != 0) {
+    failed_ = true;
+    fileFailure_ = {path, err};
+  }
+  pending_.reset();  // a file not committed goes with it
+  printer_->setOutputFileName(target_);
 }
 
 bool QtPrinter::Start() {
   if (started_) return !failed_;
   printer_->setPageOrientation(QPageLayout::Landscape);
   started_ = true;
+  if (!OpenPendingFile()) {
+    failed_ = true;
+    ended_ = true;
+    return false;
+  }
   if (!painter_.begin(printer_.get())) {
     failed_ = true;
     ended_ = true;
+    CommitPendingFile();
     return false;
   }
   painter_.setRenderHint(QPainter::Antialiasing);
@@ -139,9 +199,8 @@ bool QtPrinter::EndJob() {
   if (started_ && !ended_) {
     ended_ = true;
     if (!painter_.end() || printer_->printerState() == QPrinter::Error) failed_ = true;
-    if (!failed_ && printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty() &&
-        !PdfFileComplete(printer_->outputFileName()))
-      failed_ = true;
+    if (!failed_ && PrintsIntoFile(*printer_) && !PdfFileComplete(printer_->outputFileName())) failed_ = true;
+    CommitPendingFile();
   }
   return !failed_;
 }

@@ -3,7 +3,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <memory>
+#include <string>
 
+#include "model/atomic_file.h"
 #include "platform/printer.h"
 
 namespace morvadel {
@@ -11,13 +13,17 @@ namespace morvadel {
 class QtPrinter : public Printer {
  public:
   explicit QtPrinter(std::unique_ptr<QPrinter> printer);
-  ~QtPrinter() override;  // a job never ended is aborted
+  ~QtPrinter() override;  // a job never ended is aborted, and its file goes
 
   // Starts the job on landscape pages (every report page is landscape).
   // False, and Failed, when the printer or the file cannot be opened.
+  // A PDF file is written beside its name and put in its place only when
+  // the job went out whole, so a failed or aborted job leaves the file that
+  // was there as it was and nothing of its own.
   bool Start();
   bool EndJob() override;
   bool Failed() const override { return failed_; }
+  FileFailure FailedFile() const override { return fileFailure_; }
   QPrinter& device() { return *printer_; }
 
  protected:
@@ -34,12 +40,20 @@ class QtPrinter : public Printer {
  private:
   // Before drawing: starts the next page when the last one was ended.
   bool Ready();
+  // Points the printer at a temporary file beside the PDF file it names;
+  // false when that cannot be made.
+  bool OpenPendingFile();
+  // After the job: the file in its place, or the reason it is not.
+  void CommitPendingFile();
   QPen LinePen() const;
 
   std::unique_ptr<QPrinter> printer_;
   QPainter painter_;
   double dpi_ = 1200;
   bool started_ = false, ended_ = false, failed_ = false, newPageDue_ = false;
+  std::unique_ptr<PendingFile> pending_;  // while a job prints into a file
+  QString target_;                        // that file's name
+  FileFailure fileFailure_;
 };
 
 }  // namespace morvadel

@@ -498,10 +498,11 @@ TEST_F(Form8PrintTest, FailingPrinterIsReportedInTheLanguageAndTheSheetStays) {
   failing->FailOnEnd();
   QTest::mouseClick(f->Picture2, Qt::LeftButton);
   ASSERT_EQ(dialogs.messages.size(), 2u);
-  for (const auto& m : dialogs.messages) {
-    EXPECT_EQ(m.text, "Ispis nije uspio: pisač se nije mogao pokrenuti ili je javio grešku.");
-    EXPECT_EQ(m.icon, MsgIcon::Critical);
-  }
+  EXPECT_EQ(dialogs.messages[0].text,
+            "Ispis nije uspio: datoteku /nonexistent-folder/morvadel/report.pdf nije moguće zapisati (nema takve "
+            "datoteke ili mape). Ništa nije zapisano.");
+  EXPECT_EQ(dialogs.messages[1].text, "Ispis nije uspio: pisač se nije mogao pokrenuti ili je javio grešku.");
+  for (const auto& m : dialogs.messages) EXPECT_EQ(m.icon, MsgIcon::Critical);
   EXPECT_EQ(Next(), f);
 }
 

@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <string>
 
 #include "../model/unprivileged.h"
@@ -20,9 +23,11 @@
 #include "model/labels.h"
 #include "entry/entry_forms.h"
 #include "entry/form8.h"
+#include "file_size_limit.h"
 #include "ooxml_reader.h"
 #include "output_fixture.h"
 #include "platform/navigator.h"
+#include "platform/qt_printer.h"
 #include "ratios/ratio_forms.h"
 #include "ratios/unos2.h"
 #include "shell/form2a.h"
@@ -444,6 +449,66 @@ TEST_F(ExportWindowsTest, FailedExportsSayWhyInTheRunsLanguageAndChangeNothing) 
   std::set<std::string> names;
   for (const auto& e : fs::directory_iterator(exportDir)) names.insert(e.path().filename().string());
   EXPECT_EQ(names, (std::set<std::string>{"Export.xlsx", "Export.docx"}));
+}
+
+// Under a file-size limit (ulimit -f) a save, an export and a print run on
+// in a process of their own until their write fails, and each says the disk
+// is full and leaves the files of the folder as they were, byte for byte,
+// with nothing beside them. The windows are built before the process
+// starts: a forked process runs only the command.
+TEST_F(ExportWindowsTest, UnderAFileSizeLimitSaveExportAndPrintSayTheDiskIsFull) {
+  fs::create_directories(exportDir);
+  s->FileName = Exported("book.eka").string();
+  s->FileBacked = true;
+  const std::string pdf = Exported("report.pdf").string();
+  auto queuePdfPrinter = [&] {
+    auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    device->setOutputFormat(QPrinter::PdfFormat);
+    device->setOutputFileName(QString::fromStdString(pdf));
+    auto printer = std::make_shared<QtPrinter>(std::move(device));
+    printer->Start();
+    dialogs.printerAnswers.push_back(printer);
+  };
+  auto mainWindow = [&] { return Show<Form2a>(FormId::Form2a)->Picture10; };  // save
+  auto sheetExport = [&] { return Sheet(2)->Picture16; };                      // spreadsheet
+  auto sheetPrint = [&] { return Sheet(2)->Picture2; };
+  // Each file as a first run leaves it.
+  Click(mainWindow());
+  Click(sheetExport());
+  queuePdfPrinter();
+  Click(sheetPrint());
+  ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+  auto folder = [&] {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::directory_iterator(exportDir)) files[e.path().filename().string()] = ReadAll(e.path());
+    return files;
+  };
+  const auto before = folder();
+  ASSERT_EQ(before.size(), 3u);
+
+  struct Case {
+    const char* what;
+    std::function<QAbstractButton*()> button;
+    bool prints;
+    std::string file, reason;
+  } cases[] = {
+      {"save", mainWindow, false, s->FileName, "no space left on the disk"},
+      {"export", sheetExport, false, Exported("Export.xlsx").string(), "the disk is full"},
+      {"print", sheetPrint, true, pdf, "no space left on the disk"},
+  };
+  for (const Case& c : cases) {
+    QAbstractButton* button = c.button();
+    dialogs.messages.clear();
+    const std::string said = test::UnderFileSizeLimit(1024, [&] {
+      if (c.prints) queuePdfPrinter();
+      Click(button);
+      return dialogs.messages.size() == 1 ? dialogs.messages[0].text
+                                          : std::to_string(dialogs.messages.size()) + " messages";
+    });
+    EXPECT_NE(said.find(c.file), std::string::npos) << c.what << ": " << said;
+    EXPECT_NE(said.find(c.reason), std::string::npos) << c.what << ": " << said;
+    EXPECT_EQ(folder(), before) << c.what;
+  }
 }
 
 // The wait cursor stands only while a file is written: never over the save

@@ -18,6 +18,7 @@ TEST(FileErrors, TheSystemsReasonsReadInTheUsersLanguage) {
       {EACCES, "permission denied", "pristup nije dopušten"},
       {EPERM, "permission denied", "pristup nije dopušten"},
       {ENOSPC, "no space left on the disk", "na disku nema dovoljno mjesta"},
+      {EFBIG, "no space left on the disk", "na disku nema dovoljno mjesta"},  // past the file-size limit
       {ENOENT, "no such file or folder", "nema takve datoteke ili mape"},
       {EISDIR, "it is a folder", "to je mapa"},
       {EROFS, "the disk is read-only", "disk je samo za čitanje"},

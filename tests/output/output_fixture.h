@@ -2,12 +2,10 @@
 // A folder of the test's own, and the helpers the exporter tests share.
 #include <unistd.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
 
 #include <clocale>
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -56,26 +54,22 @@ class OutputTest : public ::testing::Test {
 };
 
 // A file-size limit for the length of a scope: writes beyond it fail as on
-// a full disk.
+// a full disk (the test program ignores SIGXFSZ from its start, as the
+// program does).
 class DiskFull {
  public:
   explicit DiskFull(rlim_t bytes) {
     ::getrlimit(RLIMIT_FSIZE, &old_);
-    handler_ = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old_;
     small.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &small);
   }
-  ~DiskFull() {
-    ::setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, handler_);
-  }
+  ~DiskFull() { ::setrlimit(RLIMIT_FSIZE, &old_); }
   DiskFull(const DiskFull&) = delete;
   DiskFull& operator=(const DiskFull&) = delete;
 
  private:
   rlimit old_{};
-  void (*handler_)(int) = nullptr;
 };
 
 // The C library's locale set, for the length of a scope, to one whose

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <csignal>
 #include <memory>
 
-#include <sys/resource.h>
-
 #include "fake_dialogs.h"
+#include "file_size_limit.h"
 #include "model/shared_state.h"
 #include "platform/chart.h"
 #include "platform/pictures.h"
@@ -165,14 +165,16 @@ class PrintCommand : public ::testing::Test {
       p.Print("page two");
     });
   }
-  // The print dialog's answer: a started printer into a PDF file in `dir`.
-  void AnswerWithPdfFile(const QTemporaryDir& dir) {
+  // The print dialog's answer: a printer into the PDF file `path`, started
+  // as the dialog starts it.
+  std::shared_ptr<QtPrinter> AnswerWithPdfFile(const QString& path) {
     auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
     device->setOutputFormat(QPrinter::PdfFormat);
-    device->setOutputFileName(dir.filePath("report.pdf"));
+    device->setOutputFileName(path);
     auto printer = std::make_shared<QtPrinter>(std::move(device));
-    ASSERT_TRUE(printer->Start());
+    printer->Start();
     dialogs.printerAnswers.push_back(printer);
+    return printer;
   }
   FakeDialogs dialogs;
 };
@@ -195,21 +197,6 @@ TEST_F(PrintCommand, CancelledDialogPrintsNothingAndSaysNothing) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(PrintCommand, PrinterThatCannotStartIsReportedBeforeAnyPageIsComposed) {
-  auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  device->setOutputFormat(QPrinter::PdfFormat);
-  device->setOutputFileName("/nonexistent-folder/morvadel/report.pdf");
-  auto printer = std::make_shared<QtPrinter>(std::move(device));
-  EXPECT_FALSE(printer->Start());
-  EXPECT_TRUE(printer->Failed());
-  dialogs.printerAnswers.push_back(printer);
-  EXPECT_FALSE(Run(kCroatian));
-  EXPECT_EQ(runs, 0);
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "Ispis nije uspio: pisač se nije mogao pokrenuti ili je javio grešku.");
-  EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Critical);
-}
-
 TEST_F(PrintCommand, PrinterThatFailsAtTheEndIsReportedInTheLanguage) {
   auto recording = std::make_shared<RecordingPrinter>();
   recording->FailOnEnd();
@@ -218,39 +205,159 @@ TEST_F(PrintCommand, PrinterThatFailsAtTheEndIsReportedInTheLanguage) {
   EXPECT_EQ(runs, 1);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, "Printing failed: the printer could not start or reported an error.");
+  EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Critical);
 }
 
-// A PDF file whose writing fails (a full disk) is a failed print, not a
-// printed report: the file opens, but what is written never reaches it.
-// A limit on the size of the files this process writes stands for the disk.
-TEST_F(PrintCommand, PdfFileThatCannotBeWrittenWholeIsReported) {
+// A print into a PDF file, and the folder it leaves.
+class PrintIntoFile : public PrintCommand {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+  QString Path(const QString& name) const { return dir.filePath(name); }
+  static QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+  }
+  static void WriteAll(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(data), data.size());
+  }
+  // Every name in a folder, hidden ones (a temporary file) included.
+  QStringList Files(const QString& folder = QString()) const {
+    return QDir(folder.isEmpty() ? dir.path() : folder)
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+  }
+  // A PDF of two pages, as this printer writes it.
+  QByteArray PrintedPdf() {
+    const QString path = Path("first.pdf");
+    AnswerWithPdfFile(path);
+    EXPECT_TRUE(Run(kEnglish));
+    const QByteArray pdf = ReadAll(path);
+    QFile::remove(path);
+    return pdf;
+  }
+  static bool WholePdf(const QByteArray& data) { return data.startsWith("%PDF-") && data.right(64).contains("%%EOF"); }
   QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  ASSERT_NO_FATAL_FAILURE(AnswerWithPdfFile(dir));
+};
 
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
-  rlimit small = saved;
-  small.rlim_cur = 512;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool printed = Run(kEnglish);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, savedSignal);
+// The file takes the old one's place only once it was written whole: a
+// link stays a link to it, and it keeps the old file's permissions.
+TEST_F(PrintIntoFile, PdfWrittenWholeTakesThePlaceOfTheOldFile) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
+  const QString real = Path("real/report.pdf"), link = Path("report.pdf");
+  ASSERT_NO_FATAL_FAILURE(WriteAll(real, "the old report"));
+  ASSERT_TRUE(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+  ASSERT_TRUE(QFile::link(real, link));
 
-  EXPECT_FALSE(printed) << QFileInfo(dir.filePath("report.pdf")).size();
-  EXPECT_EQ(runs, 1);
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, "Printing failed: the printer could not start or reported an error.");
-}
-
-TEST_F(PrintCommand, PdfFileThatIsWrittenWholeIsAPrintedJob) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  ASSERT_NO_FATAL_FAILURE(AnswerWithPdfFile(dir));
+  const auto printer = AnswerWithPdfFile(link);
   EXPECT_TRUE(Run(kEnglish));
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_GT(QFileInfo(dir.filePath("report.pdf")).size(), 0);
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  EXPECT_TRUE(WholePdf(ReadAll(real)));
+  EXPECT_EQ(QFile::permissions(real), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                          QFileDevice::ReadUser | QFileDevice::WriteUser);
+  EXPECT_EQ(Files(), QStringList({"real", "report.pdf"}));
+  EXPECT_EQ(Files(Path("real")), QStringList({"report.pdf"}));
+  EXPECT_EQ(printer->device().outputFileName(), link);  // the name the dialog gave
+
+  // A new name.
+  AnswerWithPdfFile(Path("new.pdf"));
+  EXPECT_TRUE(Run(kEnglish));
+  EXPECT_TRUE(WholePdf(ReadAll(Path("new.pdf"))));
+  EXPECT_EQ(Files(), QStringList({"new.pdf", "real", "report.pdf"}));
+}
+
+// A PDF that cannot be written whole (the disk fills during the job; a
+// file-size limit stands for the disk) leaves the old file byte for byte,
+// or nothing where there was none, and the message names the file and why.
+TEST_F(PrintIntoFile, PdfThatCannotBeWrittenWholeLeavesWhatWasThere) {
+  const QByteArray old = PrintedPdf();
+  ASSERT_TRUE(WholePdf(old));
+  const std::string path = Path("report.pdf").toStdString();
+  struct Case {
+    bool existing;
+    int16_t language;
+    std::string message;
+  } cases[] = {
+      {true, kEnglish,
+       "Printing failed: the file " + path +
+           " could not be written (no space left on the disk). The existing file was left as it was."},
+      {false, kEnglish,
+       "Printing failed: the file " + path + " could not be written (no space left on the disk). Nothing was written."},
+      {true, kCroatian,
+       "Ispis nije uspio: datoteku " + path +
+           " nije moguće zapisati (na disku nema dovoljno mjesta). Postojeća datoteka ostala je nepromijenjena."},
+  };
+  for (const Case& c : cases) {
+    QFile::remove(Path("report.pdf"));
+    if (c.existing) {
+      ASSERT_NO_FATAL_FAILURE(WriteAll(Path("report.pdf"), old));
+    }
+    const std::string said = test::UnderFileSizeLimit(512, [&] {
+      AnswerWithPdfFile(Path("report.pdf"));
+      if (Run(c.language)) return std::string("printed");
+      return dialogs.messages.size() == 1 ? dialogs.messages[0].text : std::string("no message");
+    });
+    EXPECT_EQ(said, c.message);
+    if (c.existing) {
+      EXPECT_TRUE(ReadAll(Path("report.pdf")) == old) << c.message;
+      EXPECT_EQ(Files(), QStringList({"report.pdf"}));
+    } else {
+      EXPECT_EQ(Files(), QStringList()) << c.message;
+    }
+  }
+}
+
+// A job that never ends (the command stopped half way) leaves the old file.
+TEST_F(PrintIntoFile, JobThatNeverEndsLeavesWhatWasThere) {
+  ASSERT_NO_FATAL_FAILURE(WriteAll(Path("report.pdf"), "the old report"));
+  {
+    const auto printer = AnswerWithPdfFile(Path("report.pdf"));
+    dialogs.printerAnswers.clear();
+    ASSERT_TRUE(printer->Start());
+    printer->Print("page one");
+    printer->EndDoc();
+    printer->Print("page two");
+  }
+  EXPECT_EQ(ReadAll(Path("report.pdf")), "the old report");
+  EXPECT_EQ(Files(), QStringList({"report.pdf"}));
+}
+
+// A file that cannot even be started is reported, before any page is
+// composed, by its name and the reason.
+TEST_F(PrintIntoFile, FileThatCannotBeStartedIsReportedBeforeAnyPageIsComposed) {
+  struct Case {
+    QString path;
+    int16_t language;
+    std::string message;
+  } cases[] = {
+      {"/nonexistent-folder/morvadel/report.pdf", kCroatian,
+       "Ispis nije uspio: datoteku /nonexistent-folder/morvadel/report.pdf nije moguće zapisati (nema takve datoteke "
+       "ili mape). Ništa nije zapisano."},
+      {dir.path(), kEnglish,
+       "Printing failed: the file " + dir.path().toStdString() + " could not be written (it is a folder). Nothing was "
+       "written."},
+  };
+  for (const Case& c : cases) {
+    dialogs.messages.clear();
+    runs = 0;
+    const auto printer = AnswerWithPdfFile(c.path);
+    EXPECT_TRUE(printer->Failed());
+    EXPECT_FALSE(Run(c.language));
+    EXPECT_EQ(runs, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, c.message);
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Critical);
+  }
+  EXPECT_EQ(Files(), QStringList());
+}
+
+// A device is written as it is: there is no file to put in its place.
+TEST_F(PrintIntoFile, DeviceIsWrittenAsItIs) {
+  AnswerWithPdfFile("/dev/null");
+  EXPECT_TRUE(Run(kEnglish));
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_FALSE(QFileInfo("/dev/null").isFile());
 }
 
 TEST(ChartPicture, TheDrawingHasTheSizeAskedFor) {

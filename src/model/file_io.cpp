@@ -131,7 +131,7 @@ std::string DescribeSystemError(int sysError, int16_t language) {
     // EFBIG: a write past the file-size limit, which to the user is a full disk.
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return hr ? "na disku nema dovoljno mjesta" : "no space left on the disk";
+    case EFBIG: return hr ? "disk je pun" : "the disk is full";
     case ENOENT: return hr ? "nema takve datoteke ili mape" : "no such file or folder";
     case EISDIR: return hr ? "to je mapa" : "it is a folder";
     case ENOTDIR: return hr ? "dio putanje nije mapa" : "a part of the path is not a folder";

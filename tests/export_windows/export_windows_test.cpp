@@ -492,9 +492,9 @@ TEST_F(ExportWindowsTest, UnderAFileSizeLimitSaveExportAndPrintSayTheDiskIsFull)
     bool prints;
     std::string file, reason;
   } cases[] = {
-      {"save", mainWindow, false, s->FileName, "no space left on the disk"},
+      {"save", mainWindow, false, s->FileName, "the disk is full"},
       {"export", sheetExport, false, Exported("Export.xlsx").string(), "the disk is full"},
-      {"print", sheetPrint, true, pdf, "no space left on the disk"},
+      {"print", sheetPrint, true, pdf, "the disk is full"},
   };
   for (const Case& c : cases) {
     QAbstractButton* button = c.button();

@@ -17,8 +17,8 @@ TEST(FileErrors, TheSystemsReasonsReadInTheUsersLanguage) {
   } cases[] = {
       {EACCES, "permission denied", "pristup nije dopušten"},
       {EPERM, "permission denied", "pristup nije dopušten"},
-      {ENOSPC, "no space left on the disk", "na disku nema dovoljno mjesta"},
-      {EFBIG, "no space left on the disk", "na disku nema dovoljno mjesta"},  // past the file-size limit
+      {ENOSPC, "the disk is full", "disk je pun"},
+      {EFBIG, "the disk is full", "disk je pun"},  // past the file-size limit
       {ENOENT, "no such file or folder", "nema takve datoteke ili mape"},
       {EISDIR, "it is a folder", "to je mapa"},
       {EROFS, "the disk is read-only", "disk je samo za čitanje"},
@@ -46,10 +46,10 @@ TEST(FileErrors, AFailedSaveSaysWhatHappened) {
   e.sysError = ENOSPC;
   e.targetExisted = true;
   EXPECT_EQ(DescribeFileError(e, "a.eka", 2),
-            "The workbook could not be saved to a.eka (no space left on the disk). The existing file was left as it "
+            "The workbook could not be saved to a.eka (the disk is full). The existing file was left as it "
             "was.");
   EXPECT_EQ(DescribeFileError(e, "a.eka", 1),
-            "Radnu knjigu nije moguće spremiti u a.eka (na disku nema dovoljno mjesta). Postojeća datoteka ostala je "
+            "Radnu knjigu nije moguće spremiti u a.eka (disk je pun). Postojeća datoteka ostala je "
             "nepromijenjena.");
   e.targetExisted = false;
   e.sysError = ENOENT;

@@ -523,7 +523,7 @@ TEST_F(WorkbookFileTest, FullDiskKeepsTheOldFileAndIsReported) {
     return e.kind == FileError::Kind::WriteFailed ? DescribeFileError(e, s_->FileName, kEnglish) : "saved";
   });
   EXPECT_EQ(said, "The workbook could not be saved to " + s_->FileName +
-                      " (no space left on the disk). The existing file was left as it was.");
+                      " (the disk is full). The existing file was left as it was.");
   EXPECT_EQ(ReadAll(s_->FileName), before);
   for (const auto& entry : fs::directory_iterator(dir_))
     EXPECT_EQ(entry.path().filename().string(), "full.eka") << "temporary file left";

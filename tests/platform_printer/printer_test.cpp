@@ -281,12 +281,12 @@ TEST_F(PrintIntoFile, PdfThatCannotBeWrittenWholeLeavesWhatWasThere) {
   } cases[] = {
       {true, kEnglish,
        "Printing failed: the file " + path +
-           " could not be written (no space left on the disk). The existing file was left as it was."},
+           " could not be written (the disk is full). The existing file was left as it was."},
       {false, kEnglish,
-       "Printing failed: the file " + path + " could not be written (no space left on the disk). Nothing was written."},
+       "Printing failed: the file " + path + " could not be written (the disk is full). Nothing was written."},
       {true, kCroatian,
        "Ispis nije uspio: datoteku " + path +
-           " nije moguće zapisati (na disku nema dovoljno mjesta). Postojeća datoteka ostala je nepromijenjena."},
+           " nije moguće zapisati (disk je pun). Postojeća datoteka ostala je nepromijenjena."},
   };
   for (const Case& c : cases) {
     QFile::remove(Path("report.pdf"));

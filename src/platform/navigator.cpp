@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "model/check.h"
 #include "platform/dialogs.h"
@@ -204,6 +205,13 @@ void Navigator::ShowInFrame(bool hadWindow) {
     if (frame->isMaximized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMaximized);
     frame->setMinimumSize(least.boundedTo(frame->size()));
     frame->setMaximumSize(most.expandedTo(frame->size()));
+    // The window manager learns the new rules before the frame changes
+    // size: one that lays out its decorations only on a resize (openbox)
+    // would otherwise keep the resize handle of the rules it saw last.
+    if (QWindow* window = frame->windowHandle()) {
+      window->setMinimumSize(least);
+      window->setMaximumSize(most);
+    }
     // The inner area is placed; the window manager puts its frame around it.
     frame->setGeometry(inner);
   }

@@ -42,7 +42,11 @@ class SizedForm : public Form {
     layout->addWidget(content);
     SetGrows(grows);
   }
-  void Form_Load() override {}
+  void Form_Load() override {
+    // As a message box shown by a load does.
+    if (eventsDuringLoad) QApplication::processEvents();
+  }
+  static inline bool eventsDuringLoad = false;
 };
 
 class ShellTest : public ::testing::Test, protected test::TestApp {
@@ -569,6 +573,37 @@ TEST_F(ShellTest, AHundredWindowChangesLeaveTheWindowsWhereTheyWere) {
     }
   }
   EXPECT_EQ(frameOf(FormId::Form2a), mainFrame);
+}
+
+// Between two windows the frame shows no empty window: it paints only with
+// a window in it, even when a load lets events run (a message it shows).
+TEST_F(ShellTest, TheFrameNeverPaintsWithoutAWindowInIt) {
+  RegisterSized(FormId::Form11, {300, 200}, false);
+  RegisterSized(FormId::Unos2, {500, 300}, true);
+  QWidget* frame = Go(FormId::Form2a)->window();
+  QApplication::processEvents();
+  struct PaintWatch : QObject {
+    int paints = 0, empty = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Paint) {
+        ++paints;
+        bool shown = false;
+        for (const Form* f : watched->findChildren<Form*>(Qt::FindDirectChildrenOnly)) shown |= f->isVisible();
+        if (!shown) ++empty;
+      }
+      return false;
+    }
+  } watch;
+  frame->installEventFilter(&watch);
+  SizedForm::eventsDuringLoad = true;
+  for (int i = 0; i < 10; ++i) {
+    Go(i % 2 ? FormId::Form11 : FormId::Unos2);
+    QApplication::processEvents();
+  }
+  SizedForm::eventsDuringLoad = false;
+  frame->removeEventFilter(&watch);
+  EXPECT_GT(watch.paints, 0);
+  EXPECT_EQ(watch.empty, 0);
 }
 
 // A window whose content can use the room grows and can be maximised, and

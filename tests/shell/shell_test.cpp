@@ -7,10 +7,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "model/workbook_file.h"
 #include "platform/dialogs.h"
@@ -604,6 +607,39 @@ TEST_F(ShellTest, TheFrameNeverPaintsWithoutAWindowInIt) {
   frame->removeEventFilter(&watch);
   EXPECT_GT(watch.paints, 0);
   EXPECT_EQ(watch.empty, 0);
+}
+
+// The window manager sees the new window's size rules before the frame
+// takes its size: one that lays out its decorations by the rules it knew at
+// the last resize then draws no resize handle on a window of buttons.
+TEST_F(ShellTest, TheDesktopKnowsTheNewSizeRulesBeforeTheFrameIsResized) {
+  RegisterSized(FormId::Form11, {300, 200}, false);
+  RegisterSized(FormId::Unos2, {500, 300}, true);
+  QWidget* frame = Go(FormId::Form2a)->window();
+  QApplication::processEvents();
+  ASSERT_NE(frame->windowHandle(), nullptr);
+  struct ResizeWatch : QObject {
+    std::vector<std::pair<QSize, QSize>> rules;  // least and largest at each resize
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Resize) {
+        const QWindow* window = static_cast<QWidget*>(watched)->windowHandle();
+        rules.emplace_back(window->minimumSize(), window->maximumSize());
+      }
+      return false;
+    }
+  } watch;
+  frame->installEventFilter(&watch);
+  for (FormId id : {FormId::Unos2, FormId::Form11, FormId::Form2a, FormId::Form11, FormId::Unos2}) {
+    SCOPED_TRACE(static_cast<int>(id));
+    watch.rules.clear();
+    Go(id);
+    ASSERT_FALSE(watch.rules.empty());
+    for (const auto& [least, largest] : watch.rules) {
+      EXPECT_EQ(least, frame->minimumSize());
+      EXPECT_EQ(largest, frame->maximumSize());
+    }
+  }
+  frame->removeEventFilter(&watch);
 }
 
 // A window whose content can use the room grows and can be maximised, and

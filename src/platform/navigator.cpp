@@ -149,22 +149,24 @@ void Navigator::ProcessPending() {
   if (!pending_ || quit_) return;
   pending_ = false;
   QWidget* frame = EnsureFrame();
-  // The frame keeps showing the old window's picture until the new one has
-  // painted: it never shows itself empty in between.
-  frame->setUpdatesEnabled(false);
   const bool hadWindow = shownId_.has_value();
-  if (current_) {
-    current_->hide();
-    current_.reset();
-  }
+  // The frame keeps showing the old window's picture until the new one is
+  // in it: it never paints itself empty, even when a load lets events run
+  // (a message it shows). The old window is hidden first: one hidden while
+  // the frame's updates are off leaves the next window to be painted twice.
+  if (current_) current_->hide();
+  frame->setUpdatesEnabled(false);
+  current_.reset();
   MORVADEL_CHECK(ctx_ != nullptr);
   // Built and loaded on its own, as a window of its own would be, then put
   // into the frame.
   current_ = factories_.at(next_)(*ctx_);
   current_->Form_Load();
   if (pending_) return;  // the load already asked for another window
-  ShowInFrame(hadWindow);
+  // On again while the frame is empty, so that only the frame itself is
+  // marked for repainting, not each control of the new window.
   frame->setUpdatesEnabled(true);
+  ShowInFrame(hadWindow);
 }
 
 void Navigator::ShowInFrame(bool hadWindow) {

@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <utility>
@@ -579,33 +580,44 @@ TEST_F(ShellTest, AHundredWindowChangesLeaveTheWindowsWhereTheyWere) {
 }
 
 // Between two windows the frame shows no empty window: it paints only with
-// a window in it, even when a load lets events run (a message it shows).
-TEST_F(ShellTest, TheFrameNeverPaintsWithoutAWindowInIt) {
+// a window in it, even when a load lets events run (a message it shows),
+// and then paints the new window once, every control of it once.
+TEST_F(ShellTest, TheFramePaintsEachNewWindowOnceAndNeverEmpty) {
   RegisterSized(FormId::Form11, {300, 200}, false);
   RegisterSized(FormId::Unos2, {500, 300}, true);
   QWidget* frame = Go(FormId::Form2a)->window();
   QApplication::processEvents();
   struct PaintWatch : QObject {
-    int paints = 0, empty = 0;
+    QWidget* frame = nullptr;
+    std::map<QObject*, int> paints;
+    int empty = 0;
     bool eventFilter(QObject* watched, QEvent* event) override {
-      if (event->type() == QEvent::Paint) {
-        ++paints;
+      if (event->type() != QEvent::Paint) return false;
+      ++paints[watched];
+      if (watched == frame) {
         bool shown = false;
-        for (const Form* f : watched->findChildren<Form*>(Qt::FindDirectChildrenOnly)) shown |= f->isVisible();
+        for (const Form* f : frame->findChildren<Form*>(Qt::FindDirectChildrenOnly)) shown |= f->isVisible();
         if (!shown) ++empty;
       }
       return false;
     }
   } watch;
-  frame->installEventFilter(&watch);
+  watch.frame = frame;
+  qApp->installEventFilter(&watch);
   SizedForm::eventsDuringLoad = true;
+  const FormId round[] = {FormId::Unos2, FormId::Form2a, FormId::Form11, FormId::Form2a, FormId::Form2a};
   for (int i = 0; i < 10; ++i) {
-    Go(i % 2 ? FormId::Form11 : FormId::Unos2);
+    SCOPED_TRACE(i);
+    watch.paints.clear();
+    Form* shown = Go(round[i % 5]);
     QApplication::processEvents();
+    EXPECT_EQ(watch.paints[frame], 1);
+    EXPECT_EQ(watch.paints[shown], 1);
+    for (QWidget* w : shown->findChildren<QWidget*>())
+      if (w->isVisible()) EXPECT_EQ(watch.paints[w], 1) << w->metaObject()->className();
   }
   SizedForm::eventsDuringLoad = false;
-  frame->removeEventFilter(&watch);
-  EXPECT_GT(watch.paints, 0);
+  qApp->removeEventFilter(&watch);
   EXPECT_EQ(watch.empty, 0);
 }
 

@@ -27,14 +27,15 @@ fifo=$(mktemp -u)
 mkfifo "$fifo"
 Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
 xvfb=$!
-read -r number <"$fifo"
-rm -f "$fifo"
 openbox_pid=
 cleanup() {
   [ -n "$openbox_pid" ] && kill "$openbox_pid" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
+read -r number <"$fifo" || true
+rm -f "$fifo"
+[ -n "${number:-}" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$number
 openbox --sm-disable >/dev/null 2>&1 &
 openbox_pid=$!

@@ -10,17 +10,8 @@ shift || true
 program=$build/bench/x_display_changes
 [ -x "$program" ] || { echo "no $program: build with the benchmarks first" >&2; exit 1; }
 
-missing=()
-command -v Xvfb >/dev/null || missing+=(xvfb)
-command -v openbox >/dev/null || missing+=(openbox)
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -q
-  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+# The X server, the window manager and xprop, when they are missing.
+./scripts/deps.sh xvfb openbox x11-utils
 
 # A display of its own: Xvfb picks a free number and tells it.
 fifo=$(mktemp -u)
@@ -40,12 +31,8 @@ export DISPLAY=:$number
 openbox --sm-disable >/dev/null 2>&1 &
 openbox_pid=$!
 # The window manager owns the screen once it has put its check window up.
-if command -v xprop >/dev/null; then
-  for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.1
-  done
-else
-  sleep 1
-fi
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.1
+done
 QT_QPA_PLATFORM=xcb "$program" "$@"

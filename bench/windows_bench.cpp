@@ -11,14 +11,12 @@
 #include <string>
 
 #include "bench_app.h"
-#include "compare/common_size.h"
 #include "compare/compare_forms.h"
-#include "compare/compare_result.h"
 #include "compare/graphs.h"
 #include "compare/form50.h"
 #include "entry/entry_forms.h"
 #include "entry/form8.h"
-#include "model/recalc.h"
+#include "full_workbook.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
 #include "ratios/ratio_forms.h"
@@ -31,36 +29,6 @@ using namespace morvadel;
 
 using bench::SilentDialogs;
 
-// Six periods of every statement, the company block and the industry
-// figures, totalled as the entry window's sum leaves them.
-void FillWorkbook(SharedState& s) {
-  for (int j = 1; j <= 6; ++j) {
-    s.ItemTable(1, j) = Cell::Text(std::to_string(2018 + j));
-    s.ItemTable(101, j) = Cell::Text("Šibenik " + std::to_string(2018 + j));
-    s.ItemTable(102, j) = Cell::Text("365");
-    for (int r = 103; r <= 107; ++r) s.ItemTable(r, j) = Cell::Text(std::to_string(400 + 10 * r + j));
-    for (int section : {200, 300, 400, 500})
-      for (int k = 2; k <= 52; ++k) {
-        const int value = ((section + k) * 37 % 900 + 300) * (100 + 9 * j) / 100;
-        s.ItemTable(section + k, j) = Cell::Text(std::to_string(value));
-      }
-  }
-  for (int section : {600, 700, 800})
-    for (int k = 2; k <= 47; ++k) s.ItemTable(section + k, kIndCompColumn) = Cell::Text("1.25");
-  s.Company(1, 1) = Cell::Text("Prehrambena industrija d.d.");
-  s.Company(5, 1) = Cell::Text("Šibenik");
-  s.CurrencyName = "EUR";
-  s.FileName = "/tmp/full.eka";
-  RecalculateStatements(s);
-  // What the comparison window leaves for the common-size graphs, and five
-  // accounts picked for the value graphs.
-  ApplyCompareResult(s, ComputeCommonSizeBalance(s));
-  ApplyCompareResult(s, ComputeCommonSizeIncome(s));
-  const int accounts[] = {200, 212, 300, 314, 430};
-  AssignAccountSlots(s, accounts);
-  FillValueGraphBuffers(s);
-}
-
 struct Program {
   std::unique_ptr<SharedState> s = std::make_unique<SharedState>();
   SilentDialogs dialogs;
@@ -69,7 +37,7 @@ struct Program {
 
   explicit Program(int16_t language) {
     s->Language = language;
-    FillWorkbook(*s);
+    bench::FillWorkbook(*s);
     nav.SetContext(&ctx);
     RegisterShellForms(nav);
     RegisterEntryForms(nav);

@@ -1,7 +1,6 @@
 #include "output/document_preview.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageRanges>
@@ -14,6 +13,7 @@
 #include <QTextDocument>
 
 #include "model/shared_state.h"
+#include "platform/dialogs.h"
 
 namespace morvadel {
 
@@ -118,7 +118,7 @@ void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_
   QPrinter printer(QPrinter::HighResolution);
   SetDocumentPage(doc, printer);
   printer.setDocName(QFileInfo(QString::fromStdString(path)).fileName());
-  QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+  QPrintPreviewDialog dialog(&printer, DialogOwner());
   const QString file = QString::fromStdString(path);
   dialog.setWindowTitle(language == kCroatian ? QString("Pregled ispisa - %1").arg(file)
                                               : QString("Print Preview - %1").arg(file));

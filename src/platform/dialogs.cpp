@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -66,7 +67,12 @@ std::string SaveDialogStart(const std::string& fileName) {
 
 namespace {
 
-QWidget* Parent() { return QApplication::activeWindow(); }
+// Not the active window: while another program has the focus (the one an
+// export opened) there is none, and a message would come up on its own.
+QPointer<QWidget>& Owner() {
+  static QPointer<QWidget> owner;
+  return owner;
+}
 
 QMessageBox::Icon QtIcon(MsgIcon icon) {
   switch (icon) {
@@ -81,15 +87,23 @@ QMessageBox::Icon QtIcon(MsgIcon icon) {
 
 }  // namespace
 
+QWidget* DialogOwner() {
+  if (QWidget* dialog = QApplication::activeModalWidget()) return dialog;
+  if (QWidget* frame = Owner(); frame && frame->isVisible()) return frame;
+  return QApplication::activeWindow();
+}
+
+void SetDialogOwner(QWidget* frame) { Owner() = frame; }
+
 std::string QtDialogs::OpenFile(const std::string& filter, const std::string& folder) {
-  return QFileDialog::getOpenFileName(Parent(), QString(), QString::fromStdString(folder),
+  return QFileDialog::getOpenFileName(DialogOwner(), QString(), QString::fromStdString(folder),
                                       QString::fromStdString(QtNameFilters(filter)))
       .toStdString();
 }
 
 std::string QtDialogs::SaveFile(const std::string& filter, const std::string& suggested,
                                 const std::string& title) {
-  return QFileDialog::getSaveFileName(Parent(), QString::fromStdString(title), QString::fromStdString(suggested),
+  return QFileDialog::getSaveFileName(DialogOwner(), QString::fromStdString(title), QString::fromStdString(suggested),
                                       QString::fromStdString(QtNameFilters(filter)))
       .toStdString();
 }
@@ -97,7 +111,7 @@ std::string QtDialogs::SaveFile(const std::string& filter, const std::string& su
 std::string QtDialogs::SaveFileWithExtension(const std::string& filter, const std::string& suggested,
                                              const std::string& title, const std::string& defaultExtension) {
   const QFileInfo start(QString::fromStdString(suggested));
-  QFileDialog dialog(Parent(), QString::fromStdString(title), start.path());
+  QFileDialog dialog(DialogOwner(), QString::fromStdString(title), start.path());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(QString::fromStdString(QtNameFilters(filter)).split(";;"));
@@ -109,13 +123,13 @@ std::string QtDialogs::SaveFileWithExtension(const std::string& filter, const st
 
 void QtDialogs::Message(const std::string& text, MsgIcon icon, const std::string& title) {
   QMessageBox box(QtIcon(icon), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
-                  Parent());
+                  DialogOwner());
   box.exec();
 }
 
 bool QtDialogs::AskYesNo(const std::string& text, MsgIcon icon, const std::string& title) {
   QMessageBox box(QtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
-                  QMessageBox::Yes | QMessageBox::No, Parent());
+                  QMessageBox::Yes | QMessageBox::No, DialogOwner());
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -123,7 +137,7 @@ std::shared_ptr<Printer> QtDialogs::ChoosePrinter() {
   auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
   device->setPageOrientation(QPageLayout::Landscape);
   device->setDocName(kAppTitle);
-  QPrintDialog dialog(device.get(), Parent());
+  QPrintDialog dialog(device.get(), DialogOwner());
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   if (dialog.exec() != QDialog::Accepted) return nullptr;
   auto printer = std::make_shared<QtPrinter>(std::move(device));

@@ -54,6 +54,12 @@ class QtDialogs : public Dialogs {
   std::shared_ptr<Printer> ChoosePrinter() override;
 };
 
+// The window message boxes, file and print dialogs and the document preview
+// are centred on and modal to: a dialog already up, else the program's
+// frame (set by the navigator when it makes it), else the active window.
+QWidget* DialogOwner();
+void SetDialogOwner(QWidget* frame);
+
 // "Datoteke (*.eka) |*.eka" as a Qt name filter list.
 std::string QtNameFilters(const std::string& filter);
 

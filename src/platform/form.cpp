@@ -19,9 +19,8 @@ void Form::FitWindow() {
     if (layout()) layout()->setSizeConstraint(QLayout::SetMinimumSize);
     return;
   }
+  // Its design size only; the navigator gives the frame the same rule.
   if (layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
-  setWindowFlags((windowFlags() & ~Qt::WindowMaximizeButtonHint) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
 void Form::CloseBox() { ctx_.nav.Show(FormId::Form2a); }

@@ -1,6 +1,8 @@
 #pragma once
 // Base of every window: built afresh by the navigator on every showing, its
-// Form_Load builds the whole content from the shared settings.
+// Form_Load builds the whole content from the shared settings. The
+// navigator shows it inside the run's one desktop window, whose caption,
+// size rules and close box are those of the window it shows.
 #include <QWidget>
 
 #include "platform/app_context.h"
@@ -26,8 +28,9 @@ class Form : public QWidget {
   void FitWindow();
 
  protected:
-  // The title-bar close box: by default the window's way back to the main
-  // window; the main window overrides it with Exit.
+  // The title-bar close box (the frame's, handed on as a close event): by
+  // default the window's way back to the main window; the main window
+  // overrides it with Exit.
   virtual void CloseBox();
   void closeEvent(QCloseEvent* event) override;
   // Called from the constructor of a window that grows.

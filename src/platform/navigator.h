@@ -3,12 +3,18 @@
 // for the next window, the current one is unloaded and the next one is built
 // (Form_Load) and shown from the top-level event loop, so the call stack
 // stays flat however long the user works.
+//
+// The run has one desktop window, the frame, created with the first window
+// shown: every window is built afresh and shown inside it, so a window
+// change never unmaps one desktop window and maps another.
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "platform/app_context.h"
 
@@ -40,6 +46,9 @@ class Navigator : public QObject {
   void Quit();
 
   Form* Current() const { return current_.get(); }
+  // The desktop window the windows are shown in; nullptr until the first
+  // one is shown.
+  QWidget* Frame() const { return frame_.get(); }
 
   // Where the next window's inner area goes: it takes the place of the
   // window left (oldFrame with its decorations, oldInner without): the same
@@ -50,9 +59,19 @@ class Navigator : public QObject {
   bool QuitRequested() const { return quit_; }
 
  private:
+  QWidget* EnsureFrame();
+  // Puts the loaded `current_` into the frame with its size rules, place
+  // and caption, and gives the focus to the control its load chose.
+  void ShowInFrame(bool hadWindow);
+
   AppContext* ctx_ = nullptr;
   std::map<FormId, Factory> factories_;
+  // Declared before current_: the window goes before the frame it is in.
+  std::unique_ptr<QWidget> frame_;
   std::unique_ptr<Form> current_;
+  // The window the frame shows (a load that asked for another window never
+  // got there).
+  std::optional<FormId> shownId_;
   FormId next_{};
   bool pending_ = false;
   bool scheduled_ = false;

@@ -139,7 +139,7 @@ TEST_F(CompareWindowsTest, EachViewsShapeHeadingsShadingAndRowRules) {
       if (industry) {
         for (int c = 7; c <= 10; ++c) EXPECT_EQ(At(g, 0, c), industryHeads[language - 1][c - 7]);
       }
-      EXPECT_EQ(f->windowTitle(), industry && hr ? QString(kIndustryCaptionHr) : QString("Morvadel"));
+      EXPECT_EQ(f->window()->windowTitle(), industry && hr ? QString(kIndustryCaptionHr) : QString("Morvadel"));
       EXPECT_EQ(f->Label1->text(), QString(hr ? v.titleHr : v.titleEn));
 
       // Labels in column 0 of the grid and of the section; the period names in row 1.
@@ -421,7 +421,7 @@ TEST_F(CompareWindowsTest, ExplanationButtonSavesTheGridAndOpensTheHelpOfTheSour
       EXPECT_EQ(help->Picture6->isVisibleTo(help), code == 1);
       EXPECT_EQ(help->Picture4->isVisibleTo(help), code == 2);
       EXPECT_EQ(help->Picture2->isVisibleTo(help), code == 3);
-      EXPECT_EQ(help->windowTitle(), "Morvadel");
+      EXPECT_EQ(help->window()->windowTitle(), "Morvadel");
       // Back always leads to the main window.
       QTest::mouseClick(help->Picture5, Qt::LeftButton);
       EXPECT_EQ(CurrentId(), FormId::Form2a);

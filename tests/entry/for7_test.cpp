@@ -50,7 +50,7 @@ TEST_F(For7Test, CaptionsAndCompanyGridInBothLanguages) {
     else FillCompanyLabelsEn(s->Company);
     For7* f = General(c.language);
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->windowTitle(), "Morvadel");
+    EXPECT_EQ(f->window()->windowTitle(), "Morvadel");
     EXPECT_EQ(f->Label3->text(), QString::fromUtf8(c.title));
     EXPECT_EQ(f->Command1->text(), QString::fromUtf8(c.command));
     EXPECT_EQ(f->Check1->text(), QString::fromUtf8(c.check));

@@ -88,7 +88,7 @@ TEST_F(Form8Test, SheetsShareOnePlaceAndShowTheirLabelsWhole) {
     Show<Form2a>(FormId::Form2a);
     Form8* f = Sheet(1, language);
     auto centre = [](QWidget* w) { return w->mapToGlobal(w->rect().center()); };
-    const QRect frame = f->frameGeometry();
+    const QRect frame = f->window()->frameGeometry();
     std::vector<QPoint> buttons;
     for (QWidget* b : {f->Command1, f->Command2, f->Command3, f->Command4, f->Command5, f->Command6})
       buttons.push_back(centre(b));
@@ -97,7 +97,7 @@ TEST_F(Form8Test, SheetsShareOnePlaceAndShowTheirLabelsWhole) {
       QPushButton* to[] = {f->Command1, f->Command2, f->Command3, f->Command4, f->Command5};
       f = Click(to[sheet - 1]);
       ASSERT_NE(f, nullptr);
-      EXPECT_EQ(f->frameGeometry(), frame);
+      EXPECT_EQ(f->window()->frameGeometry(), frame);
       EXPECT_EQ(centre(f->Command1), buttons[0]);
       EXPECT_EQ(centre(f->Command5), buttons[4]);
       EXPECT_EQ(centre(f->Command6), buttons[5]);
@@ -153,7 +153,7 @@ TEST_F(Form8Test, CaptionsTitlesAndLabelsInBothLanguages) {
     for (int sheet = 1; sheet <= 5; ++sheet) {
       SCOPED_TRACE(testing::Message() << c.language << " sheet " << sheet);
       Form8* f = Sheet(sheet, c.language);
-      EXPECT_EQ(f->windowTitle(), QString::fromUtf8(c.caption));
+      EXPECT_EQ(f->window()->windowTitle(), QString::fromUtf8(c.caption));
       QPushButton* buttons[] = {f->Command1, f->Command2, f->Command3, f->Command4, f->Command5, f->Command6};
       for (int b = 0; b < 6; ++b) EXPECT_EQ(buttons[b]->text(), QString::fromUtf8(c.buttons[b]));
       EXPECT_EQ(f->Picture1->toolTip(), c.continueTip);

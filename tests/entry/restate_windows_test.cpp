@@ -96,7 +96,7 @@ TEST_F(RestateWindowsTest, ConversionCaptionsAndDefaultsInBothLanguages) {
     s->DecimalMark = c.mark;
     For20* f = Conversion(c.language);
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->windowTitle(), "Morvadel");
+    EXPECT_EQ(f->window()->windowTitle(), "Morvadel");
     EXPECT_EQ(f->Label1->text(), QString::fromUtf8(c.labels[0]));
     EXPECT_EQ(f->Label2->text(), QString::fromUtf8(c.labels[1]));
     EXPECT_EQ(f->Label3->text(), QString::fromUtf8(c.labels[2]));
@@ -123,7 +123,7 @@ TEST_F(RestateWindowsTest, InflationCaptionsDefaultsAndBasePeriod) {
     SCOPED_TRACE(c.language);
     For21* f = Inflation(c.language);
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->windowTitle(), "Morvadel");
+    EXPECT_EQ(f->window()->windowTitle(), "Morvadel");
     EXPECT_EQ(f->Label1->text(), "Inflation Adjustment");
     EXPECT_EQ(f->Label2->text(), c.heading);
     EXPECT_EQ(f->Label4->text(), c.save);

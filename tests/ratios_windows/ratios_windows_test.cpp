@@ -127,7 +127,7 @@ TEST_F(RatioWindowsTest, RatioGridShapeHeadingsLabelsAndFigures) {
       for (int col = 0; col <= 6; ++col)
         EXPECT_EQ(g->TextMatrix(r, col).toStdString(), w->result().cell(r, col)) << r << "," << col;
     EXPECT_EQ(w->Label1->text().toStdString(), RatioTitle(11, c.language));
-    EXPECT_EQ(w->windowTitle(), "Morvadel");
+    EXPECT_EQ(w->window()->windowTitle(), "Morvadel");
   }
 }
 
@@ -292,7 +292,7 @@ TEST_F(RatioWindowsTest, ForwardStaysUnderThePointerFromTheFirstRatioToTheLast) 
   Unos2* w = Ratio(11);
   auto centre = [](QWidget* b) { return b->mapToGlobal(b->rect().center()); };
   const QPoint forward = centre(w->Picture4), back = centre(w->Picture5), menu = centre(w->Image2);
-  const QRect frame = w->frameGeometry();
+  const QRect frame = w->window()->frameGeometry();
   for (size_t i = 1; i < kSelectableRatioCodes.size(); ++i) {
     QWidget* under = w->childAt(w->mapFromGlobal(forward));
     ASSERT_EQ(under, w->Picture4) << "code " << s->RatioCode;
@@ -302,7 +302,7 @@ TEST_F(RatioWindowsTest, ForwardStaysUnderThePointerFromTheFirstRatioToTheLast) 
     ASSERT_EQ(s->RatioCode, kSelectableRatioCodes[i]);
     EXPECT_EQ(centre(w->Picture5), back) << s->RatioCode;
     EXPECT_EQ(centre(w->Image2), menu) << s->RatioCode;
-    EXPECT_EQ(w->frameGeometry(), frame) << s->RatioCode;
+    EXPECT_EQ(w->window()->frameGeometry(), frame) << s->RatioCode;
   }
   EXPECT_EQ(s->RatioCode, 57);
 }
@@ -577,7 +577,7 @@ TEST_F(RatioWindowsTest, GroupWindowCaptionsAndOwnButtonDisabled) {
         EXPECT_EQ(buttons[k]->text(), QString::fromUtf8(en ? groupEn[k] : groupHr[k]));
         EXPECT_EQ(buttons[k]->isEnabled(), k != c.own);
       }
-      EXPECT_EQ(g->windowTitle(), "Morvadel");
+      EXPECT_EQ(g->window()->windowTitle(), "Morvadel");
       EXPECT_EQ(g->Label1->font().pointSizeF(), 15.75);
       EXPECT_TRUE(g->Label1->font().bold());
       EXPECT_EQ(g->RatioButtons.front()->font().pointSizeF(), 9.75);

@@ -5,13 +5,19 @@
 #include <QCloseEvent>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "model/workbook_file.h"
+#include "platform/dialogs.h"
 #include "platform/navigator.h"
 #include "shell/form1.h"
 #include "shell/form2a.h"
@@ -40,7 +46,11 @@ class SizedForm : public Form {
     layout->addWidget(content);
     SetGrows(grows);
   }
-  void Form_Load() override {}
+  void Form_Load() override {
+    // As a message box shown by a load does.
+    if (eventsDuringLoad) QApplication::processEvents();
+  }
+  static inline bool eventsDuringLoad = false;
 };
 
 class ShellTest : public ::testing::Test, protected test::TestApp {
@@ -133,7 +143,7 @@ TEST_F(ShellTest, FirstShowingWithoutFileDisablesTheAnalysisCommands) {
       EXPECT_TRUE(w->isEnabled());
     EXPECT_EQ(m->Text1->text(), c.status);
     EXPECT_EQ(m->Text1->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(m->windowTitle(), "Morvadel");
+    EXPECT_EQ(m->window()->windowTitle(), "Morvadel");
   }
 }
 
@@ -472,24 +482,33 @@ TEST_F(ShellTest, SaveAsOnExitWritesToTheChosenName) {
   EXPECT_EQ(dialogs.filters.back(), "Datoteke (*.eka) |*.eka");
 }
 
+// The title-bar close box is the frame's; it does what the window shown
+// does with it.
 TEST_F(ShellTest, CloseBoxOfTheMainWindowIsExitAndOfOthersTheWayBack) {
   RegisterAllTargets();
   Form2a* m = Main();
   dialogs.yesNoAnswers = {false};
   QCloseEvent close;
-  QApplication::sendEvent(m, &close);
+  QApplication::sendEvent(m->window(), &close);
+  EXPECT_FALSE(close.isAccepted());
   EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_TRUE(nav->QuitRequested());
+  EXPECT_FALSE(m->window()->isVisible());
 
   SetUp();
   RegisterAllTargets();
   s->Language = kEnglish;
   nav->Show(FormId::form8);
   nav->ProcessPending();
+  QPointer<QWidget> frame = nav->Current()->window();
   QCloseEvent close2;
-  QApplication::sendEvent(nav->Current(), &close2);
+  QApplication::sendEvent(frame, &close2);
+  EXPECT_FALSE(close2.isAccepted());
   nav->ProcessPending();
   EXPECT_EQ(nav->Current()->id(), FormId::Form2a);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(nav->Current()->window(), frame);
+  EXPECT_TRUE(frame->isVisible());
 }
 
 TEST_F(ShellTest, NavigatorShowsOneWindowAtATimeAndRebuildsItOnEveryShowing) {
@@ -545,45 +564,130 @@ TEST(NavigatorPlaceTest, NextWindowTakesThePlaceOfTheOneLeft) {
 TEST_F(ShellTest, AHundredWindowChangesLeaveTheWindowsWhereTheyWere) {
   RegisterSized(FormId::Form11, {300, 200}, false);
   RegisterSized(FormId::Unos2, {300, 200}, false);
-  Form* main = Go(FormId::Form2a);
-  const QRect mainFrame = main->frameGeometry();
-  const QRect first = Go(FormId::Form11)->frameGeometry();
+  auto frameOf = [this](FormId id) { return Go(id)->window()->frameGeometry(); };
+  const QRect mainFrame = frameOf(FormId::Form2a);
+  const QRect first = frameOf(FormId::Form11);
   for (int i = 0; i < 100; ++i) {
     // Windows of one size follow each other exactly; the main window, of
     // another size, comes back around the same centre.
-    EXPECT_EQ(Go(i % 2 ? FormId::Form11 : FormId::Unos2)->frameGeometry(), first) << i;
+    EXPECT_EQ(frameOf(i % 2 ? FormId::Form11 : FormId::Unos2), first) << i;
     if (i % 10 == 0) {
-      EXPECT_EQ(Go(FormId::Form2a)->frameGeometry(), mainFrame) << i;
-      EXPECT_EQ(Go(FormId::Form11)->frameGeometry(), first) << i;
+      EXPECT_EQ(frameOf(FormId::Form2a), mainFrame) << i;
+      EXPECT_EQ(frameOf(FormId::Form11), first) << i;
     }
   }
-  EXPECT_EQ(Go(FormId::Form2a)->frameGeometry(), mainFrame);
+  EXPECT_EQ(frameOf(FormId::Form2a), mainFrame);
+}
+
+// Between two windows the frame shows no empty window: it paints only with
+// a window in it, even when a load lets events run (a message it shows),
+// and then paints the new window once, every control of it once.
+TEST_F(ShellTest, TheFramePaintsEachNewWindowOnceAndNeverEmpty) {
+  RegisterSized(FormId::Form11, {300, 200}, false);
+  RegisterSized(FormId::Unos2, {500, 300}, true);
+  QWidget* frame = Go(FormId::Form2a)->window();
+  QApplication::processEvents();
+  struct PaintWatch : QObject {
+    QWidget* frame = nullptr;
+    std::map<QObject*, int> paints;
+    int empty = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() != QEvent::Paint) return false;
+      ++paints[watched];
+      if (watched == frame) {
+        bool shown = false;
+        for (const Form* f : frame->findChildren<Form*>(Qt::FindDirectChildrenOnly)) shown |= f->isVisible();
+        if (!shown) ++empty;
+      }
+      return false;
+    }
+  } watch;
+  watch.frame = frame;
+  qApp->installEventFilter(&watch);
+  SizedForm::eventsDuringLoad = true;
+  const FormId round[] = {FormId::Unos2, FormId::Form2a, FormId::Form11, FormId::Form2a, FormId::Form2a};
+  for (int i = 0; i < 10; ++i) {
+    SCOPED_TRACE(i);
+    watch.paints.clear();
+    Form* shown = Go(round[i % 5]);
+    QApplication::processEvents();
+    EXPECT_EQ(watch.paints[frame], 1);
+    EXPECT_EQ(watch.paints[shown], 1);
+    for (QWidget* w : shown->findChildren<QWidget*>())
+      if (w->isVisible()) EXPECT_EQ(watch.paints[w], 1) << w->metaObject()->className();
+  }
+  SizedForm::eventsDuringLoad = false;
+  qApp->removeEventFilter(&watch);
+  EXPECT_EQ(watch.empty, 0);
+}
+
+// The window manager sees the new window's size rules before the frame
+// takes its size: one that lays out its decorations by the rules it knew at
+// the last resize then draws no resize handle on a window of buttons.
+TEST_F(ShellTest, TheDesktopKnowsTheNewSizeRulesBeforeTheFrameIsResized) {
+  RegisterSized(FormId::Form11, {300, 200}, false);
+  RegisterSized(FormId::Unos2, {500, 300}, true);
+  QWidget* frame = Go(FormId::Form2a)->window();
+  QApplication::processEvents();
+  ASSERT_NE(frame->windowHandle(), nullptr);
+  struct ResizeWatch : QObject {
+    std::vector<std::pair<QSize, QSize>> rules;  // least and largest at each resize
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Resize) {
+        const QWindow* window = static_cast<QWidget*>(watched)->windowHandle();
+        rules.emplace_back(window->minimumSize(), window->maximumSize());
+      }
+      return false;
+    }
+  } watch;
+  frame->installEventFilter(&watch);
+  for (FormId id : {FormId::Unos2, FormId::Form11, FormId::Form2a, FormId::Form11, FormId::Unos2}) {
+    SCOPED_TRACE(static_cast<int>(id));
+    watch.rules.clear();
+    Go(id);
+    ASSERT_FALSE(watch.rules.empty());
+    for (const auto& [least, largest] : watch.rules) {
+      EXPECT_EQ(least, frame->minimumSize());
+      EXPECT_EQ(largest, frame->maximumSize());
+    }
+  }
+  frame->removeEventFilter(&watch);
 }
 
 // A window whose content can use the room grows and can be maximised, and
 // keeps that state and the size the user gave it when it is shown again; a
-// window of buttons keeps its size and cannot be maximised.
+// window of buttons keeps its size and cannot be maximised (its frame's
+// least and largest sizes are one, so the desktop offers no maximise).
 TEST_F(ShellTest, GrowingWindowsKeepTheirSizeAndStateAcrossReloads) {
   RegisterSized(FormId::form8, {500, 300}, true);
   RegisterSized(FormId::form50, {520, 300}, true);
   Form* main = Go(FormId::Form2a);
+  QPointer<QWidget> frame = main->window();
+  const QSize mainSize = frame->size();
   EXPECT_FALSE(main->Grows());
-  EXPECT_FALSE(main->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(main->minimumSize(), main->maximumSize());
+  EXPECT_EQ(frame->minimumSize(), mainSize);
+  EXPECT_EQ(frame->maximumSize(), mainSize);
 
   Form* entry = Go(FormId::form8);
+  ASSERT_EQ(entry->window(), frame.data());
   EXPECT_TRUE(entry->Grows());
-  EXPECT_NE(entry->minimumSize(), entry->maximumSize());
-  entry->resize(700, 450);  // the user enlarges it
+  EXPECT_EQ(frame->minimumSize(), entry->minimumSize());
+  EXPECT_EQ(frame->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  frame->resize(700, 450);  // the user enlarges it
   entry = Go(FormId::form8);  // a sheet switch
+  EXPECT_EQ(frame->size(), QSize(700, 450));
   EXPECT_EQ(entry->size(), QSize(700, 450));
-  entry->showMaximized();
-  ASSERT_TRUE(entry->isMaximized());
-  EXPECT_TRUE(Go(FormId::form8)->isMaximized());
-  EXPECT_TRUE(Go(FormId::form50)->isMaximized());
+  frame->showMaximized();
+  ASSERT_TRUE(frame->isMaximized());
+  EXPECT_TRUE(Go(FormId::form8)->window()->isMaximized());
+  EXPECT_TRUE(Go(FormId::form50)->window()->isMaximized());
   main = Go(FormId::Form2a);
-  EXPECT_FALSE(main->isMaximized());
-  EXPECT_EQ(main->size(), main->minimumSize());
+  EXPECT_FALSE(frame->isMaximized());
+  EXPECT_EQ(frame->size(), mainSize);
+  EXPECT_EQ(frame->maximumSize(), mainSize);
+  QApplication::processEvents();
+  EXPECT_EQ(frame->size(), mainSize);
+  EXPECT_EQ(main->size(), mainSize);
 }
 
 TEST_F(ShellTest, CroatianChoiceTranslatesQtsOwnDialogTexts) {
@@ -593,6 +697,49 @@ TEST_F(ShellTest, CroatianChoiceTranslatesQtsOwnDialogTexts) {
   ASSERT_NE(f1, nullptr);
   QTest::mouseClick(f1->Picture6, Qt::LeftButton);
   EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+}
+
+// The real message boxes come up over the frame, centred on it and modal
+// to it, also while another program has the focus (there is no active
+// window then), and a second one stacks on the first.
+TEST_F(ShellTest, MessageBoxesAreCentredOnTheFrameAndModalToIt) {
+  RegisterSized(FormId::Unos2, {600, 400}, true);
+  QWidget* frame = Go(FormId::Unos2)->window();
+  QApplication::processEvents();
+  QApplication::setActiveWindow(nullptr);
+  ASSERT_EQ(QApplication::activeWindow(), nullptr);
+  struct Seen {
+    QWidget* parent = nullptr;
+    QRect geometry;
+    bool modal = false;
+  };
+  std::vector<Seen> seen;
+  QtDialogs real;
+  auto look = [&seen] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return false;
+    seen.push_back({box->parentWidget(), box->frameGeometry(), box->isModal()});
+    return true;
+  };
+  QTimer::singleShot(0, [&] {
+    if (!look()) return;
+    QWidget* first = QApplication::activeModalWidget();
+    QTimer::singleShot(0, [&] {
+      look();
+      QApplication::activeModalWidget()->close();
+      QTimer::singleShot(0, [first] { first->close(); });
+    });
+    EXPECT_EQ(DialogOwner(), first);
+    real.Message("second", MsgIcon::Information, kAppTitle);
+  });
+  real.Message("first", MsgIcon::Information, kAppTitle);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].parent, frame);
+  EXPECT_TRUE(seen[0].modal);
+  EXPECT_LE((seen[0].geometry.center() - frame->frameGeometry().center()).manhattanLength(), 2);
+  EXPECT_NE(seen[1].parent, nullptr);
+  EXPECT_NE(seen[1].parent, frame);
+  EXPECT_TRUE(seen[1].modal);
 }
 
 TEST(QtDialogsTest, FiltersBecomeQtNameFilters) {

@@ -7,6 +7,7 @@
 #include "model/shared_state.h"
 #include "output/export_run.h"
 #include "platform/dialogs.h"
+#include "platform/memory_use.h"
 #include "platform/navigator.h"
 #include "platform/user_account.h"
 #include "compare/compare_forms.h"
@@ -15,6 +16,7 @@
 #include "shell/form2a.h"
 
 int main(int argc, char** argv) {
+  morvadel::TuneMemoryReturn();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Morvadel");
   QApplication::setQuitOnLastWindowClosed(false);

@@ -93,6 +93,7 @@ QString LeadingLetters(const QString& text, qsizetype maxUnits) {
 QString TrailingLetters(const QString& text, qsizetype maxUnits) {
   maxUnits = std::max<qsizetype>(maxUnits, 0);
   if (text.size() <= maxUnits) return text;
+  if (maxUnits == 0) return QString();
   const qsizetype from = text.size() - maxUnits;
   // Letters are told apart from a point where one surely begins, which
   // nothing before it can change: a plain ASCII character after another;

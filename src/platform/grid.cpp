@@ -48,9 +48,11 @@ QColor Mix(const QColor& a, const QColor& b, double bShare) {
 // blanks, signs, digits and the two marks make one, which most texts
 // disprove at their first letter, before being converted.
 bool ReadsAsNumber(const QString& text) {
-  constexpr QStringView kFigureChars = u"0123456789 \t+-.,";
-  for (const QChar ch : text)
-    if (!kFigureChars.contains(ch)) return false;
+  for (const QChar ch : text) {
+    const char16_t u = ch.unicode();
+    if ((u < u'0' || u > u'9') && u != u' ' && u != u'\t' && u != u'+' && u != u'-' && u != u'.' && u != u',')
+      return false;
+  }
   if (text.trimmed().isEmpty()) return false;
   const std::string t = text.toStdString();
   return ReadNumber(t, '.').has_value() || ReadNumber(t, ',').has_value();

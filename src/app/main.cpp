@@ -8,6 +8,7 @@
 #include "model/shared_state.h"
 #include "output/export_run.h"
 #include "platform/dialogs.h"
+#include "platform/memory_use.h"
 #include "platform/navigator.h"
 #include "platform/user_account.h"
 #include "compare/compare_forms.h"
@@ -18,6 +19,7 @@
 int main(int argc, char** argv) {
   // Before anything is written: a file-size limit makes a write fail, not the run end.
   morvadel::IgnoreFileSizeSignal();
+  morvadel::TuneMemoryReturn();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Morvadel");
   QApplication::setQuitOnLastWindowClosed(false);

@@ -21,6 +21,7 @@
 #include "model/cell.h"
 #include "platform/fonts.h"
 #include "platform/printer.h"
+#include "platform/shown_text.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -48,10 +49,7 @@ QFont ChartFont(double points, bool bold = false) { return ArialFont(points, bol
 // label of many thousands. The data grid keeps the label whole.
 QString DrawnLabel(const QString& label) {
   constexpr qsizetype kLongest = 300;
-  if (label.size() <= kLongest) return label;
-  qsizetype n = kLongest;
-  if (label[n - 1].isHighSurrogate()) --n;  // never half a letter
-  return label.left(n);
+  return LeadingLetters(label, kLongest);  // never half a letter
 }
 
 // Axis range and ticks on round steps (1, 2, 2.5, 5 times a power of ten),

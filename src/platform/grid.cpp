@@ -14,6 +14,7 @@
 #include "model/check.h"
 #include "model/number.h"
 #include "platform/fonts.h"
+#include "platform/shown_text.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -43,11 +44,26 @@ QColor Mix(const QColor& a, const QColor& b, double bShare) {
                 static_cast<int>(a.blue() * aShare + b.blue() * bShare + 0.5));
 }
 
-// Only for alignment: a figure in either of the two number formats.
+// Only for alignment: a figure in either of the two number formats. Only
+// blanks, signs, digits and the two marks make one, which most texts
+// disprove at their first letter, before being converted.
 bool ReadsAsNumber(const QString& text) {
+  for (const QChar ch : text) {
+    const char16_t u = ch.unicode();
+    if ((u < u'0' || u > u'9') && u != u' ' && u != u'\t' && u != u'+' && u != u'-' && u != u'.' && u != u',')
+      return false;
+  }
   if (text.trimmed().isEmpty()) return false;
   const std::string t = text.toStdString();
   return ReadNumber(t, '.').has_value() || ReadNumber(t, ',').has_value();
+}
+
+// What a cell lays out of its text. A letter of the grid's font, with its
+// accents, is wider than half a pixel for each UTF-16 unit it takes, so
+// twice the room's width in units fills the room as the whole text does;
+// they are taken from the side the cell shows.
+QString ShownPart(const QString& text, int roomPx, bool right) {
+  return ShownLetters(text, 2 * static_cast<qsizetype>(std::max(roomPx, 1)), right);
 }
 
 // The button and shift codes of the MouseDown event.
@@ -439,10 +455,22 @@ bool Grid::HitCell(const QPoint& p, int& row, int& col) const {
   return row >= 0 && col >= 0;
 }
 
+int Grid::TextRoomPx(int col) const { return PxFromTwips(colWidths_[col]) - 2 * kTextPadding; }
+
+// Figures line up on the right, also in frozen value columns.
+bool Grid::DrawnOnTheRight(int row, int col) const {
+  return row >= fixedRows_ && col > 0 && ReadsAsNumber(At(row, col).text);
+}
+
+QString Grid::DrawnText(int row, int col) const {
+  return ShownPart(At(row, col).text, TextRoomPx(col), DrawnOnTheRight(row, col));
+}
+
 bool Grid::CellTextFits(int row, int col) const {
   const QString& text = At(row, col).text;
-  const int room = PxFromTwips(colWidths_[col]) - 2 * kTextPadding;
-  return fontMetrics().horizontalAdvance(text) <= room;
+  // A text cut for drawing is longer than its cell can show.
+  if (DrawnText(row, col).size() < text.size()) return false;
+  return fontMetrics().horizontalAdvance(text) <= TextRoomPx(col);
 }
 
 QString Grid::ToolTipAt(const QPoint& viewportPos) const {
@@ -509,11 +537,10 @@ void Grid::paintEvent(QPaintEvent* event) {
       const QString& text = At(r, c).text;
       if (!text.isEmpty()) {
         const QRect inner = cell.adjusted(kTextPadding, 0, -kTextPadding, -1);
-        // Figures line up on the right, also in frozen value columns.
-        const bool right = r >= fixedRows_ && c > 0 && ReadsAsNumber(text);
+        const bool right = DrawnOnTheRight(r, c);
         p.setPen(fixed ? kFixedText : kText);
         p.drawText(inner, (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
-                   text);
+                   ShownPart(text, TextRoomPx(c), right));
       }
       if (isCurrent) current = cell;
     }

@@ -85,6 +85,11 @@ class Grid : public QAbstractScrollArea {
 
   // True when the cell's text is drawn whole within its column.
   bool CellTextFits(int row, int col) const;
+  // The part of the cell's text that painting lays out: all of it, or of a
+  // text far too long for the column as many letters as fill it and more,
+  // from the side the cell shows (the end of a figure, which stands on the
+  // right). TextMatrix keeps the whole text.
+  QString DrawnText(int row, int col) const;
   // The whole text of the cell at a point of the viewport when the cell is
   // too narrow to show all of it; empty otherwise. The grid shows it as
   // the cell's tooltip.
@@ -140,6 +145,8 @@ class Grid : public QAbstractScrollArea {
   int PageRows() const;  // scrolling rows wholly in view, at least 1
   QRect CurrentCellPx();  // scrolled into view, clipped; empty if not shown
   bool HitCell(const QPoint& p, int& row, int& col) const;
+  int TextRoomPx(int col) const;  // width of a column's text, pixels
+  bool DrawnOnTheRight(int row, int col) const;
   void HandlePress(QMouseEvent* event);
 
   int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;

@@ -162,6 +162,41 @@ TEST(Chart, LabelsOfAnyLengthAreDrawnFromTheirStartAndKeptWholeInTheGrid) {
   }
 }
 
+// Cut short for drawing, a label still ends with a whole letter: an accent
+// stays with its letter and an emoji with its skin tone.
+TEST(Chart, LongLabelsAreCutBetweenLetters) {
+  const struct {
+    QString label;
+    qsizetype drawn;  // units drawn of it
+  } cases[] = {
+      {"a" + QString::fromUtf8("e\u0301").repeated(1000), 299},
+      {"ab" + QString::fromUtf8("\U0001F44D\U0001F3FD").repeated(1000), 298},
+  };
+  for (const auto& c : cases) {
+    Chart chart;
+    chart.SetChartType(3);
+    chart.SetSeriesInRows(true);
+    chart.SetShowLegend(true);
+    chart.SetTitle(c.label);
+    chart.SetRowCount(1);
+    chart.SetColumnCount(2);
+    chart.SetRow(1);
+    chart.SetRowLabel(c.label);
+    for (int col = 1; col <= 2; ++col) {
+      chart.SetColumn(col);
+      chart.SetData(QString::number(col));
+    }
+    chart.Refresh();
+    QChart* drawn = Drawn(chart);
+    ASSERT_EQ(drawn->series().size(), 1);
+    for (const QString& shown : {drawn->series()[0]->name(), drawn->title()}) {
+      EXPECT_EQ(shown.size(), c.drawn);
+      EXPECT_TRUE(c.label.startsWith(shown));
+    }
+    EXPECT_EQ(chart.RowLabelAt(1), c.label);
+  }
+}
+
 TEST(Chart, TypeThreeDrawsOneLinePerSeriesAndLeavesOutSeriesWithoutData) {
   // Rows 2 to 6 filled, row 1 never given a point, as the value graphs do.
   Chart chart;

@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <QWheelEvent>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/shown_text.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -164,6 +166,111 @@ TEST_F(GridTest, CutTextsShowWholeAsTooltips) {
   }
   // Outside the cells there is nothing to show.
   EXPECT_EQ(grid_->ToolTipAt(QPoint(690, 290)), "");
+}
+
+// True when a letter (grapheme cluster) of the text begins or ends at pos.
+bool BetweenLetters(const QString& text, qsizetype pos) {
+  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
+  letters.setPosition(pos);
+  return letters.isAtBoundary();
+}
+
+// A text far too long for its cell is laid out only as far as the cell
+// shows it, from the side it shows, never cut inside a letter; the grid and
+// its tooltip keep it whole.
+TEST_F(GridTest, LongTextsAreLaidOutOnlyAsFarAsTheirCellShows) {
+  Build(7, 14, 1, {700, 300});
+  const QString digits = QString("7").repeated(100000) + "2345";
+  struct Case {
+    int row, col;
+    QString text;
+    enum { Start, End, Whole } drawn;
+  } cases[] = {
+      {2, 0, QString("a").repeated(100000), Case::Start},                       // a label
+      {0, 3, QString("p").repeated(100000), Case::Start},                       // a heading
+      {3, 1, QString::fromUtf8("e\u0301").repeated(50000), Case::Start},        // a letter and its accent
+      {4, 1, QString::fromUtf8("\U0001F44D\U0001F3FD").repeated(25000), Case::Start},  // emoji and skin tone
+      {5, 1, QString::fromUtf8("x\U0001F1ED\U0001F1F7").repeated(20000), Case::Start}, // flags between letters
+      {6, 2, digits, Case::End},                                                // a figure stands on the right
+      {7, 2, QString(" ").repeated(100000) + "-12,5", Case::End},
+      {8, 1, QString::fromUtf8("שלום ").repeated(20000), Case::Whole},          // written right to left
+      {9, 1, QString("Ukupno ") + QString::fromUtf8("שלום ").repeated(20000), Case::Whole},
+      {10, 0, "Ukupna aktiva", Case::Whole},                                    // a text that fits
+  };
+  for (const Case& c : cases) grid_->SetTextMatrix(c.row, c.col, c.text);
+  const QFontMetrics fm(grid_->font());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.row << "," << c.col);
+    EXPECT_EQ(grid_->TextMatrix(c.row, c.col), c.text);
+    const QString drawn = grid_->DrawnText(c.row, c.col);
+    const int cellPx = PxFromTwips(grid_->ColWidth(c.col));
+    if (c.drawn == Case::Whole) {
+      EXPECT_EQ(drawn, c.text);
+      continue;
+    }
+    EXPECT_LE(drawn.size(), 2 * cellPx);
+    EXPECT_GT(fm.horizontalAdvance(drawn), cellPx);  // it still fills the cell
+    if (c.drawn == Case::Start) {
+      EXPECT_TRUE(c.text.startsWith(drawn));
+      EXPECT_TRUE(BetweenLetters(c.text, drawn.size()));
+    } else {
+      EXPECT_TRUE(c.text.endsWith(drawn));
+      EXPECT_TRUE(BetweenLetters(c.text, c.text.size() - drawn.size()));
+    }
+    EXPECT_FALSE(grid_->CellTextFits(c.row, c.col));
+    EXPECT_EQ(grid_->ToolTipAt(CellCentre(c.row, c.col)), c.text.trimmed());
+  }
+
+  // The cell looks as it would with the whole text: the figure shows its
+  // last digits, the label its first letters.
+  auto cellShot = [&](int row, int col) {
+    int left = 0, top = 0;
+    for (int cc = 0; cc < col; ++cc) left += grid_->ColWidth(cc);
+    for (int rr = 0; rr < row; ++rr) top += grid_->RowHeight(rr);
+    return Shot().copy(QRect(QPoint(PxFromTwips(left), PxFromTwips(top)),
+                             QPoint(PxFromTwips(left + grid_->ColWidth(col)) - 1,
+                                    PxFromTwips(top + grid_->RowHeight(row)) - 1)));
+  };
+  const QImage longFigure = cellShot(6, 2), longLabel = cellShot(2, 0);
+  grid_->SetTextMatrix(6, 2, QString("7").repeated(40) + "2345");
+  grid_->SetTextMatrix(2, 0, QString("a").repeated(200));
+  EXPECT_EQ(grid_->DrawnText(6, 2).size(), 44);
+  EXPECT_EQ(longFigure, cellShot(6, 2));
+  EXPECT_EQ(longLabel, cellShot(2, 0));
+}
+
+// The letters a piece keeps, from either end, at any count of units.
+TEST(ShownText, PiecesAreCutBetweenLetters) {
+  const struct {
+    const char* name;
+    QString text;
+  } texts[] = {
+      {"accents", QString::fromUtf8("ae\u0301\u0302b").repeated(300)},
+      {"surrogates", QString::fromUtf8("\U0001D400z").repeated(300)},
+      {"emoji", QString::fromUtf8("\U0001F469\u200D\U0001F4BB.").repeated(300)},
+      {"flags", QString::fromUtf8("\U0001F1ED\U0001F1F7\U0001F1EC\U0001F1E7").repeated(200)},
+      {"lines", QString("a\r\n").repeated(300)},
+  };
+  for (const auto& t : texts) {
+    for (qsizetype most : {0, 1, 2, 3, 5, 8, 13, 64, 100, 101}) {
+      SCOPED_TRACE(testing::Message() << t.name << " " << most);
+      const QString lead = LeadingLetters(t.text, most), trail = TrailingLetters(t.text, most);
+      EXPECT_TRUE(t.text.startsWith(lead));
+      EXPECT_TRUE(t.text.endsWith(trail));
+      EXPECT_LE(lead.size(), most);
+      EXPECT_LE(trail.size(), most);
+      // The longest such piece: one letter more would not fit.
+      EXPECT_TRUE(BetweenLetters(t.text, lead.size()));
+      EXPECT_TRUE(BetweenLetters(t.text, t.text.size() - trail.size()));
+      QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, t.text);
+      letters.setPosition(lead.size());
+      EXPECT_GT(letters.toNextBoundary(), most);
+      letters.setPosition(t.text.size() - trail.size());
+      EXPECT_LT(letters.toPreviousBoundary(), t.text.size() - most);
+    }
+    EXPECT_EQ(LeadingLetters(t.text, t.text.size()), t.text);
+    EXPECT_EQ(TrailingLetters(t.text, t.text.size() + 5), t.text);
+  }
 }
 
 TEST_F(GridTest, CellBackColorColoursExactlyTheCurrentCell) {

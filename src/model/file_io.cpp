@@ -151,6 +151,18 @@ std::string DescribeSystemError(int sysError, int16_t language) {
   }
 }
 
+std::string DescribePermissionReason(bool fileProtected, int16_t language) {
+  const bool hr = language == 1;
+  if (fileProtected) return hr ? "datoteka je zaštićena od pisanja" : "the file is write-protected";
+  return hr ? "nema dozvole za pisanje u tu mapu" : "there is no permission to write into that folder";
+}
+
+std::string DescribeWriteReason(int err, const std::string& path, int16_t language) {
+  if (err != EACCES && err != EPERM) return DescribeSystemError(err, language);
+  const int refused = RefusedTarget(path);
+  return DescribePermissionReason(refused == EACCES || refused == EPERM, language);
+}
+
 namespace {
 
 const char* NodeName(FileNode node, bool hr) {
@@ -199,13 +211,16 @@ std::string DescribeFileError(const FileError& e, const std::string& path, int16
                       " (ispis imena poduzeća) ne sadrži cijeli broj."
                 : "The file " + path + " is not a valid workbook: line " + std::to_string(e.line) +
                       " (the show-company flag) does not hold a whole number.";
-    case FileError::Kind::WriteFailed:
+    case FileError::Kind::WriteFailed: {
+      const std::string writeReason = DescribeWriteReason(e.sysError, path, language);
+      const std::string why = writeReason.empty() ? "" : " (" + writeReason + ")";
       if (e.targetExisted)
         return hr ? "Radnu knjigu nije moguće spremiti u " + path + why +
                         ". Postojeća datoteka ostala je nepromijenjena."
                   : "The workbook could not be saved to " + path + why + ". The existing file was left as it was.";
       return hr ? "Radnu knjigu nije moguće spremiti u " + path + why + ". Ništa nije zapisano."
                 : "The workbook could not be saved to " + path + why + ". Nothing was written.";
+    }
   }
   return "";
 }

@@ -34,6 +34,14 @@ struct FileError {
 // English), in lower case without a full stop: "permission denied",
 // "pristup nije dopušten".
 std::string DescribeSystemError(int sysError, int16_t language);
+// Why a write was refused for want of permission: the file's own
+// protection, or the folder's.
+std::string DescribePermissionReason(bool fileProtected, int16_t language);
+// Why writing `path` failed with the system's error err: for a refused
+// permission, whether the file itself is protected or its folder is
+// (judged now, for the user running the program); otherwise the system's
+// reason.
+std::string DescribeWriteReason(int err, const std::string& path, int16_t language);
 
 // A message for the user naming the file and what is wrong, in the user's
 // language; "" when e is ok.

@@ -32,10 +32,7 @@ std::string DescribeWriteError(const ExportError& e, int16_t language) {
   switch (e.err) {
     case EACCES:
     case EPERM:
-      if (e.fileProtected)
-        reason = hr ? "datoteka je zaštićena od pisanja" : "the file is write-protected";
-      else
-        reason = hr ? "nema dozvole za pisanje u tu mapu" : "there is no permission to write into that folder";
+      reason = DescribePermissionReason(e.fileProtected, language);
       break;
     case EROFS:
       reason = hr ? "mapa je samo za čitanje" : "the folder is read-only";

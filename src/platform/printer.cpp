@@ -23,7 +23,7 @@ QString Lower(const std::string& s) { return QString::fromStdString(s).trimmed()
 // still (the one that was there before, a failed job never replaces it).
 std::string PrintFileMessage(const Printer::FileFailure& file, int language) {
   const bool hr = language == 1;
-  const std::string reason = DescribeSystemError(file.err, static_cast<int16_t>(language));
+  const std::string reason = DescribeWriteReason(file.err, file.path, static_cast<int16_t>(language));
   struct stat st {};
   const bool existing = ::stat(file.path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
   if (hr)

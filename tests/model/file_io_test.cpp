@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
 
 namespace morvadel {
@@ -170,6 +171,56 @@ TEST_F(SaveTest, AFileTheUserMayNotWriteIsRefusedAndLeftAlone) {
   EXPECT_EQ(st.st_uid, 0u);
   for (const auto& entry : fs::directory_iterator(dir_))
     EXPECT_EQ(entry.path().filename().string().rfind(".", 0), std::string::npos) << "temporary file left";
+}
+
+// A save refused for want of permission says whose permission: the file's
+// own (a read-only workbook) or its folder's, instead of a bare "permission
+// denied". Judged as the user who saves.
+TEST_F(SaveTest, ARefusedSaveSaysWhetherTheFileOrItsFolderIsProtected) {
+  const std::string readOnly = Path("read-only.eka");
+  Write(readOnly, "old");
+  ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+  const fs::path locked = dir_ / "locked";
+  fs::create_directories(locked);
+  const std::string inLocked = (locked / "firm.eka").string();
+  Write(inLocked, "old");
+  ASSERT_EQ(::chmod(locked.c_str(), 0555), 0);
+  if (::geteuid() == 0) {
+    for (const std::string& p : {readOnly, locked.string(), inLocked}) {
+      ASSERT_EQ(::chown(p.c_str(), kNobody, kNobody), 0);
+    }
+  }
+  struct Said {
+    char en[400], hr[400];
+  };
+  const struct Case {
+    std::string path, en, hr;
+  } cases[] = {
+      {readOnly,
+       "The workbook could not be saved to " + readOnly +
+           " (the file is write-protected). The existing file was left as it was.",
+       "Radnu knjigu nije moguće spremiti u " + readOnly +
+           " (datoteka je zaštićena od pisanja). Postojeća datoteka ostala je nepromijenjena."},
+      {inLocked,
+       "The workbook could not be saved to " + inLocked +
+           " (there is no permission to write into that folder). The existing file was left as it was.",
+       "Radnu knjigu nije moguće spremiti u " + inLocked +
+           " (nema dozvole za pisanje u tu mapu). Postojeća datoteka ostala je nepromijenjena."},
+  };
+  for (const Case& c : cases) {
+    const Said said = RunStepUnprivileged<Said>(
+        [&c] {
+          Said out{};
+          const FileError e = WriteWholeFile(c.path, "new");
+          std::snprintf(out.en, sizeof out.en, "%s", DescribeFileError(e, c.path, 2).c_str());
+          std::snprintf(out.hr, sizeof out.hr, "%s", DescribeFileError(e, c.path, 1).c_str());
+          return out;
+        },
+        [](int) { return Said{"no result", "no result"}; });
+    EXPECT_EQ(std::string(said.en), c.en);
+    EXPECT_EQ(std::string(said.hr), c.hr);
+  }
+  ::chmod(locked.c_str(), 0755);
 }
 
 // A save that may write keeps the file's owner, group and permissions.

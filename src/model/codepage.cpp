@@ -7,14 +7,17 @@
 namespace morvadel {
 namespace {
 
-// Bytes 0x80..0xFF of Windows-1250 as Unicode; 0 marks the five bytes the
-// code page leaves unassigned. Built in, so reading and writing a workbook
-// never depend on the conversion modules a system happens to have.
+// Bytes 0x80..0xFF of Windows-1250 as Unicode. The five bytes the code page
+// leaves unassigned (0x81, 0x83, 0x88, 0x90, 0x98) stand for the control
+// characters of the same number, as Windows reads them, so that a workbook
+// holding one is written back byte for byte instead of with "?". Built in,
+// so reading and writing a workbook never depend on the conversion modules
+// a system happens to have.
 constexpr std::array<char16_t, 128> kHigh = {
-    0x20AC, 0,      0x201A, 0,      0x201E, 0x2026, 0x2020, 0x2021,  // 80
-    0,      0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,  // 88
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
-    0,      0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,  // 98
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,  // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,  // 98
     0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,  // A0
     0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,  // A8
     0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,  // B0
@@ -44,7 +47,6 @@ struct Reverse {
     for (size_t i = 0; i < kHigh.size(); ++i) {
       const char32_t cp = kHigh[i];
       const auto byte = static_cast<unsigned char>(0x80 + i);
-      if (cp == 0) continue;
       if (cp < kLowEnd) low[cp] = byte;
       else punct.at(cp - kPunctFirst) = byte;  // a character outside both ranges fails the build
     }
@@ -58,9 +60,8 @@ struct Reverse {
 
 constexpr Reverse kReverse;
 
-// The UTF-8 of every byte of the code page ('?' for the five unassigned
-// ones), built once; padded to four bytes, so that a letter is copied
-// without a loop.
+// The UTF-8 of every byte of the code page, built once; padded to four
+// bytes, so that a letter is copied without a loop.
 struct Utf8OfByte {
   std::array<std::array<char, 4>, 256> bytes{};
   std::array<unsigned char, 256> length{};
@@ -69,10 +70,7 @@ struct Utf8OfByte {
     for (size_t b = 0; b < 256; ++b) {
       const char32_t cp = b < 0x80 ? static_cast<char32_t>(b) : kHigh[b - 0x80];
       auto& u = bytes[b];
-      if (b >= 0x80 && cp == 0) {
-        u[0] = '?';
-        length[b] = 1;
-      } else if (cp < 0x80) {
+      if (cp < 0x80) {
         u[0] = static_cast<char>(cp);
         length[b] = 1;
       } else if (cp < 0x800) {

@@ -12,7 +12,9 @@ std::string Utf8ToCp1250(std::string_view utf8);
 // Utf8ToCp1250 appended to `out`; false when a character became '?'.
 bool AppendCp1250(std::string& out, std::string_view utf8);
 
-// Windows-1250 to UTF-8; the five unassigned bytes become '?'.
+// Windows-1250 to UTF-8; the five unassigned bytes become the control
+// characters of the same number (U+0081 ...), which Utf8ToCp1250 turns back
+// into them.
 std::string Cp1250ToUtf8(std::string_view bytes);
 
 // The length of the well-formed UTF-8 sequence at the start of `bytes`

@@ -467,6 +467,24 @@ TEST_F(WorkbookFileTest, AnUnquotedLineIsWrittenBackWithItsQuotes) {
   EXPECT_EQ(written[1], "\"typed '7'\"");
 }
 
+// A byte Windows-1250 leaves unassigned used to be read as "?" and saved
+// so; it is kept, in a text, in a line that is no number and in the
+// currency, with and without a mark in front.
+TEST_F(WorkbookFileTest, AByteTheCodePageLeavesUnassignedIsWrittenBackAsItWasRead) {
+  const std::string plain = HandWritten({{LineOf(1, 1), "\"\x8A" "a\x81" "b\x83\""}, {LineOf(1, 2), "\"\x88\x90\x98\""},
+                                         {LineOf(205, 1), "12\x98"}, {kCurrencyLine, "\"K\x90N\""}});
+  for (const std::string& bytes : {plain, "\xEF\xBB\xBF" + plain}) {
+    SCOPED_TRACE(bytes.front() == '\xEF' ? "with a mark" : "without a mark");
+    std::ofstream(Path("unassigned.eka"), std::ios::binary) << bytes;
+    auto t = std::make_unique<SharedState>();
+    t->FileName = Path("unassigned.eka");
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    EXPECT_EQ(t->ItemTable(1, 1), Cell::Text("Ša\u0081b\u0083"));
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+    EXPECT_TRUE(ReadAll(t->FileName) == bytes) << "Open, then Save, changed the file";
+  }
+}
+
 // Open followed by Save changes nothing: numbers, texts, empty lines,
 // never-assigned company cells and lines that are no number at all.
 TEST_F(WorkbookFileTest, OpenThenSaveWritesTheSameBytes) {

@@ -2,11 +2,15 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPageLayout>
 #include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -70,6 +74,15 @@ void Fill(const DocDocument& doc, QTextDocument& text) {
   }
 }
 
+// The preview's pages drawn from their recordings whenever they are shown,
+// which looks the same: left to itself the preview keeps an image of each
+// page in view, as large as the window (some 3 MB a page), while it is open.
+void DrawPagesUncached(QPrintPreviewWidget& preview) {
+  for (QGraphicsView* view : preview.findChildren<QGraphicsView*>())
+    if (QGraphicsScene* scene = view->scene())
+      for (QGraphicsItem* item : scene->items()) item->setCacheMode(QGraphicsItem::NoCache);
+}
+
 }  // namespace
 
 void SetDocumentPage(const DocDocument& doc, QPrinter& printer) {
@@ -124,6 +137,10 @@ void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_
                                               : QString("Print Preview - %1").arg(file));
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&doc](QPrinter* p) { PaintDocument(doc, *p); });
+  // The pages are made anew on opening and on every change of orientation.
+  if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+    QObject::connect(preview, &QPrintPreviewWidget::previewChanged, preview,
+                     [preview] { DrawPagesUncached(*preview); });
   dialog.resize(1000, 760);
   dialog.exec();
 }

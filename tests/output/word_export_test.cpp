@@ -1,7 +1,14 @@
 // The document export: the typed document read back from the .docx file,
 // its row lines and masks, appended pages, and the preview's pages.
+#include <QApplication>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QImage>
 #include <QPdfWriter>
+#include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QTimer>
 #include <cerrno>
 
 #include "ooxml_reader.h"
@@ -179,6 +186,52 @@ TEST_F(WordExportTest, ThePreviewPaintsLandscapePagesAndBreaksWhereTheDocumentDo
                                 QPageLayout::Point));
   EXPECT_EQ(PaintDocument(doc, pdf), 2);
   EXPECT_GT(fs::file_size(dir / "preview.pdf"), 1000u);
+}
+
+int DarkPixels(const QImage& image) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += qGray(image.pixel(x, y)) < 64;
+  return n;
+}
+
+// The preview draws its pages afresh whenever it shows them and keeps no
+// image of them between paints, on opening as after a change of
+// orientation (which makes the pages anew); what it shows is what a kept
+// image would show.
+TEST_F(WordExportTest, ThePreviewKeepsNoImageOfItsPagesAndShowsThemAsAKeptImageWould) {
+  DocDocument doc;
+  TypeWordExport(doc, Statement(), kCompany, 2, false, '.');
+  TypeWordExport(doc, Statement(), kCompany, 2, true, '.');
+  auto setCache = [](QGraphicsScene& scene, QGraphicsItem::CacheMode mode) {
+    for (QGraphicsItem* item : scene.items()) item->setCacheMode(mode);
+  };
+  int looked = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    auto* view = preview ? preview->findChild<QGraphicsView*>() : nullptr;
+    if (view && view->scene()) {
+      for (const bool turned : {false, true}) {
+        if (turned) preview->setPortraitOrientation();
+        EXPECT_EQ(preview->pageCount(), 2) << turned;
+        QGraphicsScene& scene = *view->scene();
+        ASSERT_FALSE(scene.items().empty());
+        for (QGraphicsItem* item : scene.items()) EXPECT_EQ(item->cacheMode(), QGraphicsItem::NoCache) << turned;
+        const QImage drawn = view->viewport()->grab().toImage();
+        EXPECT_GT(DarkPixels(drawn), 100) << turned;  // the page's text is there
+        setCache(scene, QGraphicsItem::DeviceCoordinateCache);
+        view->viewport()->grab();  // makes the images
+        EXPECT_TRUE(view->viewport()->grab().toImage() == drawn) << turned;
+        setCache(scene, QGraphicsItem::NoCache);
+        ++looked;
+      }
+    }
+    dialog->close();
+  });
+  ShowDocumentPreview(doc, Path("Export.docx"), kEnglish);
+  EXPECT_EQ(looked, 2);
 }
 
 // Each page shows only its own lines: the first line of the next page

@@ -18,6 +18,7 @@
 
 #include "model/shared_state.h"
 #include "platform/dialogs.h"
+#include "platform/memory_use.h"
 
 namespace morvadel {
 
@@ -128,21 +129,26 @@ int PaintDocument(const DocDocument& doc, QPagedPaintDevice& device) {
 }
 
 void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_t language) {
-  QPrinter printer(QPrinter::HighResolution);
-  SetDocumentPage(doc, printer);
-  printer.setDocName(QFileInfo(QString::fromStdString(path)).fileName());
-  QPrintPreviewDialog dialog(&printer, DialogOwner());
-  const QString file = QString::fromStdString(path);
-  dialog.setWindowTitle(language == kCroatian ? QString("Pregled ispisa - %1").arg(file)
-                                              : QString("Print Preview - %1").arg(file));
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                   [&doc](QPrinter* p) { PaintDocument(doc, *p); });
-  // The pages are made anew on opening and on every change of orientation.
-  if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
-    QObject::connect(preview, &QPrintPreviewWidget::previewChanged, preview,
-                     [preview] { DrawPagesUncached(*preview); });
-  dialog.resize(1000, 760);
-  dialog.exec();
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    SetDocumentPage(doc, printer);
+    printer.setDocName(QFileInfo(QString::fromStdString(path)).fileName());
+    QPrintPreviewDialog dialog(&printer, DialogOwner());
+    const QString file = QString::fromStdString(path);
+    dialog.setWindowTitle(language == kCroatian ? QString("Pregled ispisa - %1").arg(file)
+                                                : QString("Print Preview - %1").arg(file));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&doc](QPrinter* p) { PaintDocument(doc, *p); });
+    // The pages are made anew on opening and on every change of orientation.
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+      QObject::connect(preview, &QPrintPreviewWidget::previewChanged, preview,
+                       [preview] { DrawPagesUncached(*preview); });
+    dialog.resize(1000, 760);
+    dialog.exec();
+  }
+  // The dialog's window image and the pages' recordings, freed amid what
+  // the run keeps.
+  ReturnFreeMemory();
 }
 
 }  // namespace morvadel

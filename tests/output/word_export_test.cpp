@@ -1,6 +1,7 @@
 // The document export: the typed document read back from the .docx file,
 // its row lines and masks, appended pages, and the preview's pages.
 #include <QApplication>
+#include <QBackingStore>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -15,6 +16,8 @@
 #include "output/document_preview.h"
 #include "output/word_export.h"
 #include "output_fixture.h"
+#include "platform/memory_use.h"
+#include "resident_pages.h"
 
 namespace morvadel::test {
 namespace {
@@ -232,6 +235,36 @@ TEST_F(WordExportTest, ThePreviewKeepsNoImageOfItsPagesAndShowsThemAsAKeptImageW
   });
   ShowDocumentPreview(doc, Path("Export.docx"), kEnglish);
   EXPECT_EQ(looked, 2);
+}
+
+// Once the preview is closed, the room of its window's image goes back to
+// the system: the heap would keep it resident for the rest of the run.
+TEST_F(WordExportTest, AClosedPreviewGivesTheRoomOfItsWindowBack) {
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the C library's allocator is not the one in use";
+#else
+  TuneMemoryReturn();  // as the program starts
+  DocDocument doc;
+  TypeWordExport(doc, Statement(), kCompany, 2, false, '.');
+  uintptr_t image = 0;
+  size_t bytes = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    dialog->grab();
+    QApplication::processEvents();  // shown and painted
+    if (QBackingStore* store = dialog->backingStore())
+      if (auto* shown = dynamic_cast<QImage*>(store->paintDevice())) {
+        image = reinterpret_cast<uintptr_t>(shown->constBits());
+        bytes = static_cast<size_t>(shown->sizeInBytes());
+        EXPECT_GT(test::ResidentPages(image, bytes), 0u);
+      }
+    dialog->close();
+  });
+  ShowDocumentPreview(doc, Path("Export.docx"), kEnglish);
+  ASSERT_GT(bytes, size_t{1} << 20);
+  EXPECT_EQ(test::ResidentPages(image, bytes), 0u);
+#endif
 }
 
 // Each page shows only its own lines: the first line of the next page

@@ -146,8 +146,8 @@ void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_
     dialog.resize(1000, 760);
     dialog.exec();
   }
-  // The dialog's window image and the pages' recordings, freed amid what
-  // the run keeps.
+  // The room of the dialog's window image and of the pages' recordings,
+  // freed amid what the run keeps, back to the system.
   ReturnFreeMemory();
 }
 

@@ -2,11 +2,15 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPageLayout>
 #include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -14,6 +18,7 @@
 
 #include "model/shared_state.h"
 #include "platform/dialogs.h"
+#include "platform/memory_use.h"
 
 namespace morvadel {
 
@@ -70,6 +75,15 @@ void Fill(const DocDocument& doc, QTextDocument& text) {
   }
 }
 
+// The preview's pages drawn from their recordings whenever they are shown,
+// which looks the same: left to itself the preview keeps an image of each
+// page in view, as large as the window (some 3 MB a page), while it is open.
+void DrawPagesUncached(QPrintPreviewWidget& preview) {
+  for (QGraphicsView* view : preview.findChildren<QGraphicsView*>())
+    if (QGraphicsScene* scene = view->scene())
+      for (QGraphicsItem* item : scene->items()) item->setCacheMode(QGraphicsItem::NoCache);
+}
+
 }  // namespace
 
 void SetDocumentPage(const DocDocument& doc, QPrinter& printer) {
@@ -115,17 +129,26 @@ int PaintDocument(const DocDocument& doc, QPagedPaintDevice& device) {
 }
 
 void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_t language) {
-  QPrinter printer(QPrinter::HighResolution);
-  SetDocumentPage(doc, printer);
-  printer.setDocName(QFileInfo(QString::fromStdString(path)).fileName());
-  QPrintPreviewDialog dialog(&printer, DialogOwner());
-  const QString file = QString::fromStdString(path);
-  dialog.setWindowTitle(language == kCroatian ? QString("Pregled ispisa - %1").arg(file)
-                                              : QString("Print Preview - %1").arg(file));
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                   [&doc](QPrinter* p) { PaintDocument(doc, *p); });
-  dialog.resize(1000, 760);
-  dialog.exec();
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    SetDocumentPage(doc, printer);
+    printer.setDocName(QFileInfo(QString::fromStdString(path)).fileName());
+    QPrintPreviewDialog dialog(&printer, DialogOwner());
+    const QString file = QString::fromStdString(path);
+    dialog.setWindowTitle(language == kCroatian ? QString("Pregled ispisa - %1").arg(file)
+                                                : QString("Print Preview - %1").arg(file));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&doc](QPrinter* p) { PaintDocument(doc, *p); });
+    // The pages are made anew on opening and on every change of orientation.
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+      QObject::connect(preview, &QPrintPreviewWidget::previewChanged, preview,
+                       [preview] { DrawPagesUncached(*preview); });
+    dialog.resize(1000, 760);
+    dialog.exec();
+  }
+  // The room of the dialog's window image and of the pages' recordings,
+  // freed amid what the run keeps, back to the system.
+  ReturnFreeMemory();
 }
 
 }  // namespace morvadel

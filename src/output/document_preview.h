@@ -18,7 +18,8 @@ void SetDocumentPage(const DocDocument& doc, QPrinter& printer);
 int PaintDocument(const DocDocument& doc, QPagedPaintDevice& device);
 
 // The program's print preview of the document, titled with the file that
-// holds it, from which the user prints; modal.
+// holds it, from which the user prints; modal. The memory it took goes back
+// to the system when it closes.
 void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_t language);
 
 }  // namespace morvadel

@@ -16,4 +16,10 @@ void TuneMemoryReturn() {
 #endif
 }
 
+void ReturnFreeMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
+
 }  // namespace morvadel

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+
+#include "resident_pages.h"
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -12,6 +15,8 @@
 
 namespace morvadel {
 namespace {
+
+using test::ResidentPages;
 
 #if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
 // A block the compiler may not leave out, touched as a picture is.
@@ -42,6 +47,25 @@ TEST(MemoryUse, PicturesOfEveryPrintGoBackToTheSystem) {
   void* window = Block(1 << 20);
   EXPECT_EQ(MappedBytes(), before);
   std::free(window);
+#endif
+}
+
+// Blocks freed amid blocks still in use (a closed dialog's) go back to the
+// system when asked; until then the heap keeps them resident.
+TEST(MemoryUse, FreedRoomAmidTheHeapGoesBackToTheSystem) {
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the C library's allocator is not the one in use";
+#else
+  TuneMemoryReturn();
+  constexpr size_t kBlock = 2 << 20;  // a window's image: from the heap
+  void* image = Block(kBlock);
+  const auto at = reinterpret_cast<uintptr_t>(image);
+  void* stays = Block(256 << 10);
+  std::free(image);
+  EXPECT_GT(ResidentPages(at, kBlock), 0u);
+  ReturnFreeMemory();
+  EXPECT_EQ(ResidentPages(at, kBlock), 0u);
+  std::free(stays);
 #endif
 }
 

@@ -1,13 +1,23 @@
 // The document export: the typed document read back from the .docx file,
 // its row lines and masks, appended pages, and the preview's pages.
+#include <QApplication>
+#include <QBackingStore>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QImage>
 #include <QPdfWriter>
+#include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QTimer>
 #include <cerrno>
 
 #include "ooxml_reader.h"
 #include "output/document_preview.h"
 #include "output/word_export.h"
 #include "output_fixture.h"
+#include "platform/memory_use.h"
+#include "resident_pages.h"
 
 namespace morvadel::test {
 namespace {
@@ -179,6 +189,82 @@ TEST_F(WordExportTest, ThePreviewPaintsLandscapePagesAndBreaksWhereTheDocumentDo
                                 QPageLayout::Point));
   EXPECT_EQ(PaintDocument(doc, pdf), 2);
   EXPECT_GT(fs::file_size(dir / "preview.pdf"), 1000u);
+}
+
+int DarkPixels(const QImage& image) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += qGray(image.pixel(x, y)) < 64;
+  return n;
+}
+
+// The preview draws its pages afresh whenever it shows them and keeps no
+// image of them between paints, on opening as after a change of
+// orientation (which makes the pages anew); what it shows is what a kept
+// image would show.
+TEST_F(WordExportTest, ThePreviewKeepsNoImageOfItsPagesAndShowsThemAsAKeptImageWould) {
+  DocDocument doc;
+  TypeWordExport(doc, Statement(), kCompany, 2, false, '.');
+  TypeWordExport(doc, Statement(), kCompany, 2, true, '.');
+  auto setCache = [](QGraphicsScene& scene, QGraphicsItem::CacheMode mode) {
+    for (QGraphicsItem* item : scene.items()) item->setCacheMode(mode);
+  };
+  int looked = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    auto* view = preview ? preview->findChild<QGraphicsView*>() : nullptr;
+    if (view && view->scene()) {
+      for (const bool turned : {false, true}) {
+        if (turned) preview->setPortraitOrientation();
+        EXPECT_EQ(preview->pageCount(), 2) << turned;
+        QGraphicsScene& scene = *view->scene();
+        ASSERT_FALSE(scene.items().empty());
+        for (QGraphicsItem* item : scene.items()) EXPECT_EQ(item->cacheMode(), QGraphicsItem::NoCache) << turned;
+        const QImage drawn = view->viewport()->grab().toImage();
+        EXPECT_GT(DarkPixels(drawn), 100) << turned;  // the page's text is there
+        setCache(scene, QGraphicsItem::DeviceCoordinateCache);
+        view->viewport()->grab();  // makes the images
+        EXPECT_TRUE(view->viewport()->grab().toImage() == drawn) << turned;
+        setCache(scene, QGraphicsItem::NoCache);
+        ++looked;
+      }
+    }
+    dialog->close();
+  });
+  ShowDocumentPreview(doc, Path("Export.docx"), kEnglish);
+  EXPECT_EQ(looked, 2);
+}
+
+// Once the preview is closed, the room of its window's image goes back to
+// the system: the heap would keep it resident for the rest of the run.
+TEST_F(WordExportTest, AClosedPreviewGivesTheRoomOfItsWindowBack) {
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the C library's allocator is not the one in use";
+#else
+  TuneMemoryReturn();  // as the program starts
+  DocDocument doc;
+  TypeWordExport(doc, Statement(), kCompany, 2, false, '.');
+  uintptr_t image = 0;
+  size_t bytes = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    dialog->grab();
+    QApplication::processEvents();  // shown and painted
+    if (QBackingStore* store = dialog->backingStore())
+      if (auto* shown = dynamic_cast<QImage*>(store->paintDevice())) {
+        image = reinterpret_cast<uintptr_t>(shown->constBits());
+        bytes = static_cast<size_t>(shown->sizeInBytes());
+        EXPECT_GT(test::ResidentPages(image, bytes), 0u);
+      }
+    dialog->close();
+  });
+  ShowDocumentPreview(doc, Path("Export.docx"), kEnglish);
+  ASSERT_GT(bytes, size_t{1} << 20);
+  EXPECT_EQ(test::ResidentPages(image, bytes), 0u);
+#endif
 }
 
 // Each page shows only its own lines: the first line of the next page

@@ -11,6 +11,7 @@
 #include "model/number.h"
 #include "model/shared_state.h"
 #include "platform/grid.h"
+#include "platform/navigator.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -291,7 +292,10 @@ bool CellEditFamily::tekst_KeyDown(int keyCode) {
     case kKeyUp:
     case kKeyDown: {
       grid_->SetFocusToGrid();
-      QCoreApplication::processEvents();
+      {
+        NestedLoop loop;
+        QCoreApplication::processEvents();
+      }
       if (!grid_) return true;
       CommitCellEdit();
       const int row = grid_->Row();

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
+#include <vector>
 
 #include "model/check.h"
 #include "platform/dialogs.h"
@@ -42,6 +44,12 @@ class AppFrame : public QWidget {
   Navigator& nav_;
 };
 
+// The margins of a window's decorations: its frame around its inner area.
+QMargins MarginsOf(const QRect& frame, const QRect& inner) {
+  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+          frame.bottom() - inner.bottom()};
+}
+
 // Where the window being left stood: the frame's outer and inner area in
 // normal (not maximised) state, whether it was maximised, and which window
 // it showed.
@@ -59,12 +67,28 @@ Place PlaceOf(const QWidget& w, FormId id) {
   p.id = id;
   if (p.maximized) {
     // The place to come back to is the normal one, in its own frame.
-    const QMargins m(p.inner.left() - p.frame.left(), p.inner.top() - p.frame.top(),
-                     p.frame.right() - p.inner.right(), p.frame.bottom() - p.inner.bottom());
+    const QMargins m = MarginsOf(p.frame, p.inner);
     p.inner = w.normalGeometry();
     p.frame = p.inner.marginsAdded(m);
   }
   return p;
+}
+
+// How far the centre of a length lies from its start, as QRect::center()
+// has it for a rect at a positive place; taken by itself it is the same
+// wherever the rect lies, so a centre passed from window to window and back
+// comes back to the pixel.
+int Half(int length) { return (std::max(length, 1) - 1) / 2; }
+
+// The navigators of the run (one in the program), told when the last nested
+// loop has ended.
+int& NestedLoops() {
+  static int running = 0;
+  return running;
+}
+std::vector<Navigator*>& Navigators() {
+  static std::vector<Navigator*> all;
+  return all;
 }
 
 // Moves `rect` into `area` as far as it goes; a rect larger than the area
@@ -96,11 +120,32 @@ QWidget* FocusOnShow(const QWidget& frame, const Form& form, QWidget* chosen) {
 
 }  // namespace
 
-Navigator::Navigator() = default;
+NestedLoop::NestedLoop() { ++NestedLoops(); }
+
+NestedLoop::~NestedLoop() {
+  if (--NestedLoops() == 0) Navigator::NestedLoopsEnded();
+}
+
+bool NestedLoop::Running() { return NestedLoops() > 0; }
+
+Navigator::Navigator() { Navigators().push_back(this); }
 
 Navigator::~Navigator() {
+  auto& all = Navigators();
+  all.erase(std::remove(all.begin(), all.end(), this), all.end());
   current_.reset();
   frame_.reset();
+}
+
+void Navigator::NestedLoopsEnded() {
+  for (Navigator* nav : Navigators())
+    if (nav->pending_) nav->Schedule();
+}
+
+void Navigator::Schedule() {
+  if (scheduled_) return;
+  scheduled_ = true;
+  QMetaObject::invokeMethod(this, [this] { ProcessPending(); }, Qt::QueuedConnection);
 }
 
 void Navigator::Register(FormId id, Factory factory) { factories_[id] = std::move(factory); }
@@ -112,28 +157,27 @@ void Navigator::Show(FormId id) {
   if (quit_) return;
   next_ = id;
   pending_ = true;
-  if (!scheduled_) {
-    scheduled_ = true;
-    QMetaObject::invokeMethod(this, [this] { ProcessPending(); }, Qt::QueuedConnection);
-  }
+  Schedule();
 }
 
-QRect Navigator::PlaceNext(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen) {
+QRect Navigator::WantedPlace(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen) {
   if (!oldFrame || !oldInner) {
     QRect inner(QPoint(0, 0), size);
     inner.moveCenter(screen.center());
-    return KeptInside(inner, screen);
+    return inner;
   }
-  // The new window will have the frame the old one had.
-  const QMargins m(oldInner->left() - oldFrame->left(), oldInner->top() - oldFrame->top(),
-                   oldFrame->right() - oldInner->right(), oldFrame->bottom() - oldInner->bottom());
+  // The new window will have the frame the old one had, around the same
+  // centre; of one size, that is the same top-left.
+  const QMargins m = MarginsOf(*oldFrame, *oldInner);
   QRect frame(QPoint(0, 0), size.grownBy(m));
-  if (frame.size() == oldFrame->size())
-    frame.moveTopLeft(oldFrame->topLeft());
-  else
-    frame.moveCenter(oldFrame->center());
-  frame = KeptInside(frame, screen);
+  frame.moveTopLeft(oldFrame->topLeft() + QPoint(Half(oldFrame->width()) - Half(frame.width()),
+                                                 Half(oldFrame->height()) - Half(frame.height())));
   return frame.marginsRemoved(m);
+}
+
+QRect Navigator::PlaceNext(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen) {
+  const QMargins m = oldFrame && oldInner ? MarginsOf(*oldFrame, *oldInner) : QMargins();
+  return KeptInside(WantedPlace(oldFrame, oldInner, size, screen).marginsAdded(m), screen).marginsRemoved(m);
 }
 
 QWidget* Navigator::EnsureFrame() {
@@ -147,6 +191,11 @@ QWidget* Navigator::EnsureFrame() {
 void Navigator::ProcessPending() {
   scheduled_ = false;
   if (!pending_ || quit_) return;
+  // Code of the window shown, or of the one being loaded, still runs under
+  // this loop: it goes on with its window, and the change follows when it
+  // has returned (the end of the last nested loop, or of the load, asks for
+  // it again).
+  if (loading_ || NestedLoop::Running()) return;
   pending_ = false;
   QWidget* frame = EnsureFrame();
   const bool hadWindow = shownId_.has_value();
@@ -161,8 +210,20 @@ void Navigator::ProcessPending() {
   // Built and loaded on its own, as a window of its own would be, then put
   // into the frame.
   current_ = factories_.at(next_)(*ctx_);
-  current_->Form_Load();
-  if (pending_) return;  // the load already asked for another window
+  struct Loading {
+    bool& flag;
+    explicit Loading(bool& f) : flag(f) { flag = true; }
+    ~Loading() { flag = false; }
+  };
+  {
+    Loading loading(loading_);
+    current_->Form_Load();
+  }
+  if (quit_) return;  // the load ended the program
+  if (pending_) {     // the load already asked for another window
+    Schedule();
+    return;
+  }
   // On again while the frame is empty, so that only the frame itself is
   // marked for repainting, not each control of the new window.
   frame->setUpdatesEnabled(true);
@@ -174,6 +235,16 @@ void Navigator::ShowInFrame(bool hadWindow) {
   Form& form = *current_;
   std::optional<Place> old;
   if (hadWindow) old = PlaceOf(*frame, *shownId_);
+  QScreen* screen = nullptr;
+  if (old) screen = QGuiApplication::screenAt(old->frame.center());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (old && old->inner == placed_ && wanted_.isValid()) {
+    // Where the user left it: the place meant for the last window, which
+    // the screen's edge may have held back, in the frame's decorations.
+    const QMargins m = MarginsOf(old->frame, old->inner);
+    old->inner = wanted_;
+    old->frame = wanted_.marginsAdded(m);
+  }
 
   form.FitWindow();
   form.adjustSize();
@@ -183,11 +254,10 @@ void Navigator::ShowInFrame(bool hadWindow) {
   // A window shown again (a sheet switch, a reload) keeps the size the user
   // gave it.
   if (old && grows && old->id == form.id()) size = old->inner.size().expandedTo(form.minimumSizeHint());
-  QScreen* screen = nullptr;
-  if (old) screen = QGuiApplication::screenAt(old->frame.center());
-  if (!screen) screen = QGuiApplication::primaryScreen();
   const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size);
-  const QRect inner = old ? PlaceNext(&old->frame, &old->inner, size, area) : PlaceNext(nullptr, nullptr, size, area);
+  const QRect* oldFrame = old ? &old->frame : nullptr;
+  const QRect* oldInner = old ? &old->inner : nullptr;
+  const QRect inner = PlaceNext(oldFrame, oldInner, size, area);
 
   // The focus its load chose; moving into the frame forgets it.
   QPointer<QWidget> chosen = form.focusWidget();
@@ -216,6 +286,8 @@ void Navigator::ShowInFrame(bool hadWindow) {
     }
     // The inner area is placed; the window manager puts its frame around it.
     frame->setGeometry(inner);
+    placed_ = inner;
+    wanted_ = WantedPlace(oldFrame, oldInner, size, area);
   }
   frame->setMinimumSize(least);
   frame->setMaximumSize(most);

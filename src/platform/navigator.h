@@ -2,7 +2,10 @@
 // Shows one window at a time without nesting event loops: a command asks
 // for the next window, the current one is unloaded and the next one is built
 // (Form_Load) and shown from the top-level event loop, so the call stack
-// stays flat however long the user works.
+// stays flat however long the user works. A window object lives until none
+// of its code runs: a change asked for while its handler waits on a dialog,
+// or while a load runs, is carried out only once that dialog's event loop
+// and the handler (or the load) have returned.
 //
 // The run has one desktop window, the frame, created with the first window
 // shown: every window is built afresh and shown inside it, so a window
@@ -22,6 +25,19 @@ namespace morvadel {
 
 class Form;
 
+// Marks an event loop run from inside a window's code: a modal dialog's, or
+// events let run by a handler. While one runs, no window change is carried
+// out; the change waits until the last one has ended and the handler has
+// returned to the event loop it came from.
+class NestedLoop {
+ public:
+  NestedLoop();
+  ~NestedLoop();
+  NestedLoop(const NestedLoop&) = delete;
+  NestedLoop& operator=(const NestedLoop&) = delete;
+  static bool Running();
+};
+
 class Navigator : public QObject {
   Q_OBJECT
 
@@ -38,7 +54,9 @@ class Navigator : public QObject {
   // Unloads the current window and shows `id` once the caller's handler has
   // returned. The last request wins.
   void Show(FormId id);
-  // Carries out a pending Show now (the event loop does it otherwise).
+  // Carries out a pending Show now (the event loop does it otherwise);
+  // nothing while a nested loop or a window's load runs: the change is then
+  // carried out when they have ended.
   void ProcessPending();
   // Builds a window and runs its Form_Load without showing it.
   std::unique_ptr<Form> LoadHidden(FormId id);
@@ -55,6 +73,9 @@ class Navigator : public QObject {
   // frame top-left when the frames are of one size, else the same centre;
   // always on `screen`. Without a window left it is centred on the screen.
   static QRect PlaceNext(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen);
+  // The same place before it is kept on the screen: the centre a frame
+  // held back at the screen's edge was meant to have.
+  static QRect WantedPlace(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen);
   bool HasPending() const { return pending_; }
   bool QuitRequested() const { return quit_; }
 
@@ -63,6 +84,11 @@ class Navigator : public QObject {
   // Puts the loaded `current_` into the frame with its size rules, place
   // and caption, and gives the focus to the control its load chose.
   void ShowInFrame(bool hadWindow);
+  // Has ProcessPending run from the event loop.
+  void Schedule();
+  friend class NestedLoop;
+  // A nested loop ended: a change it held back is scheduled.
+  static void NestedLoopsEnded();
 
   AppContext* ctx_ = nullptr;
   std::map<FormId, Factory> factories_;
@@ -76,6 +102,14 @@ class Navigator : public QObject {
   bool pending_ = false;
   bool scheduled_ = false;
   bool quit_ = false;
+  bool loading_ = false;
+  // The inner area the frame was given at the last change, and the one it
+  // was meant to have before it was kept on the screen. While the user has
+  // neither moved nor resized the frame, the next window takes the place
+  // meant, so that a window held back at the screen's edge moves nobody's
+  // centre and going forward and back returns each window to where it was.
+  QRect placed_;
+  QRect wanted_;
 };
 
 }  // namespace morvadel

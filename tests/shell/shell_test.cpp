@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <QWindow>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -19,6 +21,7 @@
 #include "model/workbook_file.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
+#include "platform/workbook_save.h"
 #include "shell/form1.h"
 #include "shell/form2a.h"
 #include "test_app.h"
@@ -51,6 +54,59 @@ class SizedForm : public Form {
     if (eventsDuringLoad) QApplication::processEvents();
   }
   static inline bool eventsDuringLoad = false;
+};
+
+// A window whose handlers wait on a dialog and then go on with their
+// window, and whose load may run a step of the test.
+class WaitingForm : public Form {
+ public:
+  WaitingForm(AppContext& ctx, FormId id) : Form(ctx, id) {}
+  void Form_Load() override {
+    QPointer<Form> self(this);
+    loaded = this;
+    if (onLoad) onLoad(ctx_);
+    loadKeptItsWindow = !self.isNull();
+  }
+  // Runs `dialog`, then goes on with its window as a handler would.
+  void Handle(const std::function<void(Dialogs&)>& dialog) {
+    QPointer<Form> self(this);
+    dialog(ctx_.dialogs);
+    handlerKeptItsWindow = !self.isNull();
+    if (self) setProperty("handled", true);
+  }
+  static inline std::function<void(AppContext&)> onLoad;
+  static inline bool loadKeptItsWindow = false;
+  static inline QPointer<Form> loaded;
+  static inline bool handlerKeptItsWindow = false;
+};
+
+// Answers the next modal dialog from inside its own event loop: `whileUp`
+// runs once the dialog is up, and the dialog is rejected a few turns of its
+// loop later, time enough for anything queued meanwhile to be delivered.
+class DialogCloser : public QObject {
+ public:
+  explicit DialogCloser(std::function<void()> whileUp = {}) : whileUp_(std::move(whileUp)) {
+    timer_.setInterval(20);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (!ran_) {
+        ran_ = true;
+        if (whileUp_) whileUp_();
+        return;
+      }
+      timer_.stop();
+      closed = true;
+      dialog->done(QDialog::Rejected);
+    });
+    timer_.start();
+  }
+  bool closed = false;
+
+ private:
+  std::function<void()> whileUp_;
+  QTimer timer_;
+  bool ran_ = false;
 };
 
 class ShellTest : public ::testing::Test, protected test::TestApp {
@@ -509,6 +565,178 @@ TEST_F(ShellTest, CloseBoxOfTheMainWindowIsExitAndOfOthersTheWayBack) {
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(nav->Current()->window(), frame);
   EXPECT_TRUE(frame->isVisible());
+}
+
+// A window change asked for while a window's handler waits on a dialog, or
+// one the handler meets when its dialog comes up, waits until the dialog's
+// loop and the handler have returned: the window is never deleted under its
+// own code, whatever the dialog.
+TEST_F(ShellTest, AWindowLivesUntilTheHandlerThatWaitsOnADialogHasReturned) {
+  const std::string start = (dir / "a.eka").string();
+  const struct Dialog {
+    const char* name;
+    std::function<void(Dialogs&)> run;
+  } dialogs_[] = {
+      {"message", [](Dialogs& d) { d.Message("?", MsgIcon::Information); }},
+      {"question", [](Dialogs& d) { d.AskYesNo("?", MsgIcon::Question); }},
+      {"open", [&](Dialogs& d) { d.OpenFile(kWorkbookFilter, dir.string()); }},
+      {"save", [&](Dialogs& d) { d.SaveFile(kWorkbookFilter, start); }},
+      {"save with extension", [&](Dialogs& d) { d.SaveFileWithExtension(kWorkbookFilter, start, "", "eka"); }},
+      {"print", [](Dialogs& d) { d.ChoosePrinter(); }},
+  };
+  for (const bool askedWhileUp : {false, true}) {
+    for (const Dialog& dialog : dialogs_) {
+      SCOPED_TRACE(std::string(dialog.name) + (askedWhileUp ? ", asked while it is up" : ", asked before"));
+      Reset({});
+      QtDialogs qt;
+      AppContext real{*s, *nav, qt, exports.get()};
+      nav->SetContext(&real);
+      nav->Register(FormId::Form11, [](AppContext& c) { return std::make_unique<WaitingForm>(c, FormId::Form11); });
+      RegisterDummy(FormId::Unos2);
+      auto* form = dynamic_cast<WaitingForm*>(Go(FormId::Form11));
+      ASSERT_NE(form, nullptr);
+      QPointer<Form> watch(form);
+      WaitingForm::handlerKeptItsWindow = false;
+      // Asked before: the second of two clicks delivered together reaches
+      // the window after the first asked for another one.
+      if (!askedWhileUp) nav->Show(FormId::Unos2);
+      DialogCloser closer([&] {
+        if (askedWhileUp) nav->Show(FormId::Unos2);
+      });
+      form->Handle(dialog.run);
+      EXPECT_TRUE(closer.closed);
+      EXPECT_TRUE(WaitingForm::handlerKeptItsWindow);
+      EXPECT_FALSE(watch.isNull());
+      if (watch.isNull()) {
+        Reset({RegisterShellForms});
+        continue;
+      }
+      EXPECT_TRUE(form->property("handled").toBool());
+      EXPECT_EQ(nav->Current(), form);
+      EXPECT_TRUE(nav->HasPending());
+      // Then the change is carried out from the run's own loop.
+      QApplication::processEvents();
+      EXPECT_TRUE(watch.isNull());
+      ASSERT_NE(nav->Current(), nullptr);
+      EXPECT_EQ(nav->Current()->id(), FormId::Unos2);
+      Reset({RegisterShellForms});
+    }
+  }
+}
+
+// The main window as a new user on a busy machine meets it: "Data Entry"
+// and "Save As" clicked so quickly that both clicks come in one batch, in
+// either order, and the close box while a change is pending. The Save As
+// dialog (cancelled) and the "save?" question leave the main window whole
+// until their handler is done.
+TEST_F(ShellTest, TheMainWindowSurvivesItsDialogsWhileAnotherWindowIsAskedFor) {
+  for (const int order : {0, 1, 2}) {
+    SCOPED_TRACE(order);
+    Reset({RegisterShellForms});
+    QtDialogs qt;
+    AppContext real{*s, *nav, qt, exports.get()};
+    nav->SetContext(&real);
+    RegisterAllTargets();
+    Form2a* m = Main(kEnglish);
+    ASSERT_NE(m, nullptr);
+    QPointer<Form2a> watch(m);
+    if (order == 0) {
+      QTest::mouseClick(m->Command7, Qt::LeftButton);
+      DialogCloser closer;
+      QTest::mouseClick(m->Picture11, Qt::LeftButton);
+      EXPECT_TRUE(closer.closed);
+    } else if (order == 1) {
+      // The entry button's click reaches the window while Save As is up.
+      DialogCloser closer([m] { m->Command7->click(); });
+      QTest::mouseClick(m->Picture11, Qt::LeftButton);
+      EXPECT_TRUE(closer.closed);
+    } else {
+      // Data Entry, then the close box: "No" to the question ends the run.
+      QTest::mouseClick(m->Command7, Qt::LeftButton);
+      DialogCloser closer;
+      QCloseEvent close;
+      QApplication::sendEvent(m->window(), &close);
+      EXPECT_TRUE(closer.closed);
+    }
+    ASSERT_FALSE(watch.isNull());
+    if (order < 2) {
+      EXPECT_EQ(nav->Current(), m);
+      // The cancelled Save As ended its handler: the status line shows the
+      // workbook's (empty) file name.
+      EXPECT_EQ(m->Text1->text().toStdString(), s->FileName);
+      QApplication::processEvents();
+      ASSERT_NE(nav->Current(), nullptr);
+      EXPECT_EQ(nav->Current()->id(), FormId::form8);
+    } else {
+      EXPECT_TRUE(nav->QuitRequested());
+      QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_TRUE(watch.isNull());
+    Reset({RegisterShellForms});
+  }
+}
+
+// A load that ends the program, asks for another window and then lets
+// events run (as its own message box would), or does both: it runs to its
+// end with its window, and the window asked for follows.
+TEST_F(ShellTest, AWindowsLoadRunsToItsEndWhateverItAsksFor) {
+  struct Case {
+    const char* name;
+    std::function<void(AppContext&)> load;
+    bool quits;
+  } cases[] = {
+      {"quits", [](AppContext& c) { c.nav.Quit(); }, true},
+      {"asks for another window, then lets events run",
+       [](AppContext& c) {
+         c.nav.Show(FormId::Unos2);
+         QApplication::processEvents();
+       },
+       false},
+      {"asks for another window, then shows a message",
+       [](AppContext& c) {
+         c.nav.Show(FormId::Unos2);
+         DialogCloser closer;
+         c.dialogs.Message("?", MsgIcon::Information);
+       },
+       false},
+      {"shows a message that asks for another window",
+       [](AppContext& c) {
+         DialogCloser closer([&c] { c.nav.Show(FormId::Unos2); });
+         c.dialogs.Message("?", MsgIcon::Information);
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset({RegisterShellForms});
+    QtDialogs qt;
+    AppContext real{*s, *nav, qt, exports.get()};
+    nav->SetContext(&real);
+    nav->Register(FormId::Form11, [](AppContext& c) { return std::make_unique<WaitingForm>(c, FormId::Form11); });
+    RegisterDummy(FormId::Unos2);
+    Form* main = Go(FormId::Form2a);
+    QPointer<QWidget> frame = main->window();
+    WaitingForm::onLoad = c.load;
+    WaitingForm::loadKeptItsWindow = false;
+    nav->Show(FormId::Form11);
+    nav->ProcessPending();
+    WaitingForm::onLoad = nullptr;
+    EXPECT_TRUE(WaitingForm::loadKeptItsWindow);
+    EXPECT_EQ(nav->QuitRequested(), c.quits);
+    if (c.quits) {
+      EXPECT_EQ(nav->Current(), nullptr);
+      EXPECT_FALSE(frame->isVisible());
+    } else {
+      QApplication::processEvents();
+      ASSERT_NE(nav->Current(), nullptr);
+      EXPECT_EQ(nav->Current()->id(), FormId::Unos2);
+      EXPECT_EQ(nav->Current()->window(), frame.data());
+    }
+    // The loaded window is gone once its load has returned.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(WaitingForm::loaded.isNull());
+    Reset({RegisterShellForms});
+  }
 }
 
 TEST_F(ShellTest, NavigatorShowsOneWindowAtATimeAndRebuildsItOnEveryShowing) {

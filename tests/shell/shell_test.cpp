@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -787,6 +788,59 @@ TEST(NavigatorPlaceTest, NextWindowTakesThePlaceOfTheOneLeft) {
   }
   // The first window is centred on the screen.
   EXPECT_EQ(Navigator::PlaceNext(nullptr, nullptr, {600, 400}, screen), QRect(340, 300, 600, 400));
+}
+
+// The place a window is meant to have is kept exactly from window to window
+// and back, for any sizes and wherever it lies, also beyond the screen.
+TEST(NavigatorPlaceTest, TheCentreMeantComesBackToThePixel) {
+  const QRect screen(0, 0, 1280, 1000);
+  auto frameOf = [](QRect inner) { return inner.adjusted(-1, -20, 1, 1); };
+  const QSize sizes[] = {{300, 200}, {301, 201}, {1100, 700}, {57, 33}, {1400, 1200}};
+  for (const QRect start : {QRect(20, 40, 300, 200), QRect(-333, -71, 301, 201), QRect(1200, 950, 57, 33)}) {
+    QRect inner = start;
+    for (const QSize size : sizes) {
+      const QRect frame = frameOf(inner);
+      inner = Navigator::WantedPlace(&frame, &inner, size, screen);
+      // Kept on the screen, the place shown is the one meant, moved.
+      EXPECT_EQ(Navigator::PlaceNext(&frame, &inner, size, screen).size(), size);
+    }
+    const QRect frame = frameOf(inner);
+    EXPECT_EQ(Navigator::WantedPlace(&frame, &inner, start.size(), screen), start);
+  }
+}
+
+// A window held back at the screen's edge moves nobody's centre: going
+// forward and back returns each window to where the user left it, also one
+// the user moved there or resized.
+TEST_F(ShellTest, GoingForwardAndBackReturnsEachWindowToWhereTheUserLeftIt) {
+  // Windows nearly as wide or as high as the screen: they cannot stand
+  // around a centre near its corner.
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  RegisterSized(FormId::Form11, area.size() * 3 / 4, true);
+  RegisterSized(FormId::Unos2, {area.width() - 60, area.height() / 2}, false);
+  RegisterSized(FormId::Form12, {area.width() / 3, area.height() - 50}, false);
+  QWidget* frame = Go(FormId::Form2a)->window();
+  // The main window moved by the user near the top-left corner.
+  frame->move(area.topLeft() + QPoint(20, 40));
+  const QRect mainPlace = frame->geometry();
+  const FormId forward[] = {FormId::Form11, FormId::Unos2, FormId::Form12};
+  std::vector<QRect> places;
+  for (FormId id : forward) {
+    places.push_back(Go(id)->window()->geometry());
+    EXPECT_TRUE(area.contains(places.back()) || places.back().topLeft() == area.topLeft());
+  }
+  for (int i = 1; i >= 0; --i) EXPECT_EQ(Go(forward[i])->window()->geometry(), places[i]) << i;
+  EXPECT_EQ(Go(FormId::Form2a)->window()->geometry(), mainPlace);
+
+  // The growing window resized by the user: the windows after it take its
+  // centre, and back it comes around that centre, at its design size.
+  Go(FormId::Form11);
+  frame->resize(frame->size() + QSize(150, 90));
+  const QRect resized = frame->geometry();
+  const QRect next = Go(FormId::Unos2)->window()->geometry();
+  Go(FormId::Form12);
+  EXPECT_EQ(Go(FormId::Unos2)->window()->geometry(), next);
+  EXPECT_EQ(Go(FormId::Form11)->window()->geometry().center(), resized.center());
 }
 
 TEST_F(ShellTest, AHundredWindowChangesLeaveTheWindowsWhereTheyWere) {

@@ -40,6 +40,9 @@ void SyncFolder(const std::string& dir) {
   ::close(fd);
 }
 
+// Nothing to do: the write that raised the signal reports it.
+void NoteFileSizeSignal(int) {}
+
 }  // namespace
 
 // Renaming needs only the folder's permission; a file the user may not
@@ -52,11 +55,15 @@ int RefusedTarget(const std::string& target) {
   return 0;
 }
 
-void IgnoreFileSizeSignal() {
-  struct sigaction ignore {};
-  ignore.sa_handler = SIG_IGN;
-  sigemptyset(&ignore.sa_mask);
-  ::sigaction(SIGXFSZ, &ignore, nullptr);
+// The write that passed the limit returns EFBIG once the handler is done.
+// An ignored signal would stay ignored in every program started by exec; a
+// caught one starts there at the default.
+void CatchFileSizeSignal() {
+  struct sigaction caught {};
+  caught.sa_handler = NoteFileSizeSignal;
+  caught.sa_flags = SA_RESTART;
+  sigemptyset(&caught.sa_mask);
+  ::sigaction(SIGXFSZ, &caught, nullptr);
 }
 
 std::string DirectoryOf(const std::string& path) {

@@ -65,8 +65,11 @@ bool ResolveLinks(std::string& path, int& err);
 // Makes a write past the file-size limit (ulimit -f) fail with EFBIG, which
 // every save, export and print reports as a full disk, instead of ending the
 // process by SIGXFSZ with the unsaved workbook and a temporary file left
-// behind. Called once at start-up, before any file is written.
-void IgnoreFileSizeSignal();
+// behind. The signal is caught by a handler that does nothing rather than
+// ignored, so a program the run starts (the spreadsheet program, the
+// document viewer) gets the system's default for it. Called once at
+// start-up, before any file is written.
+void CatchFileSizeSignal();
 
 // The folder part of a path ("." when it has none) and the name part.
 std::string DirectoryOf(const std::string& path);

@@ -18,7 +18,7 @@
 
 int main(int argc, char** argv) {
   // Before anything is written: a file-size limit makes a write fail, not the run end.
-  morvadel::IgnoreFileSizeSignal();
+  morvadel::CatchFileSizeSignal();
   morvadel::TuneMemoryReturn();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Morvadel");

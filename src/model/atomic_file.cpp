@@ -40,6 +40,9 @@ void SyncFolder(const std::string& dir) {
   ::close(fd);
 }
 
+// Nothing to do: the write that raised the signal reports it.
+void NoteFileSizeSignal(int) {}
+
 }  // namespace
 
 // Renaming needs only the folder's permission; a file the user may not
@@ -52,11 +55,15 @@ int RefusedTarget(const std::string& target) {
   return 0;
 }
 
-void IgnoreFileSizeSignal() {
-  struct sigaction ignore {};
-  ignore.sa_handler = SIG_IGN;
-  sigemptyset(&ignore.sa_mask);
-  ::sigaction(SIGXFSZ, &ignore, nullptr);
+// The write that passed the limit returns EFBIG once the handler is done.
+// An ignored signal would stay ignored in every program started by exec; a
+// caught one starts there at the default.
+void CatchFileSizeSignal() {
+  struct sigaction caught {};
+  caught.sa_handler = NoteFileSizeSignal;
+  caught.sa_flags = SA_RESTART;
+  sigemptyset(&caught.sa_mask);
+  ::sigaction(SIGXFSZ, &caught, nullptr);
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -106,20 +113,22 @@ PendingFile::PendingFile(const std::string& requested) {
     return;
   }
   path_ = name.data();
-  // The new file gets the old one's permissions and owner, or the usual
-  // ones: root saving a user's file leaves it the user's, others keep the
-  // group where they belong to it.
+  // The new file gets the old one's owner, or stays the user's: root saving
+  // a user's file leaves it the user's, others keep the group where they
+  // belong to it. Its permissions (the old file's, or the usual ones) come
+  // at Commit: until then its owner may read and write it whatever they
+  // are, so a writer that opens it by its name (the PDF writer, which also
+  // reads it back) can.
   struct stat st {};
-  mode_t mode;
   if (::stat(target.c_str(), &st) == 0) {
-    mode = st.st_mode & 07777;
+    mode_ = st.st_mode & 07777;
     if (::fchown(fd_, st.st_uid, st.st_gid) != 0) (void)::fchown(fd_, static_cast<uid_t>(-1), st.st_gid);
   } else {
     mode_t mask = ::umask(0);
     ::umask(mask);
-    mode = 0666 & ~mask;
+    mode_ = 0666 & ~mask;
   }
-  if (::fchmod(fd_, mode) != 0) {
+  if (::fchmod(fd_, S_IRUSR | S_IWUSR) != 0) {
     error_ = errno;
     ::close(fd_);
     fd_ = -1;
@@ -187,6 +196,7 @@ int PendingFile::Commit(const std::string& requested, bool noReplace) {
     if ((err = RefusedTarget(target)) != 0) return fail(err);
   }
   if (fd_ >= 0) {
+    if (::fchmod(fd_, mode_) != 0) return fail(errno);
     if (::fsync(fd_) != 0) return fail(errno);
     const int fd = fd_;
     fd_ = -1;

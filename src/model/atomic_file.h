@@ -6,6 +6,8 @@
 // existing file the user may not write is refused and left untouched; the
 // new file keeps the old one's permissions and, where the system allows
 // it, its owner and group.
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
@@ -18,10 +20,11 @@ class PendingFile {
  public:
   // Creates the temporary file ".<name>.XXXXXX" beside target (beside the
   // file a link points to), its name kept within the folder's name limit,
-  // with the permissions and owner of an existing target or the usual ones
-  // for a new file. On failure ok() is false and error() holds the errno:
-  // EACCES for an existing target the user may not write, EISDIR for one
-  // that is no regular file.
+  // with the owner of an existing target. Its permissions, the target's or
+  // the usual ones for a new file, are given at Commit; until then only its
+  // owner may read and write it. On failure ok() is false and error() holds
+  // the errno: EACCES for an existing target the user may not write, EISDIR
+  // for one that is no regular file.
   explicit PendingFile(const std::string& target);
   ~PendingFile();
   PendingFile(const PendingFile&) = delete;
@@ -35,15 +38,16 @@ class PendingFile {
   // Writes all of data at the end of the file; false (and error()) on failure.
   bool Write(std::string_view data);
 
-  // Makes the data durable, renames the file to target (through its links)
-  // and syncs the folder. With noReplace the rename fails with EEXIST when
-  // target exists, and the file stays for a Commit to another name. Returns
-  // 0 or errno; on any other failure the temporary file is removed. target
-  // is never touched by a failure.
+  // Gives the file its permissions, makes the data durable, renames the
+  // file to target (through its links) and syncs the folder. With noReplace
+  // the rename fails with EEXIST when target exists, and the file stays for
+  // a Commit to another name. Returns 0 or errno; on any other failure the
+  // temporary file is removed. target is never touched by a failure.
   int Commit(const std::string& target, bool noReplace = false);
 
  private:
   std::string path_;
+  mode_t mode_ = 0;  // given at Commit
   int fd_ = -1;
   int error_ = 0;
   bool committed_ = false;
@@ -65,8 +69,11 @@ bool ResolveLinks(std::string& path, int& err);
 // Makes a write past the file-size limit (ulimit -f) fail with EFBIG, which
 // every save, export and print reports as a full disk, instead of ending the
 // process by SIGXFSZ with the unsaved workbook and a temporary file left
-// behind. Called once at start-up, before any file is written.
-void IgnoreFileSizeSignal();
+// behind. The signal is caught by a handler that does nothing rather than
+// ignored, so a program the run starts (the spreadsheet program, the
+// document viewer) gets the system's default for it. Called once at
+// start-up, before any file is written.
+void CatchFileSizeSignal();
 
 // The folder part of a path ("." when it has none) and the name part.
 std::string DirectoryOf(const std::string& path);

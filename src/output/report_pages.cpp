@@ -65,7 +65,8 @@ constexpr ReportLayout kIndustryLayouts[] = {
 constexpr ReportLayout kCommonSizeBalanceLayout = {&PrintPeriodHeader6, &PrintRatioRows6, 26, 27};
 constexpr ReportLayout kCommonSizeIncomeLayout = {&PrintPeriodHeader6, &PrintRatioRows6, 26, 7};
 
-// Page 2 starts at row printer row 2 + 25: the rows page 1 could not hold.
+// Page 2 prints the rows page 1 could not hold: its printer row 2 shows the
+// section's row 2 + 25, the one after page 1's last (printer row 26).
 constexpr int16_t kSecondPageOffset = 25;
 
 // One page of a view: its number, the page header, the period head and the

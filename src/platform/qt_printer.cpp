@@ -1,5 +1,6 @@
 #include "platform/qt_printer.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +52,17 @@ int WhyUnwritten(PendingFile& file) {
   return file.error() != 0 ? file.error() : EIO;
 }
 
+// Why the PDF writer could not start on its file: the system's answer to
+// opening it for writing by its name, as the writer opens it (too many
+// files open, a file its permissions close); 0 when it opens, and the
+// writer failed for a cause the system does not tell.
+int WhyNotOpened(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  ::close(fd);
+  return 0;
+}
+
 QPageLayout::Orientation QtOrientation(int orientation) {
   return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
@@ -87,11 +99,13 @@ bool QtPrinter::OpenPendingFile() {
 
 void QtPrinter::CommitPendingFile() {
   if (!pending_) return;
-  const std::string path = target_.toStdString();
-  const int err = failed_ ? WhyUnwritten(*pending_) : pending_->Commit(path);
+  LeavePendingFile(failed_ ? WhyUnwritten(*pending_) : pending_->Commit(target_.toStdString()));
+}
+
+void QtPrinter::LeavePendingFile(int err) {
   if (err != 0) {
     failed_ = true;
-    fileFailure_ = {path, err};
+    fileFailure_ = {target_.toStdString(), err};
   }
   pending_.reset();  // a file not committed goes with it
   printer_->setOutputFileName(target_);
@@ -109,7 +123,7 @@ bool QtPrinter::Start() {
   if (!painter_.begin(printer_.get())) {
     failed_ = true;
     ended_ = true;
-    CommitPendingFile();
+    if (pending_) LeavePendingFile(WhyNotOpened(pending_->path()));
     return false;
   }
   painter_.setRenderHint(QPainter::Antialiasing);

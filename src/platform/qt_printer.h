@@ -45,6 +45,9 @@ class QtPrinter : public Printer {
   bool OpenPendingFile();
   // After the job: the file in its place, or the reason it is not.
   void CommitPendingFile();
+  // Removes the temporary file and gives the printer back the name the
+  // dialog gave; with err (an errno) the job failed on that file.
+  void LeavePendingFile(int err);
   QPen LinePen() const;
 
   std::unique_ptr<QPrinter> printer_;

@@ -54,7 +54,7 @@ class OutputTest : public ::testing::Test {
 };
 
 // A file-size limit for the length of a scope: writes beyond it fail as on
-// a full disk (the test program ignores SIGXFSZ from its start, as the
+// a full disk (the test program catches SIGXFSZ from its start, as the
 // program does).
 class DiskFull {
  public:

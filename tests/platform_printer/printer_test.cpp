@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +15,7 @@
 #include <memory>
 
 #include "fake_dialogs.h"
+#include "child_process.h"
 #include "file_size_limit.h"
 #include "model/shared_state.h"
 #include "platform/chart.h"
@@ -350,6 +356,108 @@ TEST_F(PrintIntoFile, FileThatCannotBeStartedIsReportedBeforeAnyPageIsComposed) 
     EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Critical);
   }
   EXPECT_EQ(Files(), QStringList());
+}
+
+// A PDF writer that cannot start on its file is reported by the system's
+// reason for it (here too many files open: the temporary file takes the
+// last one the process may have), before any page is composed, and leaves
+// what was there.
+TEST_F(PrintIntoFile, WriterThatCannotStartOnTheFileSaysWhy) {
+  const QByteArray old = PrintedPdf();
+  ASSERT_TRUE(WholePdf(old));
+  const std::string path = Path("report.pdf").toStdString();
+  struct Case {
+    bool existing;
+    int16_t language;
+    std::string message;
+  } cases[] = {
+      {false, kEnglish,
+       "Printing failed: the file " + path + " could not be written (too many files are open). Nothing was written."},
+      {true, kCroatian,
+       "Ispis nije uspio: datoteku " + path +
+           " nije moguće zapisati (otvoreno je previše datoteka). Postojeća datoteka ostala je nepromijenjena."},
+  };
+  for (const Case& c : cases) {
+    QFile::remove(Path("report.pdf"));
+    if (c.existing) {
+      ASSERT_NO_FATAL_FAILURE(WriteAll(Path("report.pdf"), old));
+    }
+    const std::string said = test::InChildProcess([&] {
+      auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+      device->setOutputFormat(QPrinter::PdfFormat);
+      device->setOutputFileName(Path("report.pdf"));
+      auto printer = std::make_shared<QtPrinter>(std::move(device));
+      // Room for one more open file.
+      const int next = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+      if (next < 0) return std::string("no descriptor");
+      ::close(next);
+      rlimit limit{};
+      ::getrlimit(RLIMIT_NOFILE, &limit);
+      const rlimit usual = limit;
+      limit.rlim_cur = static_cast<rlim_t>(next) + 1;
+      if (::setrlimit(RLIMIT_NOFILE, &limit) != 0) return std::string("no limit");
+      const bool started = printer->Start();
+      ::setrlimit(RLIMIT_NOFILE, &usual);  // the rest as usual (the sanitizers open files of their own)
+      if (started) return std::string("started");
+      dialogs.printerAnswers.push_back(printer);
+      runs = 0;
+      if (Run(c.language)) return std::string("printed");
+      if (runs != 0) return std::string("pages composed");
+      return dialogs.messages.size() == 1 ? dialogs.messages[0].text : std::string("no message");
+    });
+    EXPECT_EQ(said, c.message);
+    if (c.existing) {
+      EXPECT_TRUE(ReadAll(Path("report.pdf")) == old) << c.message;
+      EXPECT_EQ(Files(), QStringList({"report.pdf"}));
+    } else {
+      EXPECT_EQ(Files(), QStringList()) << c.message;
+    }
+  }
+}
+
+// A file the user may write is printed over whatever else its permissions
+// deny, and keeps them: the PDF writer opens the new file by its name and
+// reads it back, which its permissions from the old file would forbid its
+// owner (the user) until the file takes the old one's place. Run as the
+// unprivileged user nobody where the tests run as root, so that the
+// system's checks apply.
+TEST_F(PrintIntoFile, FileTheUserMayWriteIsPrintedOverAndKeepsItsPermissions) {
+  constexpr uid_t kNobody = 65534;
+  const bool root = ::geteuid() == 0;
+  const std::string folder = dir.path().toStdString(), path = Path("report.pdf").toStdString();
+  if (root) {
+    ASSERT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);
+  }
+  struct Case {
+    const char* what;
+    bool usersOwn;  // else another user's, written through the group
+    mode_t mode;
+  } cases[] = {
+      {"the user's own, which the user may not read", true, 0200},
+      {"another user's, which the group may read and write", false, 0060},
+  };
+  for (const Case& c : cases) {
+    if (!c.usersOwn && !root) continue;  // another user's file needs root to set up
+    QFile::remove(Path("report.pdf"));
+    ASSERT_NO_FATAL_FAILURE(WriteAll(Path("report.pdf"), "the old report"));
+    if (root) {
+      ASSERT_EQ(::chown(path.c_str(), c.usersOwn ? kNobody : 0, kNobody), 0);
+    }
+    ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+    const std::string said = test::InChildProcess([&] {
+      if (root && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+        return std::string("not nobody");
+      AnswerWithPdfFile(Path("report.pdf"));
+      if (Run(kEnglish)) return std::string("printed");
+      return dialogs.messages.size() == 1 ? dialogs.messages[0].text : std::string("no message");
+    });
+    EXPECT_EQ(said, "printed") << c.what;
+    EXPECT_TRUE(WholePdf(ReadAll(Path("report.pdf")))) << c.what;
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, c.mode) << c.what;
+    EXPECT_EQ(Files(), QStringList({"report.pdf"})) << c.what;
+  }
 }
 
 // A device is written as it is: there is no file to put in its place.

@@ -1,60 +1,27 @@
 #pragma once
 // A step run in a child process under a file-size limit, as `ulimit -f`
 // sets it: writes past the limit fail there as on a full disk, and a
-// process that does not ignore the system's signal for them ends, which
-// the test sees instead of ending itself.
+// process that neither catches nor ignores the system's signal for them
+// ends, which the test sees instead of ending itself.
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <functional>
 #include <string>
 
+#include "child_process.h"
+
 namespace morvadel::test {
 
-// Runs `step` in a child process whose files may grow to `bytes` at most
-// and gives back the text it returned; "ended by signal N" when the system
-// ended the child instead. Only the parent's calling thread goes on in the
-// child: a step that needs another (Qt paints big pictures on a pool of
-// threads) waits for ever, so windows are built before, in the parent.
+// Runs `step` as InChildProcess does, in a child whose files may grow to
+// `bytes` at most.
 inline std::string UnderFileSizeLimit(rlim_t bytes, const std::function<std::string()>& step) {
-  int fds[2];
-  if (::pipe(fds) != 0) return "no pipe";
-  const pid_t pid = ::fork();
-  if (pid < 0) return "no child process";
-  if (pid == 0) {
-    ::close(fds[0]);
-    ::alarm(120);  // a child that waits for a thread it has not got ends, and the test says so
+  return InChildProcess([&] {
     rlimit limit{};
-    std::string out = "no file-size limit";
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0) {
-      limit.rlim_cur = bytes;
-      if (::setrlimit(RLIMIT_FSIZE, &limit) == 0) out = step();
-    }
-    for (size_t done = 0; done < out.size();) {
-      const ssize_t n = ::write(fds[1], out.data() + done, out.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) ::_exit(1);
-      done += static_cast<size_t>(n);
-    }
-    ::_exit(0);  // nothing of the test program runs on in the child
-  }
-  ::close(fds[1]);
-  std::string out;
-  char buf[4096];
-  for (;;) {
-    const ssize_t n = ::read(fds[0], buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    out.append(buf, static_cast<size_t>(n));
-  }
-  ::close(fds[0]);
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  if (WIFSIGNALED(status)) return "ended by signal " + std::to_string(WTERMSIG(status));
-  return out;
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("no file-size limit");
+    limit.rlim_cur = bytes;
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("no file-size limit");
+    return step();
+  });
 }
 
 }  // namespace morvadel::test

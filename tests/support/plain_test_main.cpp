@@ -4,7 +4,7 @@
 #include "model/atomic_file.h"
 
 int main(int argc, char** argv) {
-  morvadel::IgnoreFileSizeSignal();  // as the program does
+  morvadel::CatchFileSizeSignal();  // as the program does
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -6,7 +6,7 @@
 #include "model/atomic_file.h"
 
 int main(int argc, char** argv) {
-  morvadel::IgnoreFileSizeSignal();  // as the program does
+  morvadel::CatchFileSizeSignal();  // as the program does
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

@@ -18,13 +18,17 @@ namespace {
 constexpr size_t kMaxFileSize = 64 * 1024 * 1024;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// A text may not break the one-value-per-line format: a double quote would
-// end the value early and a line break would shift every later line.
-std::string FileSafe(std::string_view text) {
-  std::string out(text);
+bool BreaksLine(char c) { return c == '\r' || c == '\n'; }
+
+// A value may not break the one-value-per-line format: a line break would
+// shift every later line (a bare CR ends a line for other readers of the
+// format), so it is written as a blank; in a text a double quote would end
+// the value early, so it is written as an apostrophe.
+std::string FileSafe(std::string_view value, bool quoted) {
+  std::string out(value);
   for (char& c : out) {
-    if (c == '"') c = '\'';
-    if (c == '\r' || c == '\n') c = ' ';
+    if (quoted && c == '"') c = '\'';
+    if (BreaksLine(c)) c = ' ';
   }
   return out;
 }
@@ -52,18 +56,21 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
       break;
     case CellKind::Text: {
       const std::string& text = cell.text();
-      const bool safe = std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || c == '\r' || c == '\n'; });
+      const bool safe = std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || BreaksLine(c); });
       out += '"';
-      kept = safe ? AppendEncoded(out, text, encoding) : AppendEncoded(out, FileSafe(text), encoding);
+      kept = safe ? AppendEncoded(out, text, encoding) : AppendEncoded(out, FileSafe(text, true), encoding);
       out += '"';
       break;
     }
-    case CellKind::FileNumber:
+    case CellKind::FileNumber: {
       // Written back as it was read, quotes inside included: the reader
       // takes such a line whole. Only a quote in front would make it a text.
-      if (!cell.fileChars().empty() && cell.fileChars().front() == '"') out += ' ';
-      kept = AppendEncoded(out, cell.fileChars(), encoding);
+      const std::string& chars = cell.fileChars();
+      if (!chars.empty() && chars.front() == '"') out += ' ';
+      const bool safe = std::none_of(chars.begin(), chars.end(), BreaksLine);
+      kept = safe ? AppendEncoded(out, chars, encoding) : AppendEncoded(out, FileSafe(chars, false), encoding);
       break;
+    }
     default:
       out += CellText(cell, '.');
       break;

@@ -367,6 +367,28 @@ TEST_F(WorkbookFileTest, BlanksAndCarriageReturnsAfterTheClosingQuoteAreNoPartOf
   EXPECT_EQ(s_->CurrencyName, "EUR");
 }
 
+// A line that is not quoted is kept as its characters, a carriage return
+// inside it too; for the format's other readers a bare CR ends a line, so
+// a CR or LF inside a value is written as a blank, as it is in a text. The
+// only CRs and LFs of a written workbook are its line ends.
+TEST_F(WorkbookFileTest, ALineBreakInsideAnUnquotedLineIsWrittenAsABlank) {
+  std::ofstream(Path("cr.eka"), std::ios::binary)
+      << HandWritten({{LineOf(205, 1), "12\r3"}, {LineOf(1, 5), "a\r\rb \"c\""}, {kCompanyFirstLine + 3, "Firma\rA"}});
+  s_->FileName = Path("cr.eka");
+  ASSERT_TRUE(CitajDatoteku(*s_).ok());
+  EXPECT_EQ(s_->ItemTable(205, 1), Cell::FileNumber("12\r3"));
+  s_->ItemTable(205, 2) = Cell::FileNumber("7\n8\r\n9");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  const auto lines = SplitCrLf(ReadAll(s_->FileName));
+  ASSERT_EQ(lines.size(), 25615u);
+  for (size_t i = 0; i < lines.size(); ++i)
+    EXPECT_EQ(lines[i].find_first_of("\r\n"), std::string::npos) << "a CR or LF inside line " << i + 1;
+  EXPECT_EQ(lines[LineOf(205, 1) - 1], "12 3");
+  EXPECT_EQ(lines[LineOf(205, 2) - 1], "7 8  9");
+  EXPECT_EQ(lines[LineOf(1, 5) - 1], "a  b \"c\"");
+  EXPECT_EQ(lines[kCompanyFirstLine + 2], "Firma A");
+}
+
 // Croatian letters of a UTF-8 file used to turn into mojibake and were saved
 // back so; such a file is read as UTF-8 and written back unchanged.
 TEST_F(WorkbookFileTest, UTF8FilesAreReadAsUTF8AndWrittenBackAsTheyWere) {

@@ -1,6 +1,7 @@
 #include "codepage.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -221,6 +222,104 @@ bool IsValidUtf8(std::string_view bytes) {
     i += n;
   }
   return true;
+}
+
+namespace {
+
+// Of each byte that can lead a sequence (0xC0 and above): the length of
+// its sequence, 0 for the bytes that lead none, and the range of the
+// second byte.
+struct Lead {
+  unsigned char length = 0, lo = 0xFF, hi = 0;
+};
+
+struct LeadTable {
+  std::array<Lead, 64> of{};
+
+  constexpr LeadTable() {
+    for (unsigned b = 0xC2; b <= 0xF4; ++b) {
+      Lead& l = of[b - 0xC0];
+      l.length = b <= 0xDF ? 2 : b <= 0xEF ? 3 : 4;
+      l.lo = b == 0xE0 ? 0xA0 : b == 0xF0 ? 0x90 : 0x80;  // no overlong forms
+      l.hi = b == 0xED ? 0x9F : b == 0xF4 ? 0x8F : 0xBF;  // no surrogates, nothing above U+10FFFF
+    }
+  }
+};
+
+constexpr LeadTable kLeads;
+
+// The length of the well-formed sequence led by p[0] (0xC0 and above),
+// with four bytes readable at p; 0 when there is none. Without a branch:
+// the bytes of a code-page text beyond ASCII follow no pattern.
+size_t SequenceFrom(const unsigned char* p) {
+  const Lead& lead = kLeads.of[p[0] - 0xC0];
+  uint32_t x;
+  std::memcpy(&x, p, 4);
+  // The third and fourth bytes of the sequence, as far as it has them, are
+  // continuation bytes (10xxxxxx); little-endian, byte k at bit 8k.
+  constexpr uint32_t kRest[5] = {0, 0, 0, 0x00C00000u, 0xC0C00000u};
+  const bool rest = ((x ^ 0x80808080u) & kRest[lead.length]) == 0;
+  const bool second = p[1] >= lead.lo && p[1] <= lead.hi;
+  return rest && second ? lead.length : 0;
+}
+
+}  // namespace
+
+// Each sequence is found from its first byte alone, since no sequence
+// holds another's first byte; the stray bytes are the others beyond ASCII.
+// So the count goes eight bytes at a time and stops only at the bytes
+// that can lead a sequence and are followed by a continuation byte.
+Utf8Census CountUtf8(std::string_view bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  size_t high = 0, covered = 0, sequences = 0;
+  size_t i = 0;
+  if constexpr (std::endian::native == std::endian::little)
+    for (; i + 11 <= n; i += 8) {  // the last lead of a word has four bytes to read
+      uint64_t word;
+      std::memcpy(&word, p + i, 8);
+      const uint64_t top = word & 0x8080808080808080ull;
+      if (top == 0) continue;
+      high += static_cast<size_t>(((top >> 7) * 0x0101010101010101ull) >> 56);  // the bytes with their top bit set
+      const uint64_t second = top & (word << 1);  // 11xxxxxx: 0xC0 and above
+      const uint64_t continuation = top & ~second;
+      // The last byte's next byte is in the next word: it is looked at anyway.
+      for (uint64_t leads = second & ((continuation >> 8) | (0x80ull << 56)); leads != 0; leads &= leads - 1) {
+        const size_t length = SequenceFrom(p + i + static_cast<size_t>(std::countr_zero(leads)) / 8);
+        sequences += length != 0;
+        covered += length;
+      }
+    }
+  for (; i < n; ++i) {
+    if (p[i] < 0x80) continue;
+    ++high;
+    const size_t length = p[i] >= 0xC0 ? Utf8SequenceLength(bytes.substr(i)) : 0;
+    sequences += length != 0;
+    covered += length;
+  }
+  return {sequences, high - covered};
+}
+
+std::string StraysToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  for (size_t i = 0; i < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      const size_t run = AsciiRun(bytes.substr(i));
+      out.append(bytes.data() + i, run);
+      i += run;
+      continue;
+    }
+    const size_t n = SequenceAt(bytes, i);
+    if (n == 0) {
+      const auto b = static_cast<unsigned char>(bytes[i++]);
+      out.append(kUtf8OfByte.bytes[b].data(), kUtf8OfByte.length[b]);
+    } else {
+      out.append(bytes.data() + i, n);
+      i += n;
+    }
+  }
+  return out;
 }
 
 void AppendValidUtf8(std::string& out, std::string_view bytes) {

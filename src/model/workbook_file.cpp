@@ -95,15 +95,17 @@ bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encodin
   return true;
 }
 
-// How the file's bytes are to be read. Some tools put the UTF-8 mark in
-// front of any text file, so after a mark the rest must be UTF-8 too;
-// otherwise it is the code page, and the mark is kept to be written back.
-TextEncoding EncodingOf(std::string_view data) {
-  if (data.substr(0, kUtf8Bom.size()) == kUtf8Bom)
-    return IsValidUtf8(data.substr(kUtf8Bom.size())) ? TextEncoding::Utf8WithBom : TextEncoding::Windows1250WithBom;
-  const bool beyondAscii = AsciiRun(data) < data.size();
-  return beyondAscii && IsValidUtf8(data) ? TextEncoding::Utf8 : TextEncoding::Windows1250;
-}
+// Whether Open reads a file's bytes (after the mark) as UTF-8: when their
+// well-formed multi-byte UTF-8 sequences outnumber their stray bytes, the
+// bytes in no such sequence. The strays are then read as their
+// Windows-1250 letters: a Windows-1250 editor leaves a letter it typed
+// into a UTF-8 file so. Otherwise the file is Windows-1250 throughout. A
+// Windows-1250 text forms such a sequence only by chance, where an
+// upper-case accented letter is followed at once by one of "šžŠŽ" and the
+// like ("Čž" is C8 9E, UTF-8 "Ȟ"), while its lower-case letters, most of
+// its letters, are strays. A file without any sequence is Windows-1250,
+// and one without any stray byte is UTF-8 as soon as it has a sequence.
+bool ReadsAsUtf8(const Utf8Census& census) { return census.sequences > census.strays; }
 
 // One bit for each line feed among the 64 bytes at `p` (bit k for byte k).
 uint64_t LineFeedBits(const char* p) {
@@ -117,6 +119,29 @@ uint64_t LineFeedBits(const char* p) {
     bits |= ((zero >> 7) * 0x0102040810204080ull >> 56) << (8 * k);  // their eight flags side by side
   }
   return bits;
+}
+
+// The length of the first `most` lines of `text` with their line feeds:
+// the part of a file Open reads. The line feeds are counted 64 bytes at a
+// time, eight flags summed up in each byte of a word.
+size_t LinesEnd(std::string_view text, size_t most) {
+  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full, kFeeds = 0x0A0A0A0A0A0A0A0Aull;
+  size_t seen = 0, at = 0;
+  for (; at + 64 <= text.size(); at += 64) {
+    uint64_t flags = 0;
+    for (int k = 0; k < 8; ++k) {
+      uint64_t word;
+      std::memcpy(&word, text.data() + at + 8 * k, 8);
+      const uint64_t x = word ^ kFeeds;                    // a line feed becomes a zero byte
+      flags += ~(((x & kLow7) + kLow7) | x | kLow7) >> 7;  // 1 in exactly the zero bytes
+    }
+    const auto feeds = static_cast<size_t>((flags * 0x0101010101010101ull) >> 56);
+    if (seen + feeds >= most) break;  // the last line ends in this block
+    seen += feeds;
+  }
+  for (; at < text.size(); ++at)
+    if (text[at] == '\n' && ++seen == most) return at + 1;
+  return text.size();
 }
 
 // The first `most` lines of `text`, each without its line feed and the
@@ -185,6 +210,35 @@ class LineReader {
   }
 };
 
+// The encoding of a file's bytes after the mark, and the bytes in UTF-8:
+// `bytes` themselves or `decoded`. They are turned into UTF-8 in one go:
+// the line feeds, quotes and blanks are the same bytes in every reading
+// and no letter's bytes hold them, so every line and its value reads as it
+// would have byte by byte. Some tools put the UTF-8 mark in front of any
+// text file, so a mark alone does not make the file UTF-8: a Windows-1250
+// file keeps its mark, to be written back.
+std::string_view Decode(std::string_view bytes, bool marked, TextEncoding& encoding, std::string& decoded) {
+  if (IsValidUtf8(bytes)) {
+    const bool beyondAscii = AsciiRun(bytes) < bytes.size();
+    encoding = marked ? TextEncoding::Utf8WithBom : beyondAscii ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+    return bytes;
+  }
+  if (ReadsAsUtf8(CountUtf8(bytes))) {
+    encoding = marked ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+    decoded = StraysToUtf8(bytes);
+  } else {
+    encoding = marked ? TextEncoding::Windows1250WithBom : TextEncoding::Windows1250;
+    decoded = Cp1250ToUtf8(bytes);
+  }
+  return decoded;
+}
+
+// Whether anything follows the line feed that ends `last`, a line of `text`.
+bool BytesFollow(std::string_view text, std::string_view last) {
+  const size_t feed = text.find('\n', static_cast<size_t>(last.data() + last.size() - text.data()));
+  return feed != std::string_view::npos && feed + 1 < text.size();
+}
+
 }  // namespace
 
 std::string EncodeWorkbook(const SharedState& s) {
@@ -221,19 +275,19 @@ FileError CitajDatoteku(SharedState& s) {
   if (e.kind == FileError::Kind::TooLarge) e.kind = FileError::Kind::NotWorkbook;
   if (!e.ok()) return e;
 
-  const TextEncoding encoding = EncodingOf(data);
   std::string_view rest(data);
-  if (HasMark(encoding)) rest.remove_prefix(kUtf8Bom.size());
-  // A UTF-8 file was checked whole. The code page is turned into UTF-8 in
-  // one go: each byte is one character, and the line feeds, quotes and
-  // blanks stay the same characters, so every line and its value reads as
-  // it would have byte by byte.
+  const bool marked = rest.starts_with(kUtf8Bom);
+  if (marked) rest.remove_prefix(kUtf8Bom.size());
+  TextEncoding encoding;
   std::string decoded;
-  if (IsCodePage(encoding)) {
-    decoded = Cp1250ToUtf8(rest);
-    rest = decoded;
+  std::string_view text = Decode(rest, marked, encoding, decoded);
+  std::vector<std::string_view> lines = SplitLines(text, kWorkbookLines);
+  // Only the lines Open reads decide how they are read: bytes after the
+  // last one, which Save drops, are left out and the lines read again.
+  if (lines.size() == static_cast<size_t>(kWorkbookLines) && BytesFollow(text, lines.back())) {
+    text = Decode(rest.substr(0, LinesEnd(rest, kWorkbookLines)), marked, encoding, decoded);
+    lines = SplitLines(text, kWorkbookLines);
   }
-  const std::vector<std::string_view> lines = SplitLines(rest, kWorkbookLines);
   if (static_cast<int>(lines.size()) < kWorkbookLines) {
     FileError shortFile;
     shortFile.kind = FileError::Kind::TooShort;

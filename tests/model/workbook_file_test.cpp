@@ -458,6 +458,62 @@ TEST_F(WorkbookFileTest, AMarkInFrontOfACodePageWorkbookLosesNoLetterAndNoByte) 
   EXPECT_EQ(u->Company(1, 1), Cell::Text("Crème Čađa"));
 }
 
+// A UTF-8 workbook into which a Windows-1250 editor typed a letter keeps
+// every letter: the UTF-8 letters read as UTF-8 and each stray byte as its
+// Windows-1250 letter, and Save writes the file in UTF-8, with the mark
+// when it had one. Only the lines Open reads decide how they are read: a
+// byte after the last line, which Save drops, decides nothing. And a
+// Windows-1250 file in which two letters happen to form a UTF-8 sequence
+// ("ĐŠ" is D0 8A) is read as Windows-1250 as long as its stray bytes are
+// not outnumbered.
+TEST_F(WorkbookFileTest, AFileOfMixedBytesKeepsEveryLetter) {
+  const std::string mark = "\xEF\xBB\xBF";
+  // "Šibenik i Korčula", "Bačva" and the company with the "č"s as C4 8D, or
+  // as the Windows-1250 byte E8.
+  auto mixed = [](const char* c) {
+    return HandWritten({{LineOf(1, 1), std::string("\"Šibenik i Kor") + c + "ula\""},
+                        {LineOf(1, 2), std::string("\"Ba") + c + "va\""},
+                        {kCompanyFirstLine + 3, "\"Čađa d.o.o.\""}});
+  };
+  const std::string utf8 = mixed("č"), stray = mixed("\xE8");
+  // One UTF-8 letter: a single stray byte counted with it would make the
+  // file Windows-1250.
+  const std::string oneLetter = HandWritten({{LineOf(1, 1), "\"Šibenik\""}});
+  const std::string codePage =
+      HandWritten({{LineOf(1, 1), "\"\x8Aibenik \x8Eminj\""}, {LineOf(1, 2), "\"\xD0\x8A d.o.o.\""}});
+  struct Case {
+    const char* name;
+    std::string bytes;
+    TextEncoding encoding;
+    std::string first, second, company;  // ItemTable(1, 1) and (1, 2) and Company(1, 1) as read
+    std::string saved;
+  } cases[] = {
+      {"stray bytes", stray, TextEncoding::Utf8, "Šibenik i Korčula", "Bačva", "Čađa d.o.o.", utf8},
+      {"stray bytes after a mark", mark + stray, TextEncoding::Utf8WithBom, "Šibenik i Korčula", "Bačva",
+       "Čađa d.o.o.", mark + utf8},
+      {"a byte after the last line", oneLetter + "\xE8", TextEncoding::Utf8, "Šibenik", "", "", oneLetter},
+      {"a mark and a byte after the last line", mark + oneLetter + "\x9A", TextEncoding::Utf8WithBom, "Šibenik", "",
+       "", mark + oneLetter},
+      {"UTF-8 letters after the last line of a Windows-1250 file", codePage + "\"Čćž\"\r\n",
+       TextEncoding::Windows1250, "Šibenik Žminj", "ĐŠ d.o.o.", "", codePage},
+      {"a Windows-1250 file with a UTF-8 sequence by chance", codePage, TextEncoding::Windows1250, "Šibenik Žminj",
+       "ĐŠ d.o.o.", "", codePage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ofstream(Path("mixed.eka"), std::ios::binary) << c.bytes;
+    auto t = std::make_unique<SharedState>();
+    t->FileName = Path("mixed.eka");
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    EXPECT_EQ(t->FileEncoding, c.encoding);
+    EXPECT_EQ(t->ItemTable(1, 1).text(), c.first);
+    EXPECT_EQ(t->ItemTable(1, 2).text(), c.second);
+    EXPECT_EQ(t->Company(1, 1).text(), c.company);
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+    EXPECT_TRUE(ReadAll(t->FileName) == c.saved) << "Save wrote other bytes";
+  }
+}
+
 // A hand-edited line that is not quoted is kept as its characters, so a
 // quote inside it is written back as a quote, not as an apostrophe; only a
 // text typed by the user has its quotes turned into apostrophes.

@@ -42,14 +42,15 @@ bool HasMark(TextEncoding encoding) {
 }
 
 // Appends the bytes of a UTF-8 text in the file's encoding; false when the
-// code page lost a character of it.
-bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding) {
-  if (IsCodePage(encoding)) return AppendCp1250(out, utf8);
+// code page lost a character of it. The code page's bytes are counted into
+// `census` as Open counts them.
+bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding, Utf8Census& census) {
+  if (IsCodePage(encoding)) return AppendCp1250(out, utf8, census);
   AppendValidUtf8(out, utf8);
   return true;
 }
 
-bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
+bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8Census& census) {
   bool kept = true;
   switch (cell.kind()) {
     case CellKind::Empty:
@@ -58,7 +59,8 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
       const std::string& text = cell.text();
       const bool safe = std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || BreaksLine(c); });
       out += '"';
-      kept = safe ? AppendEncoded(out, text, encoding) : AppendEncoded(out, FileSafe(text, true), encoding);
+      kept = safe ? AppendEncoded(out, text, encoding, census)
+                  : AppendEncoded(out, FileSafe(text, true), encoding, census);
       out += '"';
       break;
     }
@@ -68,7 +70,8 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
       const std::string& chars = cell.fileChars();
       if (!chars.empty() && chars.front() == '"') out += ' ';
       const bool safe = std::none_of(chars.begin(), chars.end(), BreaksLine);
-      kept = safe ? AppendEncoded(out, chars, encoding) : AppendEncoded(out, FileSafe(chars, false), encoding);
+      kept = safe ? AppendEncoded(out, chars, encoding, census)
+                  : AppendEncoded(out, FileSafe(chars, false), encoding, census);
       break;
     }
     default:
@@ -80,18 +83,20 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
 }
 
 // The 25,615 lines in `encoding`; false, as soon as it happens, when the
-// code page lost a character.
-bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding) {
+// code page lost a character. `census` counts the bytes beyond ASCII as
+// Open reads them: each value's bytes stand between quotes or line ends,
+// so no sequence runs from one value into the next.
+bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding, Utf8Census& census) {
   if (HasMark(encoding)) out += kUtf8Bom;
   for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
     for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
-      if (!AppendValue(out, s.ItemTable(r, c), encoding)) return false;
-  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding)) return false;
-  AppendValue(out, Cell::Int16(s.UnitIndex), encoding);
+      if (!AppendValue(out, s.ItemTable(r, c), encoding, census)) return false;
+  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding, census)) return false;
+  AppendValue(out, Cell::Int16(s.UnitIndex), encoding, census);
   for (int k = 0; k <= 5; ++k)
     for (int m = 0; m <= 1; ++m)
-      if (!AppendValue(out, s.Company(k, m), encoding)) return false;
-  AppendValue(out, Cell::Int16(s.ShowCompany), encoding);
+      if (!AppendValue(out, s.Company(k, m), encoding, census)) return false;
+  AppendValue(out, Cell::Int16(s.ShowCompany), encoding, census);
   return true;
 }
 
@@ -248,12 +253,15 @@ std::string EncodeWorkbook(const SharedState& s) {
   // The code page has room for the Croatian letters but not for every letter
   // a user may type ("Crème", a Cyrillic name); a workbook holding one is
   // written in UTF-8, which the reader recognises, rather than with "?".
+  // Nor is it written in bytes that Open would read as other letters:
+  // where the code page's bytes would read as UTF-8, it is written in UTF-8.
+  Utf8Census census;
   if (IsCodePage(enc)) {
-    if (AppendWorkbook(out, s, enc)) return out;
+    if (AppendWorkbook(out, s, enc, census) && !ReadsAsUtf8(census)) return out;
     enc = HasMark(enc) ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     out.clear();
   }
-  AppendWorkbook(out, s, enc);
+  AppendWorkbook(out, s, enc, census);
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <set>
 #include <string>
 
@@ -71,9 +72,11 @@ TEST(Codepage, LongTextsConvertAsTheirLettersDo) {
   EXPECT_EQ(Cp1250ToUtf8(cp + "\x81" + cp), utf8 + "\u0081" + utf8);
 }
 
-// The census of bytes read as UTF-8: the edges of the well-formed ranges,
-// and each case wherever it stands among ASCII, so that it falls across
-// every boundary of the eight bytes taken at a time and into the last few.
+// The census of bytes read as UTF-8, taken of the bytes at hand and of the
+// bytes the code page's conversion appends: the edges of the well-formed
+// ranges, and each case wherever it stands among ASCII, so that it falls
+// across every boundary of the eight bytes taken at a time and into the
+// last few.
 TEST(Codepage, CountsTheSequencesAndTheStrayBytesWhereverTheyStand) {
   const struct {
     const char* bytes;
@@ -94,7 +97,28 @@ TEST(Codepage, CountsTheSequencesAndTheStrayBytesWhereverTheyStand) {
         const Utf8Census census = CountUtf8(text);
         ASSERT_EQ(census.sequences, c.sequences) << text << " " << before << " " << after;
         ASSERT_EQ(census.strays, c.strays) << text << " " << before << " " << after;
+        Utf8Census appended;
+        std::string out;
+        ASSERT_TRUE(AppendCp1250(out, Cp1250ToUtf8(text), appended));
+        ASSERT_EQ(out, text);
+        ASSERT_EQ(appended.sequences, c.sequences) << text;
+        ASSERT_EQ(appended.strays, c.strays) << text;
       }
+  // Both counts agree on any bytes.
+  uint32_t seed = 12345;
+  auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  const unsigned char pool[] = {'a', ' ', 0x80, 0x8F, 0x90, 0x9A, 0x9F, 0xA0, 0xBF, 0xC0, 0xC2,
+                                0xC8, 0xDF, 0xE0, 0xE8, 0xED, 0xEF, 0xF0, 0xF3, 0xF4, 0xF5, 0xFF};
+  for (int k = 0; k < 3000; ++k) {
+    std::string text(next() % 40, ' ');
+    for (char& c : text) c = static_cast<char>(pool[next() % sizeof pool]);
+    Utf8Census appended;
+    std::string out;
+    AppendCp1250(out, Cp1250ToUtf8(text), appended);
+    const Utf8Census census = CountUtf8(text);
+    ASSERT_EQ(appended.sequences, census.sequences) << text;
+    ASSERT_EQ(appended.strays, census.strays) << text;
+  }
 }
 
 // A stray byte reads as its Windows-1250 letter, a sequence as UTF-8.

@@ -514,6 +514,47 @@ TEST_F(WorkbookFileTest, AFileOfMixedBytesKeepsEveryLetter) {
   }
 }
 
+// Windows-1250 bytes can happen to form well-formed UTF-8: an upper-case
+// letter followed by "š", "ž", "Š" or "Ž" ("Čž" is C8 9E, UTF-8 "Ȟ"), a
+// lower-case one followed by two of them. Where Open would read the code
+// page's bytes so, Save writes the workbook in UTF-8 (with the mark when
+// the file had one), so that it reads back as it was saved; where the
+// stray bytes keep it Windows-1250, it stays Windows-1250.
+TEST_F(WorkbookFileTest, SaveWritesNoBytesThatOpenReadsAsOtherLetters) {
+  const struct Case {
+    const char* text;
+    TextEncoding from, read;
+  } cases[] = {
+      {"Čž", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"ĐŠ", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"Ćž d.o.o.", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"ČŠ i ĆŽ, Split", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"čšž", TextEncoding::Windows1250, TextEncoding::Utf8},   // E8 9A 9E, three bytes of one letter
+      {"đšžŠ", TextEncoding::Windows1250, TextEncoding::Utf8},  // F0 9A 9E 8A, four
+      {"ČŠ ĆŽ č", TextEncoding::Windows1250, TextEncoding::Utf8},  // two sequences and one stray byte
+      {"Čž", TextEncoding::Windows1250WithBom, TextEncoding::Utf8WithBom},
+      {"Čž čćš", TextEncoding::Windows1250, TextEncoding::Windows1250},  // one sequence, three stray bytes
+      {"ĐŠ, Šibenik", TextEncoding::Windows1250WithBom, TextEncoding::Windows1250WithBom},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    auto w = std::make_unique<SharedState>();
+    w->FileEncoding = c.from;
+    w->Company(1, 1) = Cell::Text(c.text);
+    w->FileName = Path("chance.eka");
+    ASSERT_TRUE(SaveDataFile(*w).ok());
+    const std::string bytes = ReadAll(w->FileName);
+    auto t = std::make_unique<SharedState>();
+    t->FileName = w->FileName;
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    EXPECT_EQ(t->Company(1, 1).text(), c.text);
+    EXPECT_EQ(t->FileEncoding, c.read);
+    // Open, then Save, writes the same bytes again, in either encoding.
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+    EXPECT_TRUE(ReadAll(t->FileName) == bytes) << "Open, then Save, changed the file";
+  }
+}
+
 // A hand-edited line that is not quoted is kept as its characters, so a
 // quote inside it is written back as a quote, not as an apostrophe; only a
 // text typed by the user has its quotes turned into apostrophes.

@@ -307,8 +307,8 @@ TEST_F(WorkbookFileTest, NumbersReadAlikeInEveryLocale) {
   }
 }
 
-// A pipe used to hang the program for ever and a device was called a
-// folder: each is refused at once and named for what it is.
+// A pipe, a device and a folder are each refused at once, without waiting
+// for a writer, and named for what they are.
 TEST_F(WorkbookFileTest, APipeADeviceOrAFolderIsRefusedAtOnceByWhatItIs) {
   ASSERT_EQ(::mkfifo(Path("pipe.eka").c_str(), 0600), 0);
   struct Case {
@@ -389,8 +389,8 @@ TEST_F(WorkbookFileTest, ALineBreakInsideAnUnquotedLineIsWrittenAsABlank) {
   EXPECT_EQ(lines[kCompanyFirstLine + 2], "Firma A");
 }
 
-// Croatian letters of a UTF-8 file used to turn into mojibake and were saved
-// back so; such a file is read as UTF-8 and written back unchanged.
+// The Croatian letters of a UTF-8 file, with or without the mark, are read
+// as UTF-8, and Save writes the file back unchanged.
 TEST_F(WorkbookFileTest, UTF8FilesAreReadAsUTF8AndWrittenBackAsTheyWere) {
   const std::map<int, std::string> lines = {
       {LineOf(1, 1), "\"Šibenik – Žminj\""}, {LineOf(101, 1), "\"2019.\""}, {LineOf(205, 1), "1234.5"},
@@ -426,9 +426,9 @@ TEST_F(WorkbookFileTest, UTF8FilesAreReadAsUTF8AndWrittenBackAsTheyWere) {
   EXPECT_EQ(t->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));
 }
 
-// A tool that puts the UTF-8 mark in front of a Windows-1250 workbook used
-// to make its letters "?" at Open, lost at the next Save. The rest is read
-// as the code page and the mark written back in front of it.
+// A Windows-1250 workbook that a tool gave a UTF-8 mark keeps its letters:
+// the rest is read as the code page, and Save writes the mark back in front
+// of it.
 TEST_F(WorkbookFileTest, AMarkInFrontOfACodePageWorkbookLosesNoLetterAndNoByte) {
   const std::string bytes =
       "\xEF\xBB\xBF" + HandWritten({{LineOf(1, 1), "\"\x8Aibenik \x8Eminj\""}, {LineOf(205, 1), "1234.5"},
@@ -586,9 +586,9 @@ TEST_F(WorkbookFileTest, AnUnquotedLineIsWrittenBackWithItsQuotes) {
   EXPECT_EQ(written[1], "\"typed '7'\"");
 }
 
-// A byte Windows-1250 leaves unassigned used to be read as "?" and saved
-// so; it is kept, in a text, in a line that is no number and in the
-// currency, with and without a mark in front.
+// A byte Windows-1250 leaves unassigned is read as the control character
+// of its number and written back as that byte, in a text, in a line that
+// is no number and in the currency, with and without a mark in front.
 TEST_F(WorkbookFileTest, AByteTheCodePageLeavesUnassignedIsWrittenBackAsItWasRead) {
   const std::string plain = HandWritten({{LineOf(1, 1), "\"\x8A" "a\x81" "b\x83\""}, {LineOf(1, 2), "\"\x88\x90\x98\""},
                                          {LineOf(205, 1), "12\x98"}, {kCurrencyLine, "\"K\x90N\""}});

@@ -12,6 +12,18 @@ std::string Utf8ToCp1250(std::string_view utf8);
 // Utf8ToCp1250 appended to `out`; false when a character became '?'.
 bool AppendCp1250(std::string& out, std::string_view utf8);
 
+// What bytes hold beyond ASCII when they are read as UTF-8: their
+// well-formed sequences of more than one byte, and their bytes that belong
+// to none (stray bytes).
+struct Utf8Census {
+  size_t sequences = 0;
+  size_t strays = 0;
+};
+
+// AppendCp1250 that adds to `census` what CountUtf8 finds in the bytes it
+// appended, taken on their own.
+bool AppendCp1250(std::string& out, std::string_view utf8, Utf8Census& census);
+
 // Windows-1250 to UTF-8; the five unassigned bytes become the control
 // characters of the same number (U+0081 ...), which Utf8ToCp1250 turns back
 // into them.
@@ -27,6 +39,14 @@ size_t AsciiRun(std::string_view bytes);
 
 // True when every byte belongs to a well-formed UTF-8 sequence.
 bool IsValidUtf8(std::string_view bytes);
+
+// The census of `bytes`.
+Utf8Census CountUtf8(std::string_view bytes);
+
+// A UTF-8 text with stray bytes in it, as a Windows-1250 editor leaves a
+// letter it typed into one: each well-formed sequence as it is, each stray
+// byte as its Windows-1250 letter.
+std::string StraysToUtf8(std::string_view bytes);
 
 // The text with every byte that starts no well-formed UTF-8 sequence
 // replaced by '?'.

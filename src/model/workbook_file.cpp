@@ -18,13 +18,17 @@ namespace {
 constexpr size_t kMaxFileSize = 64 * 1024 * 1024;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// A text may not break the one-value-per-line format: a double quote would
-// end the value early and a line break would shift every later line.
-std::string FileSafe(std::string_view text) {
-  std::string out(text);
+bool BreaksLine(char c) { return c == '\r' || c == '\n'; }
+
+// A value may not break the one-value-per-line format: a line break would
+// shift every later line (a bare CR ends a line for other readers of the
+// format), so it is written as a blank; in a text a double quote would end
+// the value early, so it is written as an apostrophe.
+std::string FileSafe(std::string_view value, bool quoted) {
+  std::string out(value);
   for (char& c : out) {
-    if (c == '"') c = '\'';
-    if (c == '\r' || c == '\n') c = ' ';
+    if (quoted && c == '"') c = '\'';
+    if (BreaksLine(c)) c = ' ';
   }
   return out;
 }
@@ -38,32 +42,38 @@ bool HasMark(TextEncoding encoding) {
 }
 
 // Appends the bytes of a UTF-8 text in the file's encoding; false when the
-// code page lost a character of it.
-bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding) {
-  if (IsCodePage(encoding)) return AppendCp1250(out, utf8);
+// code page lost a character of it. The code page's bytes are counted into
+// `census` as Open counts them.
+bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding, Utf8Census& census) {
+  if (IsCodePage(encoding)) return AppendCp1250(out, utf8, census);
   AppendValidUtf8(out, utf8);
   return true;
 }
 
-bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
+bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8Census& census) {
   bool kept = true;
   switch (cell.kind()) {
     case CellKind::Empty:
       break;
     case CellKind::Text: {
       const std::string& text = cell.text();
-      const bool safe = std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || c == '\r' || c == '\n'; });
+      const bool safe = std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || BreaksLine(c); });
       out += '"';
-      kept = safe ? AppendEncoded(out, text, encoding) : AppendEncoded(out, FileSafe(text), encoding);
+      kept = safe ? AppendEncoded(out, text, encoding, census)
+                  : AppendEncoded(out, FileSafe(text, true), encoding, census);
       out += '"';
       break;
     }
-    case CellKind::FileNumber:
+    case CellKind::FileNumber: {
       // Written back as it was read, quotes inside included: the reader
       // takes such a line whole. Only a quote in front would make it a text.
-      if (!cell.fileChars().empty() && cell.fileChars().front() == '"') out += ' ';
-      kept = AppendEncoded(out, cell.fileChars(), encoding);
+      const std::string& chars = cell.fileChars();
+      if (!chars.empty() && chars.front() == '"') out += ' ';
+      const bool safe = std::none_of(chars.begin(), chars.end(), BreaksLine);
+      kept = safe ? AppendEncoded(out, chars, encoding, census)
+                  : AppendEncoded(out, FileSafe(chars, false), encoding, census);
       break;
+    }
     default:
       out += CellText(cell, '.');
       break;
@@ -73,30 +83,34 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
 }
 
 // The 25,615 lines in `encoding`; false, as soon as it happens, when the
-// code page lost a character.
-bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding) {
+// code page lost a character. `census` counts the bytes beyond ASCII as
+// Open reads them: each value's bytes stand between quotes or line ends,
+// so no sequence runs from one value into the next.
+bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding, Utf8Census& census) {
   if (HasMark(encoding)) out += kUtf8Bom;
   for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
     for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
-      if (!AppendValue(out, s.ItemTable(r, c), encoding)) return false;
-  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding)) return false;
-  AppendValue(out, Cell::Int16(s.UnitIndex), encoding);
+      if (!AppendValue(out, s.ItemTable(r, c), encoding, census)) return false;
+  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding, census)) return false;
+  AppendValue(out, Cell::Int16(s.UnitIndex), encoding, census);
   for (int k = 0; k <= 5; ++k)
     for (int m = 0; m <= 1; ++m)
-      if (!AppendValue(out, s.Company(k, m), encoding)) return false;
-  AppendValue(out, Cell::Int16(s.ShowCompany), encoding);
+      if (!AppendValue(out, s.Company(k, m), encoding, census)) return false;
+  AppendValue(out, Cell::Int16(s.ShowCompany), encoding, census);
   return true;
 }
 
-// How the file's bytes are to be read. Some tools put the UTF-8 mark in
-// front of any text file, so after a mark the rest must be UTF-8 too;
-// otherwise it is the code page, and the mark is kept to be written back.
-TextEncoding EncodingOf(std::string_view data) {
-  if (data.substr(0, kUtf8Bom.size()) == kUtf8Bom)
-    return IsValidUtf8(data.substr(kUtf8Bom.size())) ? TextEncoding::Utf8WithBom : TextEncoding::Windows1250WithBom;
-  const bool beyondAscii = AsciiRun(data) < data.size();
-  return beyondAscii && IsValidUtf8(data) ? TextEncoding::Utf8 : TextEncoding::Windows1250;
-}
+// Whether Open reads a file's bytes (after the mark) as UTF-8: when their
+// well-formed multi-byte UTF-8 sequences outnumber their stray bytes, the
+// bytes in no such sequence. The strays are then read as their
+// Windows-1250 letters: a Windows-1250 editor leaves a letter it typed
+// into a UTF-8 file so. Otherwise the file is Windows-1250 throughout. A
+// Windows-1250 text forms such a sequence only by chance, where an
+// upper-case accented letter is followed at once by one of "šžŠŽ" and the
+// like ("Čž" is C8 9E, UTF-8 "Ȟ"), while its lower-case letters, most of
+// its letters, are strays. A file without any sequence is Windows-1250,
+// and one without any stray byte is UTF-8 as soon as it has a sequence.
+bool ReadsAsUtf8(const Utf8Census& census) { return census.sequences > census.strays; }
 
 // One bit for each line feed among the 64 bytes at `p` (bit k for byte k).
 uint64_t LineFeedBits(const char* p) {
@@ -110,6 +124,29 @@ uint64_t LineFeedBits(const char* p) {
     bits |= ((zero >> 7) * 0x0102040810204080ull >> 56) << (8 * k);  // their eight flags side by side
   }
   return bits;
+}
+
+// The length of the first `most` lines of `text` with their line feeds:
+// the part of a file Open reads. The line feeds are counted 64 bytes at a
+// time, eight flags summed up in each byte of a word.
+size_t LinesEnd(std::string_view text, size_t most) {
+  constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full, kFeeds = 0x0A0A0A0A0A0A0A0Aull;
+  size_t seen = 0, at = 0;
+  for (; at + 64 <= text.size(); at += 64) {
+    uint64_t flags = 0;
+    for (int k = 0; k < 8; ++k) {
+      uint64_t word;
+      std::memcpy(&word, text.data() + at + 8 * k, 8);
+      const uint64_t x = word ^ kFeeds;                    // a line feed becomes a zero byte
+      flags += ~(((x & kLow7) + kLow7) | x | kLow7) >> 7;  // 1 in exactly the zero bytes
+    }
+    const auto feeds = static_cast<size_t>((flags * 0x0101010101010101ull) >> 56);
+    if (seen + feeds >= most) break;  // the last line ends in this block
+    seen += feeds;
+  }
+  for (; at < text.size(); ++at)
+    if (text[at] == '\n' && ++seen == most) return at + 1;
+  return text.size();
 }
 
 // The first `most` lines of `text`, each without its line feed and the
@@ -178,6 +215,35 @@ class LineReader {
   }
 };
 
+// The encoding of a file's bytes after the mark, and the bytes in UTF-8:
+// `bytes` themselves or `decoded`. They are turned into UTF-8 in one go:
+// the line feeds, quotes and blanks are the same bytes in every reading
+// and no letter's bytes hold them, so every line and its value reads as it
+// would have byte by byte. Some tools put the UTF-8 mark in front of any
+// text file, so a mark alone does not make the file UTF-8: a Windows-1250
+// file keeps its mark, to be written back.
+std::string_view Decode(std::string_view bytes, bool marked, TextEncoding& encoding, std::string& decoded) {
+  if (IsValidUtf8(bytes)) {
+    const bool beyondAscii = AsciiRun(bytes) < bytes.size();
+    encoding = marked ? TextEncoding::Utf8WithBom : beyondAscii ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+    return bytes;
+  }
+  if (ReadsAsUtf8(CountUtf8(bytes))) {
+    encoding = marked ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+    decoded = StraysToUtf8(bytes);
+  } else {
+    encoding = marked ? TextEncoding::Windows1250WithBom : TextEncoding::Windows1250;
+    decoded = Cp1250ToUtf8(bytes);
+  }
+  return decoded;
+}
+
+// Whether anything follows the line feed that ends `last`, a line of `text`.
+bool BytesFollow(std::string_view text, std::string_view last) {
+  const size_t feed = text.find('\n', static_cast<size_t>(last.data() + last.size() - text.data()));
+  return feed != std::string_view::npos && feed + 1 < text.size();
+}
+
 }  // namespace
 
 std::string EncodeWorkbook(const SharedState& s) {
@@ -187,12 +253,15 @@ std::string EncodeWorkbook(const SharedState& s) {
   // The code page has room for the Croatian letters but not for every letter
   // a user may type ("Crème", a Cyrillic name); a workbook holding one is
   // written in UTF-8, which the reader recognises, rather than with "?".
+  // Nor is it written in bytes that Open would read as other letters:
+  // where the code page's bytes would read as UTF-8, it is written in UTF-8.
+  Utf8Census census;
   if (IsCodePage(enc)) {
-    if (AppendWorkbook(out, s, enc)) return out;
+    if (AppendWorkbook(out, s, enc, census) && !ReadsAsUtf8(census)) return out;
     enc = HasMark(enc) ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     out.clear();
   }
-  AppendWorkbook(out, s, enc);
+  AppendWorkbook(out, s, enc, census);
   return out;
 }
 
@@ -214,19 +283,19 @@ FileError CitajDatoteku(SharedState& s) {
   if (e.kind == FileError::Kind::TooLarge) e.kind = FileError::Kind::NotWorkbook;
   if (!e.ok()) return e;
 
-  const TextEncoding encoding = EncodingOf(data);
   std::string_view rest(data);
-  if (HasMark(encoding)) rest.remove_prefix(kUtf8Bom.size());
-  // A UTF-8 file was checked whole. The code page is turned into UTF-8 in
-  // one go: each byte is one character, and the line feeds, quotes and
-  // blanks stay the same characters, so every line and its value reads as
-  // it would have byte by byte.
+  const bool marked = rest.starts_with(kUtf8Bom);
+  if (marked) rest.remove_prefix(kUtf8Bom.size());
+  TextEncoding encoding;
   std::string decoded;
-  if (IsCodePage(encoding)) {
-    decoded = Cp1250ToUtf8(rest);
-    rest = decoded;
+  std::string_view text = Decode(rest, marked, encoding, decoded);
+  std::vector<std::string_view> lines = SplitLines(text, kWorkbookLines);
+  // Only the lines Open reads decide how they are read: bytes after the
+  // last one, which Save drops, are left out and the lines read again.
+  if (lines.size() == static_cast<size_t>(kWorkbookLines) && BytesFollow(text, lines.back())) {
+    text = Decode(rest.substr(0, LinesEnd(rest, kWorkbookLines)), marked, encoding, decoded);
+    lines = SplitLines(text, kWorkbookLines);
   }
-  const std::vector<std::string_view> lines = SplitLines(rest, kWorkbookLines);
   if (static_cast<int>(lines.size()) < kWorkbookLines) {
     FileError shortFile;
     shortFile.kind = FileError::Kind::TooShort;

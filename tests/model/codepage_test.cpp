@@ -4,6 +4,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <set>
 #include <string>
 
@@ -69,6 +70,62 @@ TEST(Codepage, LongTextsConvertAsTheirLettersDo) {
   EXPECT_FALSE(IsValidUtf8(utf8 + "\xC3" + utf8));
   EXPECT_EQ(ValidUtf8(utf8 + "\xC3" + utf8), utf8 + "?" + utf8);
   EXPECT_EQ(Cp1250ToUtf8(cp + "\x81" + cp), utf8 + "\u0081" + utf8);
+}
+
+// The census of bytes read as UTF-8, taken of the bytes at hand and of the
+// bytes the code page's conversion appends: the edges of the well-formed
+// ranges, and each case wherever it stands among ASCII, so that it falls
+// across every boundary of the eight bytes taken at a time and into the
+// last few.
+TEST(Codepage, CountsTheSequencesAndTheStrayBytesWhereverTheyStand) {
+  const struct {
+    const char* bytes;
+    size_t sequences, strays;
+  } cases[] = {
+      {"\xC4\x8D", 1, 0},          {"\xE8", 0, 1},              {"\x8D", 0, 1},
+      {"\xE8\xE6\x9E", 0, 3},      {"\xC8\x9E", 1, 0},          {"\xE8\x9A\x9E", 1, 0},
+      {"\xC0\x80", 0, 2},          {"\xC1\xBF", 0, 2},          {"\xC2\x80", 1, 0},
+      {"\xE0\x9F\xBF", 0, 3},      {"\xE0\xA0\x80", 1, 0},      {"\xED\x9F\xBF", 1, 0},
+      {"\xED\xA0\x80", 0, 3},      {"\xF0\x8F\xBF\xBF", 0, 4},  {"\xF0\x90\x80\x80", 1, 0},
+      {"\xF4\x8F\xBF\xBF", 1, 0},  {"\xF4\x90\x80\x80", 0, 4},  {"\xF5\x80\x80\x80", 0, 4},
+      {"\xE2\x82", 0, 2},          {"\xF0\x9F\x98", 0, 3},      {"\xC4\x8D\x8D\xC4", 1, 2},
+  };
+  for (const auto& c : cases)
+    for (size_t before = 0; before < 18; ++before)
+      for (size_t after = 0; after < 18; ++after) {
+        const std::string text = std::string(before, 'a') + c.bytes + std::string(after, 'b');
+        const Utf8Census census = CountUtf8(text);
+        ASSERT_EQ(census.sequences, c.sequences) << text << " " << before << " " << after;
+        ASSERT_EQ(census.strays, c.strays) << text << " " << before << " " << after;
+        Utf8Census appended;
+        std::string out;
+        ASSERT_TRUE(AppendCp1250(out, Cp1250ToUtf8(text), appended));
+        ASSERT_EQ(out, text);
+        ASSERT_EQ(appended.sequences, c.sequences) << text;
+        ASSERT_EQ(appended.strays, c.strays) << text;
+      }
+  // Both counts agree on any bytes.
+  uint32_t seed = 12345;
+  auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  const unsigned char pool[] = {'a', ' ', 0x80, 0x8F, 0x90, 0x9A, 0x9F, 0xA0, 0xBF, 0xC0, 0xC2,
+                                0xC8, 0xDF, 0xE0, 0xE8, 0xED, 0xEF, 0xF0, 0xF3, 0xF4, 0xF5, 0xFF};
+  for (int k = 0; k < 3000; ++k) {
+    std::string text(next() % 40, ' ');
+    for (char& c : text) c = static_cast<char>(pool[next() % sizeof pool]);
+    Utf8Census appended;
+    std::string out;
+    AppendCp1250(out, Cp1250ToUtf8(text), appended);
+    const Utf8Census census = CountUtf8(text);
+    ASSERT_EQ(appended.sequences, census.sequences) << text;
+    ASSERT_EQ(appended.strays, census.strays) << text;
+  }
+}
+
+// A stray byte reads as its Windows-1250 letter, a sequence as UTF-8.
+TEST(Codepage, StrayBytesAmidUtf8ReadAsTheirCodePageLetters) {
+  EXPECT_EQ(StraysToUtf8("\xC5\xA0ibenik i Kor\xE8ula"), "Šibenik i Korčula");
+  EXPECT_EQ(StraysToUtf8("\x8A\xC5\xA0\x81\xE2\x82"), "ŠŠ\u0081â‚");
+  EXPECT_EQ(StraysToUtf8("Crème"), "Crème");
 }
 
 }  // namespace

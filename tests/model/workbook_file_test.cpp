@@ -307,8 +307,8 @@ TEST_F(WorkbookFileTest, NumbersReadAlikeInEveryLocale) {
   }
 }
 
-// A pipe used to hang the program for ever and a device was called a
-// folder: each is refused at once and named for what it is.
+// A pipe, a device and a folder are each refused at once, without waiting
+// for a writer, and named for what they are.
 TEST_F(WorkbookFileTest, APipeADeviceOrAFolderIsRefusedAtOnceByWhatItIs) {
   ASSERT_EQ(::mkfifo(Path("pipe.eka").c_str(), 0600), 0);
   struct Case {
@@ -367,8 +367,30 @@ TEST_F(WorkbookFileTest, BlanksAndCarriageReturnsAfterTheClosingQuoteAreNoPartOf
   EXPECT_EQ(s_->CurrencyName, "EUR");
 }
 
-// Croatian letters of a UTF-8 file used to turn into mojibake and were saved
-// back so; such a file is read as UTF-8 and written back unchanged.
+// A line that is not quoted is kept as its characters, a carriage return
+// inside it too; for the format's other readers a bare CR ends a line, so
+// a CR or LF inside a value is written as a blank, as it is in a text. The
+// only CRs and LFs of a written workbook are its line ends.
+TEST_F(WorkbookFileTest, ALineBreakInsideAnUnquotedLineIsWrittenAsABlank) {
+  std::ofstream(Path("cr.eka"), std::ios::binary)
+      << HandWritten({{LineOf(205, 1), "12\r3"}, {LineOf(1, 5), "a\r\rb \"c\""}, {kCompanyFirstLine + 3, "Firma\rA"}});
+  s_->FileName = Path("cr.eka");
+  ASSERT_TRUE(CitajDatoteku(*s_).ok());
+  EXPECT_EQ(s_->ItemTable(205, 1), Cell::FileNumber("12\r3"));
+  s_->ItemTable(205, 2) = Cell::FileNumber("7\n8\r\n9");
+  ASSERT_TRUE(SaveDataFile(*s_).ok());
+  const auto lines = SplitCrLf(ReadAll(s_->FileName));
+  ASSERT_EQ(lines.size(), 25615u);
+  for (size_t i = 0; i < lines.size(); ++i)
+    EXPECT_EQ(lines[i].find_first_of("\r\n"), std::string::npos) << "a CR or LF inside line " << i + 1;
+  EXPECT_EQ(lines[LineOf(205, 1) - 1], "12 3");
+  EXPECT_EQ(lines[LineOf(205, 2) - 1], "7 8  9");
+  EXPECT_EQ(lines[LineOf(1, 5) - 1], "a  b \"c\"");
+  EXPECT_EQ(lines[kCompanyFirstLine + 2], "Firma A");
+}
+
+// The Croatian letters of a UTF-8 file, with or without the mark, are read
+// as UTF-8, and Save writes the file back unchanged.
 TEST_F(WorkbookFileTest, UTF8FilesAreReadAsUTF8AndWrittenBackAsTheyWere) {
   const std::map<int, std::string> lines = {
       {LineOf(1, 1), "\"Šibenik – Žminj\""}, {LineOf(101, 1), "\"2019.\""}, {LineOf(205, 1), "1234.5"},
@@ -404,9 +426,9 @@ TEST_F(WorkbookFileTest, UTF8FilesAreReadAsUTF8AndWrittenBackAsTheyWere) {
   EXPECT_EQ(t->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));
 }
 
-// A tool that puts the UTF-8 mark in front of a Windows-1250 workbook used
-// to make its letters "?" at Open, lost at the next Save. The rest is read
-// as the code page and the mark written back in front of it.
+// A Windows-1250 workbook that a tool gave a UTF-8 mark keeps its letters:
+// the rest is read as the code page, and Save writes the mark back in front
+// of it.
 TEST_F(WorkbookFileTest, AMarkInFrontOfACodePageWorkbookLosesNoLetterAndNoByte) {
   const std::string bytes =
       "\xEF\xBB\xBF" + HandWritten({{LineOf(1, 1), "\"\x8Aibenik \x8Eminj\""}, {LineOf(205, 1), "1234.5"},
@@ -434,6 +456,103 @@ TEST_F(WorkbookFileTest, AMarkInFrontOfACodePageWorkbookLosesNoLetterAndNoByte) 
   EXPECT_EQ(u->FileEncoding, TextEncoding::Utf8WithBom);
   EXPECT_EQ(u->ItemTable(1, 1), Cell::Text("Šibenik Žminj"));
   EXPECT_EQ(u->Company(1, 1), Cell::Text("Crème Čađa"));
+}
+
+// A UTF-8 workbook into which a Windows-1250 editor typed a letter keeps
+// every letter: the UTF-8 letters read as UTF-8 and each stray byte as its
+// Windows-1250 letter, and Save writes the file in UTF-8, with the mark
+// when it had one. Only the lines Open reads decide how they are read: a
+// byte after the last line, which Save drops, decides nothing. And a
+// Windows-1250 file in which two letters happen to form a UTF-8 sequence
+// ("ĐŠ" is D0 8A) is read as Windows-1250 as long as its stray bytes are
+// not outnumbered.
+TEST_F(WorkbookFileTest, AFileOfMixedBytesKeepsEveryLetter) {
+  const std::string mark = "\xEF\xBB\xBF";
+  // "Šibenik i Korčula", "Bačva" and the company with the "č"s as C4 8D, or
+  // as the Windows-1250 byte E8.
+  auto mixed = [](const char* c) {
+    return HandWritten({{LineOf(1, 1), std::string("\"Šibenik i Kor") + c + "ula\""},
+                        {LineOf(1, 2), std::string("\"Ba") + c + "va\""},
+                        {kCompanyFirstLine + 3, "\"Čađa d.o.o.\""}});
+  };
+  const std::string utf8 = mixed("č"), stray = mixed("\xE8");
+  // One UTF-8 letter: a single stray byte counted with it would make the
+  // file Windows-1250.
+  const std::string oneLetter = HandWritten({{LineOf(1, 1), "\"Šibenik\""}});
+  const std::string codePage =
+      HandWritten({{LineOf(1, 1), "\"\x8Aibenik \x8Eminj\""}, {LineOf(1, 2), "\"\xD0\x8A d.o.o.\""}});
+  struct Case {
+    const char* name;
+    std::string bytes;
+    TextEncoding encoding;
+    std::string first, second, company;  // ItemTable(1, 1) and (1, 2) and Company(1, 1) as read
+    std::string saved;
+  } cases[] = {
+      {"stray bytes", stray, TextEncoding::Utf8, "Šibenik i Korčula", "Bačva", "Čađa d.o.o.", utf8},
+      {"stray bytes after a mark", mark + stray, TextEncoding::Utf8WithBom, "Šibenik i Korčula", "Bačva",
+       "Čađa d.o.o.", mark + utf8},
+      {"a byte after the last line", oneLetter + "\xE8", TextEncoding::Utf8, "Šibenik", "", "", oneLetter},
+      {"a mark and a byte after the last line", mark + oneLetter + "\x9A", TextEncoding::Utf8WithBom, "Šibenik", "",
+       "", mark + oneLetter},
+      {"UTF-8 letters after the last line of a Windows-1250 file", codePage + "\"Čćž\"\r\n",
+       TextEncoding::Windows1250, "Šibenik Žminj", "ĐŠ d.o.o.", "", codePage},
+      {"a Windows-1250 file with a UTF-8 sequence by chance", codePage, TextEncoding::Windows1250, "Šibenik Žminj",
+       "ĐŠ d.o.o.", "", codePage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ofstream(Path("mixed.eka"), std::ios::binary) << c.bytes;
+    auto t = std::make_unique<SharedState>();
+    t->FileName = Path("mixed.eka");
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    EXPECT_EQ(t->FileEncoding, c.encoding);
+    EXPECT_EQ(t->ItemTable(1, 1).text(), c.first);
+    EXPECT_EQ(t->ItemTable(1, 2).text(), c.second);
+    EXPECT_EQ(t->Company(1, 1).text(), c.company);
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+    EXPECT_TRUE(ReadAll(t->FileName) == c.saved) << "Save wrote other bytes";
+  }
+}
+
+// Windows-1250 bytes can happen to form well-formed UTF-8: an upper-case
+// letter followed by "š", "ž", "Š" or "Ž" ("Čž" is C8 9E, UTF-8 "Ȟ"), a
+// lower-case one followed by two of them. Where Open would read the code
+// page's bytes so, Save writes the workbook in UTF-8 (with the mark when
+// the file had one), so that it reads back as it was saved; where the
+// stray bytes keep it Windows-1250, it stays Windows-1250.
+TEST_F(WorkbookFileTest, SaveWritesNoBytesThatOpenReadsAsOtherLetters) {
+  const struct Case {
+    const char* text;
+    TextEncoding from, read;
+  } cases[] = {
+      {"Čž", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"ĐŠ", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"Ćž d.o.o.", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"ČŠ i ĆŽ, Split", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"čšž", TextEncoding::Windows1250, TextEncoding::Utf8},   // E8 9A 9E, three bytes of one letter
+      {"đšžŠ", TextEncoding::Windows1250, TextEncoding::Utf8},  // F0 9A 9E 8A, four
+      {"ČŠ ĆŽ č", TextEncoding::Windows1250, TextEncoding::Utf8},  // two sequences and one stray byte
+      {"Čž", TextEncoding::Windows1250WithBom, TextEncoding::Utf8WithBom},
+      {"Čž čćš", TextEncoding::Windows1250, TextEncoding::Windows1250},  // one sequence, three stray bytes
+      {"ĐŠ, Šibenik", TextEncoding::Windows1250WithBom, TextEncoding::Windows1250WithBom},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    auto w = std::make_unique<SharedState>();
+    w->FileEncoding = c.from;
+    w->Company(1, 1) = Cell::Text(c.text);
+    w->FileName = Path("chance.eka");
+    ASSERT_TRUE(SaveDataFile(*w).ok());
+    const std::string bytes = ReadAll(w->FileName);
+    auto t = std::make_unique<SharedState>();
+    t->FileName = w->FileName;
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    EXPECT_EQ(t->Company(1, 1).text(), c.text);
+    EXPECT_EQ(t->FileEncoding, c.read);
+    // Open, then Save, writes the same bytes again, in either encoding.
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+    EXPECT_TRUE(ReadAll(t->FileName) == bytes) << "Open, then Save, changed the file";
+  }
 }
 
 // A hand-edited line that is not quoted is kept as its characters, so a
@@ -467,9 +586,9 @@ TEST_F(WorkbookFileTest, AnUnquotedLineIsWrittenBackWithItsQuotes) {
   EXPECT_EQ(written[1], "\"typed '7'\"");
 }
 
-// A byte Windows-1250 leaves unassigned used to be read as "?" and saved
-// so; it is kept, in a text, in a line that is no number and in the
-// currency, with and without a mark in front.
+// A byte Windows-1250 leaves unassigned is read as the control character
+// of its number and written back as that byte, in a text, in a line that
+// is no number and in the currency, with and without a mark in front.
 TEST_F(WorkbookFileTest, AByteTheCodePageLeavesUnassignedIsWrittenBackAsItWasRead) {
   const std::string plain = HandWritten({{LineOf(1, 1), "\"\x8A" "a\x81" "b\x83\""}, {LineOf(1, 2), "\"\x88\x90\x98\""},
                                          {LineOf(205, 1), "12\x98"}, {kCurrencyLine, "\"K\x90N\""}});

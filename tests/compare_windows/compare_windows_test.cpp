@@ -323,10 +323,10 @@ TEST_F(CompareWindowsTest, LockedRowRefusesTypingWhileAClickOpensTheEditor) {
   EXPECT_FALSE(f->Family()->EditorOpen());
 }
 
-// Columns 1 to 9 of the industry views are frozen: a click there opened the
-// editor over the previously current row, and "7" with Enter overwrote that
-// row's industry figure. The click makes the pressed row's industry cell
-// current first, also with the grid scrolled.
+// Columns 1 to 9 of the industry views are frozen: a click there makes the
+// pressed row's industry cell current before the editor opens, also with
+// the grid scrolled, so "7" with Enter changes the row that was clicked and
+// no other row's industry figure.
 TEST_F(CompareWindowsTest, AClickOnAFrozenCellEditsTheRowThatWasClicked) {
   s->ItemTable(604, 10) = Cell::Text("11.5");
   Form50* f = View(1);

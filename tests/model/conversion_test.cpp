@@ -228,7 +228,7 @@ TEST(ConversionTest, ABadSummaryCellChangesNothing) {
 TEST(ConversionTest, MessagesNameTheFieldOrTheRowsLabelAndPeriod) {
   auto s = State();
   s->ItemTable(3, 2) = Cell::Text("abc");
-  FillBalanceSheetLabelsEn(*s);  // the scratch list no longer holds the summary labels
+  FillBalanceSheetLabelsEn(*s);  // the scratch list holds the balance sheet's labels, not the summary's
   EXPECT_EQ(DescribeRestateError({RestateError::Kind::NotNumber, 3, 2}, *s, kEnglish),
             "Cash and marketable securities, period II: the entry \"abc\" is not a number. Nothing was changed.");
   EXPECT_EQ(DescribeRestateError({RestateError::Kind::NotNumber, 3, 2}, *s, kCroatian),

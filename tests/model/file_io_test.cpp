@@ -246,8 +246,8 @@ TEST_F(SaveTest, ASavedFileKeepsItsOwnerAndPermissions) {
   EXPECT_EQ(Contents(path), "newer");
 }
 
-// A link used to be replaced by a file while the real workbook kept its old
-// contents; the save goes through the link, which stays a link.
+// A save through a link writes the real workbook, and the link stays a
+// link instead of becoming a file of its own.
 TEST_F(SaveTest, ASymbolicLinkIsWrittenThrough) {
   fs::create_directories(dir_ / "real");
   Write(Path("real/book.eka"), "old");

@@ -326,10 +326,10 @@ TEST(RatioEngine, ResultsBeyondTheCurrencyRangeLeaveTheirPeriodWithoutValue) {
   EXPECT_EQ(r.problems[1].period, 3);
 }
 
-// An unreadable numerator used to zero its period's readable denominator
-// too, so the next period's average was halved and its ratio doubled. Each
-// period's real denominator is kept; only the unreadable period shows no
-// value.
+// An unreadable numerator leaves its period's readable denominator as it
+// is, so the next period's average is not halved nor its ratio doubled:
+// each period's real denominator is kept, and only the unreadable period
+// shows no value.
 TEST(RatioEngine, AveragingKeepsTheRealDenominatorOfAPeriodWhoseNumeratorCannotBeRead) {
   auto s = Workbook(31);
   s->AverageMode = kFlagOn;

@@ -307,8 +307,8 @@ TEST_F(ShellTest, OpenReadsTheFileEnablesTheCommandsAndBacksTheWorkbook) {
   EXPECT_EQ(m->Text1->palette().color(QPalette::Text), QColor(0, 0, 0));
 }
 
-// Amounts of a hand-edited file that do not read used to become 0 without a
-// word; the workbook still opens, and one message names them.
+// Amounts of a hand-edited file that do not read are not taken as 0 without
+// a word: the workbook still opens, and one message names them.
 TEST_F(ShellTest, OpenReportsUnreadableAmountsOnceByLabelAndPeriod) {
   RegisterAllTargets();
   auto t = std::make_unique<SharedState>();

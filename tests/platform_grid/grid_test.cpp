@@ -245,6 +245,10 @@ TEST_F(GridTest, LongTextsAreLaidOutOnlyAsFarAsTheirCellShows) {
       {2, 3, DevanagariLabels().repeated(20), Case::Start, 0, true},
       {3, 3, TwoLineLabels().repeated(20), Case::Start, 0, true},
       {4, 3, QString("Ukupno ").repeated(40) + DevanagariLabels(), Case::Start, 0, true},
+      // A line separator beyond the cut adds a line, which moves the first;
+      // the string terminator makes variants, of which the whole draws one.
+      {5, 3, QString("Ukupno ").repeated(40) + QChar(0x2028) + "aktiva", Case::Whole},
+      {6, 3, QString("Ukupno ").repeated(40) + QChar(0x9C) + "Ukupno", Case::Whole},
   };
   for (const Case& c : cases) grid_->SetTextMatrix(c.row, c.col, c.text);
   const QImage shown = Shot();

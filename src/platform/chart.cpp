@@ -43,13 +43,20 @@ const QColor kAxisLine(0x9A, 0xA3, 0xAD);
 
 QFont ChartFont(double points, bool bold = false) { return ArialFont(points, bold); }
 
-// A label as the chart draws it: no chart is wide enough for more than a
-// few hundred letters, and Qt's charts shorten a label that does not fit a
-// letter at a time, measuring it anew each time, which takes minutes for a
-// label of many thousands. The data grid keeps the label whole.
-QString DrawnLabel(const QString& label) {
-  constexpr qsizetype kLongest = 300;
-  return LeadingLetters(label, kLongest);  // never half a letter
+// A label as a chart chartPx wide draws it: the letters that reach past
+// the chart's width in the smallest of its label fonts (blanks taken
+// together, as its text items lay them out), so that the chart shortens
+// them as it would the whole label. Qt's charts shorten a label that does
+// not fit a letter at a time, measuring it anew each time, which takes
+// minutes for a label of many thousands: 300 letters are laid out, more
+// only where they are too narrow to fill the chart, at most a few
+// thousand. The data grid keeps the label whole.
+QString DrawnLabel(const QString& label, int chartPx) {
+  constexpr qsizetype kFirst = 300, kMost = 4096;
+  const QFontMetricsF metrics(ChartFont(7));
+  const qreal reach = std::max(chartPx, 1) + 4 * metrics.height();
+  return LettersReaching(label, kFirst, kMost, reach, false,
+                         [&](const QString& piece) { return metrics.horizontalAdvance(piece.simplified()); });
 }
 
 // Axis range and ticks on round steps (1, 2, 2.5, 5 times a power of ten),
@@ -135,15 +142,19 @@ void FitToWidth(QChart* chart, double chartWidth) {
     for (const QString& n : names) widest = std::max(widest, QFontMetricsF(chart->legend()->font()).horizontalAdvance(n));
     room -= widest + 30;
   }
-  QString shown = label.toHtmlEscaped();
-  const int middle = static_cast<int>(label.size()) / 2;
-  if (fm.horizontalAdvance(label) > room) {
+  // The label is whole here: a label cut for drawing is wider than the chart.
+  const int px = static_cast<int>(chartWidth);
+  const QString drawn = DrawnLabel(label, px);
+  QString shown = drawn.toHtmlEscaped();
+  const qsizetype middle = label.size() / 2;
+  if (drawn.size() < label.size() || fm.horizontalAdvance(label) > room) {
     // Break at the blank nearest the middle.
-    int cut = -1;
-    for (int i = 0; i < label.size(); ++i)
+    qsizetype cut = -1;
+    for (qsizetype i = 0; i < label.size(); ++i)
       if (label[i] == ' ' && (cut < 0 || std::abs(i - middle) < std::abs(cut - middle))) cut = i;
     if (cut > 0)
-      shown = "<center>" + label.left(cut).toHtmlEscaped() + "<br>" + label.mid(cut + 1).toHtmlEscaped() + "</center>";
+      shown = "<center>" + DrawnLabel(label.left(cut), px).toHtmlEscaped() + "<br>" +
+              DrawnLabel(label.mid(cut + 1), px).toHtmlEscaped() + "</center>";
   }
   axis->setTitleText(shown);
 }
@@ -302,19 +313,26 @@ void Chart::showEvent(QShowEvent* event) {
 
 void Chart::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  // Labels cut for a narrower chart may no longer fill this one.
+  if (labelsCut_ && width() > labelsPx_) {
+    dirty_ = true;
+    if (isVisible()) Rebuild();
+    return;
+  }
   if (QChart* chart = view_->chart()) FitToWidth(chart, width());
 }
 
 void Chart::Rebuild() {
   QChart* old = view_->chart();
-  QChart* chart = BuildChart();
+  QChart* chart = BuildChart(width(), &labelsCut_);
+  labelsPx_ = width();
   FitToWidth(chart, width());
   view_->setChart(chart);
   delete old;
   dirty_ = false;
 }
 
-QChart* Chart::BuildChart() const {
+QChart* Chart::BuildChart(int widthPx, bool* labelsCut) const {
   // Series and categories by the grid's orientation: normally each column
   // is a series over the rows; turned around, each row over the columns.
   const int seriesCount = seriesInRows_ ? rows_ : columns_;
@@ -333,11 +351,20 @@ QChart* Chart::BuildChart() const {
     }
     return false;
   };
+  bool cut = false;
+  auto drawn = [&](const QString& label) {
+    QString piece = DrawnLabel(label, widthPx);
+    cut = cut || piece.size() < label.size();
+    return piece;
+  };
   QStringList seriesNames, categories;
-  for (int s = 0; s < seriesCount; ++s)
-    seriesNames << DrawnLabel(seriesInRows_ ? RowLabelAt(s + 1) : ColumnLabelAt(s + 1));
-  for (int c = 0; c < categoryCount; ++c)
-    categories << DrawnLabel(seriesInRows_ ? ColumnLabelAt(c + 1) : RowLabelAt(c + 1));
+  bool anyName = false;
+  for (int s = 0; s < seriesCount; ++s) {
+    const QString name = seriesInRows_ ? RowLabelAt(s + 1) : ColumnLabelAt(s + 1);
+    anyName = anyName || !name.isEmpty();
+    seriesNames << drawn(name);
+  }
+  for (int c = 0; c < categoryCount; ++c) categories << drawn(seriesInRows_ ? ColumnLabelAt(c + 1) : RowLabelAt(c + 1));
 
   double lo = 0, hi = 0;
   for (size_t i = 0; i < data_.size(); ++i) {
@@ -355,7 +382,7 @@ QChart* Chart::BuildChart() const {
   chart->setMargins(QMargins(4, 4, 8, 4));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   if (!title_.isEmpty()) {
-    chart->setTitle(DrawnLabel(title_));
+    chart->setTitle(drawn(title_));
     chart->setTitleFont(ChartFont(8, true));
     chart->setTitleBrush(kText);
   }
@@ -372,7 +399,7 @@ QChart* Chart::BuildChart() const {
     axisX->setLabelsFont(ChartFont(1));
     axisX->setTitleFont(ChartFont(7));
     axisX->setTitleBrush(kText);
-    axisX->setProperty("singleLabel", categories[0]);
+    axisX->setProperty("singleLabel", seriesInRows_ ? ColumnLabelAt(1) : RowLabelAt(1));
     axisX->setTitleText(categories[0].toHtmlEscaped());
   } else {
     // Empty or repeated labels still need distinct categories.
@@ -434,13 +461,13 @@ QChart* Chart::BuildChart() const {
   }
 
   QLegend* legend = chart->legend();
-  const bool anyName = std::any_of(seriesNames.begin(), seriesNames.end(), [](const QString& n) { return !n.isEmpty(); });
   legend->setVisible(legend_ && anyName);
   legend->setFont(ChartFont(7));
   legend->setLabelColor(kText);
   legend->setBackgroundVisible(false);
   legend->setBorderColor(Qt::transparent);
   legend->setMarkerShape(QLegend::MarkerShapeRectangle);
+  if (labelsCut) *labelsCut = cut;
   return chart;
 }
 
@@ -456,7 +483,7 @@ QPicture Chart::Render(int widthTwips, int heightTwips, const PlotMargins* plot)
   // An offscreen copy in a scene of its own: the widget may be hidden or
   // never shown, and its own chart keeps its screen size.
   QGraphicsScene scene;
-  QChart* chart = BuildChart();
+  QChart* chart = BuildChart(size.width());
   scene.addItem(chart);
   chart->setBackgroundVisible(false);
   if (plot) {

@@ -93,8 +93,9 @@ class Chart : public QWidget {
  private:
   void Rebuild();
   void Reshape(int rows, int columns);
-  // A fresh chart of the current data and look; the caller owns it.
-  QChart* BuildChart() const;
+  // A fresh chart of the current data and look, its labels cut for a
+  // chart widthPx wide (labelsCut tells whether any was); the caller owns it.
+  QChart* BuildChart(int widthPx, bool* labelsCut = nullptr) const;
   QPicture Render(int widthTwips, int heightTwips, const PlotMargins* plot) const;
   bool Selected() const;
 
@@ -109,6 +110,8 @@ class Chart : public QWidget {
   bool seriesInRows_ = false;
   bool leaveOutUnnamed_ = false;
   bool dirty_ = true;
+  bool labelsCut_ = false;  // the shown chart's labels cut for labelsPx_
+  int labelsPx_ = 0;
   std::vector<QColor> colors_;  // chosen series colours; invalid = default
   QChartView* view_ = nullptr;
 };

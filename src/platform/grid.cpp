@@ -58,14 +58,6 @@ bool ReadsAsNumber(const QString& text) {
   return ReadNumber(t, '.').has_value() || ReadNumber(t, ',').has_value();
 }
 
-// What a cell lays out of its text. A letter of the grid's font, with its
-// accents, is wider than half a pixel for each UTF-16 unit it takes, so
-// twice the room's width in units fills the room as the whole text does;
-// they are taken from the side the cell shows.
-QString ShownPart(const QString& text, int roomPx, bool right) {
-  return ShownLetters(text, 2 * static_cast<qsizetype>(std::max(roomPx, 1)), right);
-}
-
 // The button and shift codes of the MouseDown event.
 int ButtonCode(Qt::MouseButton button) {
   switch (button) {
@@ -463,7 +455,9 @@ bool Grid::DrawnOnTheRight(int row, int col) const {
 }
 
 QString Grid::DrawnText(int row, int col) const {
-  return ShownPart(At(row, col).text, TextRoomPx(col), DrawnOnTheRight(row, col));
+  // What a cell lays out of its text: what the whole text would show of it,
+  // from the side the cell shows.
+  return ShownLetters(At(row, col).text, font(), TextRoomPx(col), DrawnOnTheRight(row, col));
 }
 
 bool Grid::CellTextFits(int row, int col) const {
@@ -540,7 +534,7 @@ void Grid::paintEvent(QPaintEvent* event) {
         const bool right = DrawnOnTheRight(r, c);
         p.setPen(fixed ? kFixedText : kText);
         p.drawText(inner, (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
-                   ShownPart(text, TextRoomPx(c), right));
+                   ShownLetters(text, font(), TextRoomPx(c), right));
       }
       if (isCurrent) current = cell;
     }

@@ -86,9 +86,10 @@ class Grid : public QAbstractScrollArea {
   // True when the cell's text is drawn whole within its column.
   bool CellTextFits(int row, int col) const;
   // The part of the cell's text that painting lays out: all of it, or of a
-  // text far too long for the column as many letters as fill it and more,
-  // from the side the cell shows (the end of a figure, which stands on the
-  // right). TextMatrix keeps the whole text.
+  // text far too long for the column as many letters as reach well past
+  // it, from the side the cell shows (the end of a figure, which stands on
+  // the right), and a character of each font the rest of the text needs:
+  // it draws as the whole text would. TextMatrix keeps the whole text.
   QString DrawnText(int row, int col) const;
   // The whole text of the cell at a point of the viewport when the cell is
   // too narrow to show all of it; empty otherwise. The grid shows it as

@@ -1,23 +1,60 @@
 #include "platform/shown_text.h"
 
 #include <QChar>
+#include <QFontMetricsF>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <cstring>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace morvadel {
 
 namespace {
 
-// How far back of a cut the letters are told apart from, at most, when no
-// point where a letter surely begins stands nearer.
-constexpr qsizetype kLookBack = 32;
+bool Ascii(QChar c) { return c.unicode() < 0x80; }
 
-bool PlainAscii(QChar c) { return c.unicode() < 0x80 && c != u'\r' && c != u'\n'; }
+// The code point that begins at unit i (a lone surrogate stands for itself).
+char32_t PointAt(QStringView t, qsizetype i) {
+  if (t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate())
+    return QChar::surrogateToUcs4(t[i], t[i + 1]);
+  return t[i].unicode();
+}
 
-// A regional indicator, two of which make a flag, at a unit of the text.
-bool FlagHalfAt(const QString& t, qsizetype i) {
-  return i >= 0 && i + 1 < t.size() && t[i].unicode() == 0xD83C && t[i + 1].unicode() >= 0xDDE6 &&
-         t[i + 1].unicode() <= 0xDDFF;
+bool InsidePair(QStringView t, qsizetype i) {
+  return i > 0 && i < t.size() && t[i].isLowSurrogate() && t[i - 1].isHighSurrogate();
+}
+
+// Scripts whose letters Qt takes for syllables, found one after another
+// from the start of each run of the script, so that where a run begins
+// moves the boundaries after it. Every other script has the standard
+// rules, which look at the two characters that meet (and at a run of
+// flags or an emoji sequence).
+bool Syllabic(QChar::Script script) {
+  return (script >= QChar::Script_Devanagari && script <= QChar::Script_Sinhala) || script == QChar::Script_Thai ||
+         script == QChar::Script_Tibetan || script == QChar::Script_Myanmar || script == QChar::Script_Khmer;
+}
+
+// A letter surely begins where two ASCII characters meet, but a CR and its
+// LF: the standard rules break there, and a syllable ends at any character
+// not of its script.
+bool PlainCut(QStringView t, qsizetype i) {
+  return i > 0 && i < t.size() && Ascii(t[i - 1]) && Ascii(t[i]) && !(t[i - 1] == u'\r' && t[i] == u'\n');
+}
+
+// True when the letters after unit i are told apart alike in the whole
+// text and in the text from i on. A character of a script, not a mark,
+// begins the run of its script there in both (or goes on with it) and
+// leaves the standard rules nothing to carry; a syllabic script needs a
+// syllable begun there too, which an ASCII character before it ensures.
+bool FreshStart(QStringView t, qsizetype i) {
+  if (i == 0) return true;
+  if (InsidePair(t, i)) return false;
+  const char32_t point = PointAt(t, i);
+  const QChar::Script script = QChar::script(point);
+  if (script <= QChar::Script_Common || QChar::isMark(point)) return false;
+  return !Syllabic(script) || Ascii(t[i - 1]);
 }
 
 // How a text is laid out as a line of its own.
@@ -76,17 +113,156 @@ bool WritesLeftToRight(QStringView text) {
   return true;
 }
 
+// A text's own font draws every ASCII character (the control characters
+// it lacks as its empty box), which no font chosen for a script takes over.
+bool AllAscii(QStringView t) {
+  const char16_t* units = t.utf16();
+  const qsizetype n = t.size();
+  // Sixteen units at a time into four words, with no test on the way.
+  quint64 a = 0, b = 0, c = 0, d = 0;
+  qsizetype i = 0;
+  for (; i + 16 <= n; i += 16) {
+    quint64 words[4];
+    std::memcpy(words, units + i, sizeof words);
+    a |= words[0];
+    b |= words[1];
+    c |= words[2];
+    d |= words[3];
+  }
+  for (; i < n; ++i) a |= units[i];
+  return ((a | b | c | d) & 0xFF80FF80FF80FF80ull) == 0;
+}
+
+qsizetype UnitsOf(char32_t point) { return QChar::requiresSurrogates(point) ? 2 : 1; }
+
+// The script of the run each character falls in as Qt lays out a line:
+// characters common to all scripts, and marks, join the run before them;
+// those before the text's first character of a script join its run.
+class ScriptRuns {
+ public:
+  explicit ScriptRuns(QChar::Script first) : first_(first) {}
+  QChar::Script Run() const { return run_ > QChar::Script_Common ? run_ : first_; }
+  // The run of the next character; true in `begins` when it begins one.
+  QChar::Script Feed(char32_t point, bool* begins = nullptr) {
+    const QChar::Script script = QChar::script(point);
+    const bool starts = script > QChar::Script_Common && script != run_ &&
+                        (run_ <= QChar::Script_Common || !QChar::isMark(point));
+    if (starts) run_ = script;
+    if (begins) *begins = starts && !QChar::isMark(point);
+    return Run();
+  }
+
+ private:
+  QChar::Script first_, run_ = QChar::Script_Common;
+};
+
+// Qt takes the fonts of a line by the script of each run (Latin letters
+// and the common characters share theirs): a character is drawn in the
+// first of them that has it, a joiner or a variation selector preferably
+// in that of the character before it; ASCII in the text's own font.
+bool TakesFontOfPrevious(char32_t p) {
+  return p == 0x200C || p == 0x200D || (p >= 0xFE00 && p <= 0xFE0F) || (p >= 0xE0100 && p <= 0xE01EF);
+}
+
+quint64 FontKind(QChar::Script run, char32_t previous, char32_t point) {
+  const quint64 script = run <= QChar::Script_Latin ? QChar::Script_Common : run;
+  if (script == QChar::Script_Common && point < 0x80) point = u' ';
+  if (!TakesFontOfPrevious(point)) previous = 0;
+  return script << 42 | quint64(previous) << 21 | point;
+}
+
+// What follows a piece cut from the start of a text so that its line has
+// the fonts of the whole text's line, and so its height and where its
+// letters stand in it: a character of each kind the rest of the text draws
+// in a font the piece has no character of (after what sets the script of
+// its run, where that differs). Empty when the rest needs none; nullopt
+// when what sets a run cannot be found.
+std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut) {
+  const qsizetype n = text.size();
+  qsizetype first = 0;
+  while (first < n && QChar::script(PointAt(text, first)) <= QChar::Script_Common) ++first;
+  ScriptRuns runs(first < n ? QChar::script(PointAt(text, first)) : QChar::Script_Common);
+  std::unordered_set<quint64> kinds;
+  std::unordered_map<int, char32_t> starters;  // a character that begins a run of each script
+  char32_t previous = 0;
+  bool begins = false;  // the last character read begins a run
+  auto next = [&](qsizetype at) {
+    const char32_t point = PointAt(text, at);
+    const QChar::Script run = runs.Feed(point, &begins);
+    if (begins) starters.emplace(run, point);
+    const quint64 kind = FontKind(run, previous, point);
+    previous = point;
+    return kind;
+  };
+  qsizetype i = 0;
+  for (; i < cut; i += UnitsOf(previous)) kinds.insert(next(i));
+  // An ASCII rest in the run of the Latin script or of none needs only the
+  // text's own font.
+  if (runs.Run() <= QChar::Script_Latin && kinds.count(FontKind(QChar::Script_Common, 0, u' ')) &&
+      AllAscii(text.sliced(cut)))
+    return QString();
+  ScriptRuns drawn = runs;
+  QString added;
+  auto add = [&](char32_t point) {
+    added += QStringView(QChar::fromUcs4(point));
+    drawn.Feed(point);
+  };
+  auto sameFonts = [](QChar::Script a, QChar::Script b) {
+    return std::max(a, QChar::Script_Latin) == std::max(b, QChar::Script_Latin);
+  };
+  // A piece of no character of a script takes the run of the first one.
+  if (first < n && cut <= first) {
+    const char32_t point = PointAt(text, first);
+    add(point);
+    kinds.insert(FontKind(QChar::script(point), 0, point));
+  }
+  for (; i < n; i += UnitsOf(previous)) {
+    const char32_t before = previous;
+    if (!kinds.insert(next(i)).second) continue;
+    const char32_t point = previous;
+    const QChar::Script run = runs.Run();
+    if (!begins && !sameFonts(drawn.Run(), run)) {
+      const auto starter = starters.find(run);
+      if (starter == starters.end()) return std::nullopt;
+      add(starter->second);
+    }
+    if (TakesFontOfPrevious(point) && before) add(before);
+    add(point);
+    if (!sameFonts(drawn.Run(), run)) return std::nullopt;
+  }
+  return added;
+}
+
+// A piece as drawText lays it out on one line: tabs, CRs and LFs as blanks.
+QString AsDrawn(const QString& piece) {
+  auto blank = [](QChar c) { return c == u'\t' || c == u'\r' || c == u'\n'; };
+  if (std::none_of(piece.begin(), piece.end(), blank)) return piece;
+  QString drawn = piece;
+  std::replace_if(drawn.begin(), drawn.end(), blank, QChar(u' '));
+  return drawn;
+}
+
 }  // namespace
 
 QString LeadingLetters(const QString& text, qsizetype maxUnits) {
   maxUnits = std::max<qsizetype>(maxUnits, 0);
   if (text.size() <= maxUnits) return text;
-  // Whether a letter ends at maxUnits depends on what stands before it and
-  // on the one character after it (two units when it is a surrogate pair).
-  const qsizetype window = std::min(text.size(), maxUnits + 2);
+  if (maxUnits == 0) return QString();
+  if (PlainCut(text, maxUnits)) return text.left(maxUnits);
+  // Whether a letter ends at maxUnits depends on all before it, on the one
+  // character after it (two units when it is a surrogate pair), and on the
+  // script of the text's first run, which is that of its first character
+  // of any one script, as far off as characters common to all reach.
+  qsizetype first = 0;
+  while (first < text.size() && QChar::script(PointAt(text, first)) <= QChar::Script_Common) ++first;
+  const qsizetype window = std::min(text.size(), std::max(maxUnits, first) + 2);
   QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text.constData(), window);
   letters.setPosition(maxUnits);
-  const qsizetype end = letters.isAtBoundary() ? maxUnits : letters.toPreviousBoundary();
+  qsizetype end = letters.isAtBoundary() ? maxUnits : letters.toPreviousBoundary();
+  while (end > 0 && InsidePair(text, end)) {
+    letters.setPosition(end);
+    end = letters.toPreviousBoundary();
+  }
   return text.left(std::max<qsizetype>(end, 0));
 }
 
@@ -95,45 +271,62 @@ QString TrailingLetters(const QString& text, qsizetype maxUnits) {
   if (text.size() <= maxUnits) return text;
   if (maxUnits == 0) return QString();
   const qsizetype from = text.size() - maxUnits;
-  // Letters are told apart from a point where one surely begins, which
-  // nothing before it can change: a plain ASCII character after another;
-  // without one close by, from a little way back, where a letter of fewer
-  // units than that way has ended before the cut.
-  const qsizetype limit = std::max<qsizetype>(0, from - kLookBack);
-  qsizetype start = from;
-  while (start > limit && !(PlainAscii(text[start]) && PlainAscii(text[start - 1]))) --start;
-  if (start > 0 && text[start].isLowSurrogate()) --start;
-  // Nothing else that comes before a letter joins it to what went before,
-  // but flags pair their halves from the start of a run of them.
-  if (FlagHalfAt(text, start)) {
-    qsizetype before = 0;
-    while (FlagHalfAt(text, start - 2 * (before + 1))) ++before;
-    if (before % 2) start -= 2;
-  }
+  if (PlainCut(text, from)) return text.mid(from);
+  // Letters are told apart from the nearest point before the cut after
+  // which they fall as in the whole text; the start of the text is one.
+  qsizetype start = from - 1;
+  while (start > 0 && !FreshStart(text, start)) --start;
   QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text.constData() + start, text.size() - start);
   letters.setPosition(from - start);
   qsizetype begin = letters.isAtBoundary() ? from - start : letters.toNextBoundary();
+  while (begin > 0 && InsidePair(text, start + begin)) {
+    letters.setPosition(begin);
+    begin = letters.toNextBoundary();
+  }
   if (begin < 0) return QString();
   return text.mid(start + begin);
 }
 
-QString ShownLetters(const QString& text, qsizetype maxUnits, bool fromEnd) {
-  if (text.size() <= maxUnits) return text;
-  if (fromEnd) {
-    // The last letters stand last only in a text of no right-to-left part.
-    if (!WritesLeftToRight(text)) return text;
-    return TrailingLetters(text, maxUnits);
+QString LettersReaching(const QString& text, qsizetype units, qsizetype mostUnits, qreal reachPx, bool fromEnd,
+                        const std::function<qreal(const QString&)>& width) {
+  units = std::max<qsizetype>(units, 1);
+  for (;;) {
+    const QString piece = fromEnd ? TrailingLetters(text, units) : LeadingLetters(text, units);
+    if (piece.size() == text.size() || units >= mostUnits || width(piece) > reachPx) return piece;
+    units = std::min(mostUnits, units > text.size() / 2 ? text.size() : 2 * units);
   }
-  const QString piece = LeadingLetters(text, maxUnits);
+}
+
+QString ShownLetters(const QString& text, const QFont& font, int roomPx, bool fromEnd) {
+  // A text no longer in units than the room is in pixels costs little to
+  // lay out whole.
+  if (text.size() <= std::max(roomPx, 1)) return text;
+  const bool plain = AllAscii(text);
+  // From the end only ASCII is cut (a figure is): any other character before
+  // the last letters could change their fonts or turn them around.
+  if (fromEnd && !plain) return text;
+  // A line separator anywhere adds lines, which move the first one; the
+  // string terminator divides the text into variants to choose from.
+  if (!plain && (text.contains(QChar(0x2028)) || text.contains(QChar(0x9C)))) return text;
+  // What lies beyond the piece is drawn as far off as the piece is wide:
+  // neither its ink nor the shapes it gives the letters just before it
+  // reach back a few lines' heights. Letters of the font's average width
+  // reach so far; more are taken where they do not (narrow letters,
+  // zero-width characters, a letter with many accents).
+  const QFontMetricsF metrics(font);
+  const qreal reach = std::max(roomPx, 1) + 4 * metrics.height();
+  const qsizetype units = static_cast<qsizetype>(reach / std::max(metrics.averageCharWidth(), 1.0)) + 1;
+  const QString piece = LettersReaching(text, units, text.size(), reach, fromEnd,
+                                        [&](const QString& p) { return metrics.horizontalAdvance(AsDrawn(p)); });
+  if (plain || piece.size() == text.size()) return piece;
   // The first letters keep their places when none of them is written right
   // to left and the text runs left to right, which a left-to-right letter
   // among them settles; without one, the rest of the text does.
-  switch (Direction(piece)) {
-    case Run::LeftToRight: return piece;
-    case Run::Unsettled: return WritesLeftToRight(text) ? piece : text;
-    case Run::Turns: return text;
-  }
-  return text;
+  const Run run = Direction(piece);
+  if (run == Run::Turns || (run == Run::Unsettled && !WritesLeftToRight(text))) return text;
+  const std::optional<QString> fonts = FontsOfTheRest(text, piece.size());
+  if (!fonts || piece.size() + fonts->size() >= text.size()) return text;
+  return piece + *fonts;
 }
 
 }  // namespace morvadel

@@ -9,11 +9,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QFontMetricsF>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <cstdlib>
 #include <vector>
 
 #include "platform/chart.h"
+#include "platform/fonts.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
 
@@ -195,6 +198,84 @@ TEST(Chart, LongLabelsAreCutBetweenLetters) {
     }
     EXPECT_EQ(chart.RowLabelAt(1), c.label);
   }
+}
+
+// True when a letter (grapheme cluster) of the text begins or ends at pos.
+bool BetweenLetters(const QString& text, qsizetype pos) {
+  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text);
+  letters.setPosition(pos);
+  return letters.isAtBoundary();
+}
+
+// A label whose first 300 letters are too narrow to fill the chart (of no
+// width, a letter with many accents, narrow letters) is drawn as far as it
+// reaches past the chart, also once the chart grows, so that the chart
+// shortens it as it would the whole label.
+TEST(Chart, LongLabelsReachPastTheChartWhateverTheirLetters) {
+  const QString words = QString("Zalihe ").repeated(1000);
+  const struct {
+    const char* name;
+    QString label;
+  } cases[] = {
+      {"zero-width spaces", QString(QChar(0x200B)).repeated(300) + words},
+      {"soft hyphens", QString(QChar(0x00AD)).repeated(300) + words},
+      {"300 accents", "e" + QString(QChar(0x0301)).repeated(300) + " " + words},
+      {"narrow letters", QString("i").repeated(100000)},
+      {"Devanagari", QString::fromUtf8("कुल परिसंपत्तियाँ ").repeated(5000)},
+  };
+  const QFontMetricsF metrics(ArialFont(7));  // the smallest label font
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Chart chart;
+    chart.resize(900, 500);
+    chart.SetChartType(3);
+    chart.SetSeriesInRows(true);
+    chart.SetShowLegend(true);
+    chart.SetTitle(c.label);
+    chart.SetRowCount(1);
+    chart.SetColumnCount(2);
+    chart.SetRow(1);
+    chart.SetRowLabel(c.label);
+    for (int col = 1; col <= 2; ++col) {
+      chart.SetColumn(col);
+      chart.SetData(QString::number(col));
+    }
+    chart.Refresh();
+    for (int width : {900, 1800}) {
+      chart.resize(width, 500);
+      QChart* drawn = Drawn(chart);
+      ASSERT_EQ(drawn->series().size(), 1);
+      for (const QString& shown : {drawn->series()[0]->name(), drawn->title()}) {
+        EXPECT_TRUE(c.label.startsWith(shown)) << width;
+        EXPECT_TRUE(BetweenLetters(c.label, shown.size())) << width;
+        EXPECT_LT(shown.size(), c.label.size()) << width;
+        EXPECT_GT(metrics.horizontalAdvance(shown.simplified()), width) << width;
+      }
+    }
+  }
+}
+
+// The label of a single category, shown as the axis title, breaks at the
+// blank nearest the middle of the whole label, however long it is.
+TEST(Chart, ALongSingleLabelBreaksNearTheMiddleOfTheWholeLabel) {
+  const QString label = "Ukupno " + QString("x").repeated(3000) + " " + QString("y").repeated(3000);
+  Chart chart;
+  chart.resize(900, 500);
+  chart.SetRowCount(1);
+  chart.SetColumnCount(2);
+  chart.SetRow(1);
+  chart.SetRowLabel(label);
+  for (int col = 1; col <= 2; ++col) {
+    chart.SetColumn(col);
+    chart.SetData(QString::number(col));
+  }
+  chart.Refresh();
+  QAbstractAxis* axis = Drawn(chart)->axes(Qt::Horizontal).value(0);
+  ASSERT_NE(axis, nullptr);
+  const QString title = axis->titleText();
+  EXPECT_TRUE(title.startsWith("<center>Ukupno xxx")) << title.left(40).toStdString();
+  EXPECT_TRUE(title.contains("<br>yyy")) << title.left(40).toStdString();
+  EXPECT_EQ(chart.RowLabelAt(1), label);
 }
 
 TEST(Chart, TypeThreeDrawsOneLinePerSeriesAndLeavesOutSeriesWithoutData) {

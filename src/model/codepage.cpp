@@ -412,9 +412,12 @@ Utf8Census CountUtf8(std::string_view bytes) {
   return {sequences, high - covered};
 }
 
-std::string StraysToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
+namespace {
+
+// Copies the ASCII runs and the well-formed UTF-8 sequences of `bytes` to
+// `out`, and hands each byte of no such sequence to `stray`.
+template <typename Stray>
+void AppendUtf8Runs(std::string& out, std::string_view bytes, Stray stray) {
   for (size_t i = 0; i < bytes.size();) {
     if (static_cast<unsigned char>(bytes[i]) < 0x80) {
       const size_t run = AsciiRun(bytes.substr(i));
@@ -424,33 +427,26 @@ std::string StraysToUtf8(std::string_view bytes) {
     }
     const size_t n = SequenceAt(bytes, i);
     if (n == 0) {
-      const auto b = static_cast<unsigned char>(bytes[i++]);
-      out.append(kUtf8OfByte.bytes[b].data(), kUtf8OfByte.length[b]);
+      stray(out, static_cast<unsigned char>(bytes[i++]));
     } else {
       out.append(bytes.data() + i, n);
       i += n;
     }
   }
+}
+
+}  // namespace
+
+std::string StraysToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  AppendUtf8Runs(out, bytes,
+                 [](std::string& o, unsigned char b) { o.append(kUtf8OfByte.bytes[b].data(), kUtf8OfByte.length[b]); });
   return out;
 }
 
 void AppendValidUtf8(std::string& out, std::string_view bytes) {
-  for (size_t i = 0; i < bytes.size();) {
-    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-      const size_t run = AsciiRun(bytes.substr(i));
-      out.append(bytes.data() + i, run);
-      i += run;
-      continue;
-    }
-    const size_t n = SequenceAt(bytes, i);
-    if (n == 0) {
-      out += '?';
-      ++i;
-    } else {
-      out.append(bytes.data() + i, n);
-      i += n;
-    }
-  }
+  AppendUtf8Runs(out, bytes, [](std::string& o, unsigned char) { o += '?'; });
 }
 
 std::string ValidUtf8(std::string_view bytes) {

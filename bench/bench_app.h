@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/shared_state.h"
+#include "platform/application.h"
 #include "platform/dialogs.h"
 #include "ratios/ratio_catalogue.h"
 
@@ -39,7 +40,7 @@ inline void FillRatioWorkbook(SharedState& s) {
 
 inline int RunBenchmarks(int argc, char** argv) {
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  morvadel::Application app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -34,6 +34,7 @@
 #include "compare/form55.h"
 #include "compare/form60.h"
 #include "output/document_preview.h"
+#include "platform/application.h"
 #include "platform/memory_use.h"
 #include "ratios/unos2.h"
 
@@ -164,7 +165,7 @@ int main(int argc, char** argv) {
 
   // As main() starts the program.
   if (tune) TuneMemoryReturn();
-  QApplication app(argc, argv);
+  morvadel::Application app(argc, argv);
   QApplication::setApplicationName("Morvadel");
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle("Fusion");

@@ -32,6 +32,7 @@
 #include "entry/entry_forms.h"
 #include "entry/form8.h"
 #include "full_workbook.h"
+#include "platform/application.h"
 #include "platform/form.h"
 #include "platform/navigator.h"
 #include "ratios/ratio_forms.h"
@@ -147,7 +148,7 @@ double Median(std::vector<double> v) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  morvadel::Application app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle("Fusion");
   if (QGuiApplication::platformName() != "xcb") {

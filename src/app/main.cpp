@@ -7,6 +7,7 @@
 #include "model/atomic_file.h"
 #include "model/shared_state.h"
 #include "output/export_run.h"
+#include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/memory_use.h"
 #include "platform/navigator.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
   // Before anything is written: a file-size limit makes a write fail, not the run end.
   morvadel::CatchFileSizeSignal();
   morvadel::TuneMemoryReturn();
-  QApplication app(argc, argv);
+  morvadel::Application app(argc, argv);
   QApplication::setApplicationName("Morvadel");
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle("Fusion");

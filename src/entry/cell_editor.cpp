@@ -11,7 +11,6 @@
 #include "model/number.h"
 #include "model/shared_state.h"
 #include "platform/grid.h"
-#include "platform/navigator.h"
 #include "platform/twips.h"
 
 namespace morvadel {
@@ -291,13 +290,11 @@ bool CellEditFamily::tekst_KeyDown(int keyCode) {
       return true;
     case kKeyUp:
     case kKeyDown: {
-      grid_->SetFocusToGrid();
-      {
-        NestedLoop loop;
-        QCoreApplication::processEvents();
-      }
-      if (!grid_) return true;
+      // The figure goes into its cell and the row moves before any pending
+      // message runs: keys typed ahead then land in the rows they were
+      // typed for.
       CommitCellEdit();
+      grid_->SetFocusToGrid();
       const int row = grid_->Row();
       const bool up = keyCode == kKeyUp;
       if (up ? row > grid_->FixedRows() : row < grid_->Rows() - 1) {
@@ -305,10 +302,22 @@ bool CellEditFamily::tekst_KeyDown(int keyCode) {
         grid_->SetRow(up ? row - 1 : row + 1);
         RowMoveActive = false;
       }
+      LetPendingMessagesRun();
       return true;
     }
     default: return false;
   }
+}
+
+void CellEditFamily::LetPendingMessagesRun() {
+  // Once: an arrow key among the messages let run is handled inside this
+  // run and lets the rest run from there, so a long batch of keys never
+  // nests one run in another (the stack stays flat however many are queued).
+  static bool running = false;
+  if (running) return;
+  running = true;
+  QCoreApplication::processEvents();
+  running = false;
 }
 
 void CellEditFamily::tekst_KeyPress(int& keyAscii) {

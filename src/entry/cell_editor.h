@@ -154,6 +154,7 @@ class CellEditFamily : public QObject {
 
  private:
   void Open(const QString& text, int selStart, int selLength);
+  void LetPendingMessagesRun();
   void OnEdited(const QString& text);
   bool Passes(int keyAscii) const;
 

@@ -19,7 +19,6 @@
 #include "model/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/memory_use.h"
-#include "platform/navigator.h"
 
 namespace morvadel {
 
@@ -145,8 +144,7 @@ void ShowDocumentPreview(const DocDocument& doc, const std::string& path, int16_
       QObject::connect(preview, &QPrintPreviewWidget::previewChanged, preview,
                        [preview] { DrawPagesUncached(*preview); });
     dialog.resize(1000, 760);
-    NestedLoop loop;
-    dialog.exec();
+      dialog.exec();
   }
   // The room of the dialog's window image and of the pages' recordings,
   // freed amid what the run keeps, back to the system.

@@ -11,7 +11,6 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include "platform/navigator.h"
 #include "platform/qt_printer.h"
 
 namespace morvadel {
@@ -97,7 +96,6 @@ QWidget* DialogOwner() {
 void SetDialogOwner(QWidget* frame) { Owner() = frame; }
 
 std::string QtDialogs::OpenFile(const std::string& filter, const std::string& folder) {
-  NestedLoop loop;
   return QFileDialog::getOpenFileName(DialogOwner(), QString(), QString::fromStdString(folder),
                                       QString::fromStdString(QtNameFilters(filter)))
       .toStdString();
@@ -105,7 +103,6 @@ std::string QtDialogs::OpenFile(const std::string& filter, const std::string& fo
 
 std::string QtDialogs::SaveFile(const std::string& filter, const std::string& suggested,
                                 const std::string& title) {
-  NestedLoop loop;
   return QFileDialog::getSaveFileName(DialogOwner(), QString::fromStdString(title), QString::fromStdString(suggested),
                                       QString::fromStdString(QtNameFilters(filter)))
       .toStdString();
@@ -120,7 +117,6 @@ std::string QtDialogs::SaveFileWithExtension(const std::string& filter, const st
   dialog.setNameFilters(QString::fromStdString(QtNameFilters(filter)).split(";;"));
   dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
   dialog.selectFile(start.fileName());
-  NestedLoop loop;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return "";
   return WithDefaultSuffix(dialog.selectedFiles().constFirst().toStdString(), defaultExtension);
 }
@@ -128,14 +124,12 @@ std::string QtDialogs::SaveFileWithExtension(const std::string& filter, const st
 void QtDialogs::Message(const std::string& text, MsgIcon icon, const std::string& title) {
   QMessageBox box(QtIcon(icon), QString::fromStdString(title), QString::fromStdString(text), QMessageBox::Ok,
                   DialogOwner());
-  NestedLoop loop;
   box.exec();
 }
 
 bool QtDialogs::AskYesNo(const std::string& text, MsgIcon icon, const std::string& title) {
   QMessageBox box(QtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
                   QMessageBox::Yes | QMessageBox::No, DialogOwner());
-  NestedLoop loop;
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -145,10 +139,7 @@ std::shared_ptr<Printer> QtDialogs::ChoosePrinter() {
   device->setDocName(kAppTitle);
   QPrintDialog dialog(device.get(), DialogOwner());
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-  {
-    NestedLoop loop;
-    if (dialog.exec() != QDialog::Accepted) return nullptr;
-  }
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
   auto printer = std::make_shared<QtPrinter>(std::move(device));
   printer->Start();
   return printer;

@@ -1,16 +1,19 @@
 #include "platform/navigator.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 #include <vector>
 
 #include "model/check.h"
+#include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/form.h"
 
@@ -80,17 +83,6 @@ Place PlaceOf(const QWidget& w, FormId id) {
 // comes back to the pixel.
 int Half(int length) { return (std::max(length, 1) - 1) / 2; }
 
-// The navigators of the run (one in the program), told when the last nested
-// loop has ended.
-int& NestedLoops() {
-  static int running = 0;
-  return running;
-}
-std::vector<Navigator*>& Navigators() {
-  static std::vector<Navigator*> all;
-  return all;
-}
-
 // Moves `rect` into `area` as far as it goes; a rect larger than the area
 // keeps its top-left corner in it.
 QRect KeptInside(QRect rect, const QRect& area) {
@@ -118,34 +110,113 @@ QWidget* FocusOnShow(const QWidget& frame, const Form& form, QWidget* chosen) {
   return nullptr;
 }
 
+// The user's input: what a window that is going away must not handle.
+bool IsInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::NativeGesture:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::Close:
+      return true;
+    default:
+      return false;
+  }
+}
+
+int LoopLevel() { return QThread::currentThread()->loopLevel(); }
+
 }  // namespace
 
-NestedLoop::NestedLoop() { ++NestedLoops(); }
-
-NestedLoop::~NestedLoop() {
-  if (--NestedLoops() == 0) Navigator::NestedLoopsEnded();
-}
-
-bool NestedLoop::Running() { return NestedLoops() > 0; }
-
-Navigator::Navigator() { Navigators().push_back(this); }
+Navigator::Navigator() = default;
 
 Navigator::~Navigator() {
-  auto& all = Navigators();
-  all.erase(std::remove(all.begin(), all.end(), this), all.end());
+  DropInput(false);
   current_.reset();
   frame_.reset();
-}
-
-void Navigator::NestedLoopsEnded() {
-  for (Navigator* nav : Navigators())
-    if (nav->pending_) nav->Schedule();
 }
 
 void Navigator::Schedule() {
   if (scheduled_) return;
   scheduled_ = true;
-  QMetaObject::invokeMethod(this, [this] { ProcessPending(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        scheduled_ = false;
+        CarryOut(1);
+      },
+      Qt::QueuedConnection);
+}
+
+bool Navigator::WindowCodeRuns(int ownDeliveries) const {
+  return loading_ || Application::Deliveries() > ownDeliveries ||
+         (homeLoopLevel_ >= 0 && LoopLevel() > homeLoopLevel_);
+}
+
+void Navigator::Hold() {
+  if (held_) return;
+  held_ = true;
+  // Every event loop, Qt's own included, says when it is about to wait and
+  // when it has woken: the first such moment with no window code under it
+  // is the one to carry the change out from.
+  if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &Navigator::Retry, Qt::UniqueConnection);
+    connect(dispatcher, &QAbstractEventDispatcher::awake, this, &Navigator::Retry, Qt::UniqueConnection);
+  }
+}
+
+void Navigator::Retry() {
+  if (!held_) return;
+  if (!pending_ || quit_) {
+    held_ = false;
+  } else if (WindowCodeRuns(0)) {
+    return;
+  } else {
+    held_ = false;
+    Schedule();
+  }
+  if (auto* dispatcher = QAbstractEventDispatcher::instance()) disconnect(dispatcher, nullptr, this, nullptr);
+}
+
+void Navigator::DropInput(bool drop) {
+  if (getenv("NODROP")) return;
+  if (drop == dropping_) return;
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app) return;
+  dropping_ = drop;
+  if (drop)
+    app->installEventFilter(this);
+  else
+    app->removeEventFilter(this);
+}
+
+bool Navigator::eventFilter(QObject* watched, QEvent* event) {
+  if (!dropping_ || !frame_ || !IsInput(event->type()) || !watched->isWidgetType()) return false;
+  auto* widget = static_cast<QWidget*>(watched);
+  // The frame and the window in it; the dialogs are windows of their own.
+  if (widget->window() != frame_.get()) return false;
+  if (event->type() == QEvent::Close && widget != frame_.get()) return false;
+  // Dropped as refused: a close box then closes nothing, a drag is turned
+  // away; a click or key is taken, so that it goes to no other control.
+  const QEvent::Type t = event->type();
+  event->setAccepted(!(t == QEvent::Close || t == QEvent::DragEnter || t == QEvent::DragMove || t == QEvent::Drop));
+  return true;
 }
 
 void Navigator::Register(FormId id, Factory factory) { factories_[id] = std::move(factory); }
@@ -157,6 +228,7 @@ void Navigator::Show(FormId id) {
   if (quit_) return;
   next_ = id;
   pending_ = true;
+  DropInput(true);
   Schedule();
 }
 
@@ -188,14 +260,17 @@ QWidget* Navigator::EnsureFrame() {
   return frame_.get();
 }
 
-void Navigator::ProcessPending() {
-  scheduled_ = false;
+void Navigator::ProcessPending() { CarryOut(0); }
+
+void Navigator::CarryOut(int ownDeliveries) {
   if (!pending_ || quit_) return;
-  // Code of the window shown, or of the one being loaded, still runs under
-  // this loop: it goes on with its window, and the change follows when it
-  // has returned (the end of the last nested loop, or of the load, asks for
-  // it again).
-  if (loading_ || NestedLoop::Running()) return;
+  // Code of the window shown, or of the one being loaded, still runs: it
+  // goes on with its window, and the change follows when it has returned.
+  if (WindowCodeRuns(ownDeliveries)) {
+    Hold();
+    return;
+  }
+  if (homeLoopLevel_ < 0) homeLoopLevel_ = LoopLevel();
   pending_ = false;
   QWidget* frame = EnsureFrame();
   const bool hadWindow = shownId_.has_value();
@@ -228,6 +303,8 @@ void Navigator::ProcessPending() {
   // marked for repainting, not each control of the new window.
   frame->setUpdatesEnabled(true);
   ShowInFrame(hadWindow);
+  // The input from here on is the new window's.
+  DropInput(false);
 }
 
 void Navigator::ShowInFrame(bool hadWindow) {
@@ -313,6 +390,7 @@ std::unique_ptr<Form> Navigator::LoadHidden(FormId id) {
 void Navigator::Quit() {
   quit_ = true;
   pending_ = false;
+  DropInput(false);
   if (current_) {
     // Quit is asked from inside the window's own handlers: delete it once
     // they have returned.

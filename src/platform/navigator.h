@@ -2,10 +2,18 @@
 // Shows one window at a time without nesting event loops: a command asks
 // for the next window, the current one is unloaded and the next one is built
 // (Form_Load) and shown from the top-level event loop, so the call stack
-// stays flat however long the user works. A window object lives until none
-// of its code runs: a change asked for while its handler waits on a dialog,
-// or while a load runs, is carried out only once that dialog's event loop
-// and the handler (or the load) have returned.
+// stays flat however long the user works.
+//
+// A window object lives until none of its code runs: a change is carried
+// out only between two events of the run's own event loop, never while an
+// event is being handled and never inside another event loop, whoever runs
+// it (a dialog's, a handler's pending-message run, Qt's own drag or context
+// menu). A change asked for meanwhile waits until they have returned.
+//
+// A window that has asked for a change takes no more input: the clicks and
+// keys that reach it before the change is carried out were aimed at a
+// window that is going away, and are dropped, so that no handler of it runs
+// with the settings it has already written for the next window.
 //
 // The run has one desktop window, the frame, created with the first window
 // shown: every window is built afresh and shown inside it, so a window
@@ -25,19 +33,6 @@ namespace morvadel {
 
 class Form;
 
-// Marks an event loop run from inside a window's code: a modal dialog's, or
-// events let run by a handler. While one runs, no window change is carried
-// out; the change waits until the last one has ended and the handler has
-// returned to the event loop it came from.
-class NestedLoop {
- public:
-  NestedLoop();
-  ~NestedLoop();
-  NestedLoop(const NestedLoop&) = delete;
-  NestedLoop& operator=(const NestedLoop&) = delete;
-  static bool Running();
-};
-
 class Navigator : public QObject {
   Q_OBJECT
 
@@ -55,8 +50,9 @@ class Navigator : public QObject {
   // returned. The last request wins.
   void Show(FormId id);
   // Carries out a pending Show now (the event loop does it otherwise);
-  // nothing while a nested loop or a window's load runs: the change is then
-  // carried out when they have ended.
+  // nothing while window code runs (an event is being handled, another
+  // event loop runs, a window's load runs): the change is then carried out
+  // when they have returned.
   void ProcessPending();
   // Builds a window and runs its Form_Load without showing it.
   std::unique_ptr<Form> LoadHidden(FormId id);
@@ -79,16 +75,27 @@ class Navigator : public QObject {
   bool HasPending() const { return pending_; }
   bool QuitRequested() const { return quit_; }
 
+ protected:
+  // Drops the input that reaches the frame while a change is pending.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QWidget* EnsureFrame();
   // Puts the loaded `current_` into the frame with its size rules, place
   // and caption, and gives the focus to the control its load chose.
   void ShowInFrame(bool hadWindow);
-  // Has ProcessPending run from the event loop.
+  // Has the change carried out from the event loop.
   void Schedule();
-  friend class NestedLoop;
-  // A nested loop ended: a change it held back is scheduled.
-  static void NestedLoopsEnded();
+  // Carries out the pending change unless window code runs; `ownDeliveries`
+  // is the number of event deliveries the caller itself stands in (1 for
+  // the navigator's own queued call).
+  void CarryOut(int ownDeliveries);
+  bool WindowCodeRuns(int ownDeliveries) const;
+  // A change held back: asked for again each time an event loop is about to
+  // wait or has woken, until no window code runs.
+  void Hold();
+  void Retry();
+  void DropInput(bool drop);
 
   AppContext* ctx_ = nullptr;
   std::map<FormId, Factory> factories_;
@@ -103,6 +110,11 @@ class Navigator : public QObject {
   bool scheduled_ = false;
   bool quit_ = false;
   bool loading_ = false;
+  bool held_ = false;
+  bool dropping_ = false;
+  // The level of the event loop the windows are shown from, once one has
+  // been shown; a change waits while a loop above it runs.
+  int homeLoopLevel_ = -1;
   // The inner area the frame was given at the last change, and the one it
   // was meant to have before it was kept on the screen. While the user has
   // neither moved nor resized the frame, the next window takes the place

@@ -3,6 +3,7 @@
 #include <functional>
 #include <set>
 
+#include "batch_input.h"
 #include "entry_fixture.h"
 #include "model/labels.h"
 #include "model/recalc.h"
@@ -187,6 +188,65 @@ TEST_F(Form8Test, AFigureTypedOnTheBalanceSheetSurvivesASheetSwitch) {
   f = Click(f->Command2);
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(f->Tablica->TextMatrix(5, 2), "1250");
+}
+
+// A sheet button and then another command clicked so quickly that both
+// clicks come in one batch: the sheet asked for its change and wrote the
+// next sheet's settings, so the second click, aimed at a window that is
+// going away, is dropped; it never writes this grid into the next sheet's
+// rows.
+TEST_F(Form8Test, InputQueuedAfterASheetButtonIsDropped) {
+  struct Case {
+    const char* name;
+    std::function<void(InputBatch&, Form8*)> second;
+  } cases[] = {
+      {"Continue", [](InputBatch& b, Form8* f) { b.Click(f->Picture1); }},
+      {"Income Statement", [](InputBatch& b, Form8* f) { b.Click(f->Command3); }},
+      {"the close box", [](InputBatch& b, Form8* f) { b.CloseBox(f); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset({RegisterShellForms, RegisterEntryForms});
+    s->FileName = Path("w.eka");
+    s->ItemTable(102, 1) = Cell::Text("365");  // period length
+    s->ItemTable(205, 1) = Cell::Text("100");  // cash
+    Form8* f = Sheet(1);
+    ASSERT_NE(f, nullptr);
+    InputBatch batch;
+    batch.Click(f->Command2);
+    c.second(batch, f);
+    batch.Deliver();
+    EXPECT_FALSE(nav->QuitRequested());
+    EXPECT_EQ(s->ReportCode, 2);
+    EXPECT_EQ(Item(102, 1), "365");
+    EXPECT_EQ(Item(202, 1), "");
+    EXPECT_EQ(Item(205, 1), "100");
+    auto* next = dynamic_cast<Form8*>(nav->Current());
+    EXPECT_NE(next, nullptr);
+    if (!next) continue;
+    EXPECT_EQ(next->Tablica->TextMatrix(5, 1), "100");
+    EXPECT_EQ(next->Tablica->TextMatrix(2, 1), "");
+  }
+}
+
+// Sum and Continue in one batch: Sum's new totals stand, never the totals
+// the grid showed before it.
+TEST_F(Form8Test, ContinueQueuedAfterSumKeepsTheNewTotals) {
+  s->FileName = Path("w.eka");
+  Form8* f = Sheet(2);
+  Enter(f, 5, 1, "100");
+  f = Click(f->Picture5);
+  ASSERT_NE(f, nullptr);
+  Activate(f);
+  ASSERT_EQ(f->Tablica->TextMatrix(11, 1), "100");
+  Enter(f, 5, 1, "200");
+  InputBatch().Click(f->Picture5).Click(f->Picture1).Deliver();
+  f = dynamic_cast<Form8*>(nav->Current());
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->Tablica->TextMatrix(11, 1), "200");  // Total current assets
+  EXPECT_EQ(f->Tablica->TextMatrix(22, 1), "200");  // Total assets
+  EXPECT_EQ(Item(211, 1), "200");
+  EXPECT_EQ(Item(222, 1), "200");
 }
 
 TEST_F(Form8Test, AllDataRowsOfTheGeneralSheetComeBack) {

@@ -25,6 +25,7 @@
 #include "platform/recording_printer.h"
 #include "platform/twips.h"
 #include "shell/form2a.h"
+#include "batch_input.h"
 #include "test_app.h"
 #include "typing.h"
 
@@ -515,6 +516,23 @@ TEST_F(CompareWindowsTest, MainWindowOpensTheViews) {
   EXPECT_EQ(f->Label1->text(), "Robert Morris Ratios");
   EXPECT_EQ(f->Tablica->Rows(), 48);
   EXPECT_EQ(At(*f->Tablica, 0, 10), "Ind Comp");
+}
+
+// The income view's button and the spreadsheet export clicked so quickly
+// that both clicks come in one batch: the export, aimed at a view that is
+// going away, is dropped rather than made of the balance sheet cut to the
+// income view's rows.
+TEST_F(CompareWindowsTest, AnExportQueuedBehindAViewSwitchIsDropped) {
+  SmallWorkbook();
+  Form50* f = View(9);
+  ASSERT_NE(f, nullptr);
+  test::InputBatch().Click(f->Command2).Click(f->Picture16).Deliver();
+  f = dynamic_cast<Form50*>(nav->Current());
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(s->ReportCode, 10);
+  EXPECT_EQ(f->Label1->text(), "Common Size Income Statement");
+  EXPECT_TRUE(opened.empty());
+  EXPECT_FALSE(fs::exists(exportDir / "Export.xlsx"));
 }
 
 TEST_F(CompareWindowsTest, PrintButtonPrintsBothPagesOfEveryViewInOneJob) {

@@ -8,6 +8,7 @@
 
 #include "entry/for20.h"
 #include "entry/for21.h"
+#include "batch_input.h"
 #include "entry_fixture.h"
 #include "model/conversion.h"
 
@@ -230,6 +231,22 @@ TEST_F(RestateWindowsTest, OkConvertsRenamesAndHandsTheNewFileToTheMainWindow) {
   EXPECT_EQ(s->ItemTable(5, 3), Whole(-22));   // the base period stays
   EXPECT_EQ(s->CurrencyName, "EUR");
   EXPECT_EQ(s->FileName, Path("real.eka"));
+}
+
+// OK clicked twice so quickly that both clicks come in one batch: the
+// workbook is converted once, and the second click, aimed at a window that
+// has already handed the new file to the main window, is dropped.
+TEST_F(RestateWindowsTest, ASecondOkQueuedBehindTheFirstIsDropped) {
+  s->ItemTable(3, 1) = Cell::Text("1000");
+  For20* f = Conversion();
+  f->Text1->setText("EUR");
+  f->Text2->setText("7.5");
+  InputBatch().Click(f->Command2).Click(f->Command2).Deliver();
+  EXPECT_TRUE(dialogs.messages.empty());
+  ASSERT_NE(nav->Current(), nullptr);
+  EXPECT_EQ(nav->Current()->id(), FormId::Form2a);
+  EXPECT_EQ(s->ItemTable(3, 1), Whole(7500));
+  EXPECT_EQ(s->FileName, Path("firm-conv.eka"));
 }
 
 // Each window's public calculation: the restated summary, with the workbook

@@ -195,7 +195,6 @@ void Navigator::Retry() {
 }
 
 void Navigator::DropInput(bool drop) {
-  if (getenv("NODROP")) return;
   if (drop == dropping_) return;
   QCoreApplication* app = QCoreApplication::instance();
   if (!app) return;

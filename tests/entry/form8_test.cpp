@@ -425,6 +425,50 @@ TEST_F(Form8Test, UpAndDownWalkTheColumnCommittingEachFigure) {
   EXPECT_EQ(f->Tablica->TextMatrix(6, 1), "7");
 }
 
+// Figures and arrow keys typed ahead on a busy machine, all queued before
+// the first Down is handled: each figure lands in the row it was typed for.
+TEST_F(Form8Test, TypedAheadArrowKeysPutEachFigureInItsRow) {
+  Form8* f = Sheet(2);
+  QTest::mouseClick(f->Tablica->viewport(), Qt::LeftButton, {}, CellCentre(*f->Tablica, 5, 3));
+  ASSERT_TRUE(f->Family()->EditorOpen());
+  TypeText(f->tekst, "1");
+  InputBatch batch;
+  batch.Key(f, Qt::Key_Down).Type(f, "5").Key(f, Qt::Key_Down).Type(f, "6").Key(f, Qt::Key_Down).Type(f, "7");
+  batch.Key(f, Qt::Key_Down).Deliver();
+  for (const auto& [row, figure] : {std::pair{5, "1"}, {6, "5"}, {7, "6"}, {8, "7"}})
+    EXPECT_EQ(f->Tablica->TextMatrix(row, 3), figure) << row;
+  EXPECT_EQ(f->Tablica->Row(), 9);
+  EXPECT_FALSE(f->Family()->EditorOpen());
+}
+
+// A window change that comes due while Down lets pending messages run (a
+// change asked for as the key arrived) waits until the key's handler has
+// returned: the window is never deleted under the cell editor's code.
+TEST_F(Form8Test, AChangeDueWhileDownLetsMessagesRunWaitsForTheKeysHandler) {
+  Form8* f = Sheet(2);
+  QPointer<Form8> watch(f);
+  TypeIntoGrid(f->Tablica, f->tekst, "12");
+  struct AsksOnDown : QObject {
+    Navigator* nav;
+    explicit AsksOnDown(Navigator* n) : nav(n) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      auto* key = e->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(e) : nullptr;
+      if (key && key->key() == Qt::Key_Down) nav->Show(FormId::Form2a);
+      return false;
+    }
+  } asks(nav.get());
+  f->tekst->installEventFilter(&asks);
+  QTest::keyPress(f->tekst, Qt::Key_Down);
+  ASSERT_FALSE(watch.isNull());
+  EXPECT_EQ(nav->Current(), f);
+  EXPECT_EQ(f->Tablica->TextMatrix(5, 1), "12");
+  f->tekst->removeEventFilter(&asks);
+  QApplication::processEvents();
+  EXPECT_TRUE(watch.isNull());
+  ASSERT_NE(nav->Current(), nullptr);
+  EXPECT_EQ(nav->Current()->id(), FormId::Form2a);
+}
+
 TEST_F(Form8Test, EveryWayOutWritesBackAnOpenEdit) {
   struct Case {
     const char* name;

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -806,6 +810,47 @@ TEST_F(RatioWindowsTest, RatiosWithoutAPageShowTheUnderConstructionPage) {
   s->RatioCode = 11;
   auto* h = dynamic_cast<Form18*>(Show(FormId::Form18));
   EXPECT_TRUE(h->Text1->toPlainText().isEmpty());
+}
+
+// A drag from the help text runs an event loop of Qt's own under the text's
+// mouse handler. A window change that comes due in it (one asked for while
+// the loop runs) waits until the loop and the handler have returned: the
+// help page is never deleted under its text's code.
+TEST_F(RatioWindowsTest, TheHelpPageLivesThroughAnEventLoopOfQtsOwnUnderItsText) {
+  s->RatioCode = 11;
+  auto* h = dynamic_cast<Form18*>(Show(FormId::Form18));
+  ASSERT_NE(h, nullptr);
+  QPointer<Form18> watch(h);
+  struct DragLoop : QObject {
+    Navigator* nav;
+    QPointer<Form18> page;
+    bool livedThroughIt = false;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() != QEvent::MouseMove) return false;
+      // As QDrag::exec runs its loop until the drop.
+      QEventLoop loop;
+      QTimer::singleShot(0, nav, [this] { nav->Show(FormId::Unos2); });
+      QTimer::singleShot(60, &loop, &QEventLoop::quit);
+      loop.exec();
+      livedThroughIt = !page.isNull();
+      return page.isNull();  // the text's own handler only on a live window
+    }
+  } drag;
+  drag.nav = nav.get();
+  drag.page = h;
+  QWidget* text = h->Text1->viewport();
+  text->installEventFilter(&drag);
+  QMouseEvent move(QEvent::MouseMove, QPointF(20, 20), text->mapToGlobal(QPointF(20, 20)), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(text, &move);
+  EXPECT_TRUE(drag.livedThroughIt);
+  ASSERT_FALSE(watch.isNull());
+  text->removeEventFilter(&drag);
+  EXPECT_EQ(nav->Current(), h);
+  QApplication::processEvents();
+  EXPECT_TRUE(watch.isNull());
+  ASSERT_NE(nav->Current(), nullptr);
+  EXPECT_EQ(nav->Current()->id(), FormId::Unos2);
 }
 
 TEST_F(RatioWindowsTest, RatioHelpReturnsToTheSameRatio) {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "model/workbook_file.h"
+#include "output/document_preview.h"
 #include "platform/dialogs.h"
 #include "platform/navigator.h"
 #include "platform/workbook_save.h"
@@ -613,6 +614,7 @@ TEST_F(ShellTest, AWindowLivesUntilTheHandlerThatWaitsOnADialogHasReturned) {
       {"save", [&](Dialogs& d) { d.SaveFile(kWorkbookFilter, start); }},
       {"save with extension", [&](Dialogs& d) { d.SaveFileWithExtension(kWorkbookFilter, start, "", "eka"); }},
       {"print", [](Dialogs& d) { d.ChoosePrinter(); }},
+      {"document preview", [&](Dialogs&) { ShowDocumentPreview(DocDocument(), (dir / "Export.docx").string(), kEnglish); }},
   };
   for (const bool askedWhileUp : {false, true}) {
     for (const Dialog& dialog : dialogs_) {

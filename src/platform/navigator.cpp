@@ -164,6 +164,10 @@ void Navigator::Schedule() {
       Qt::QueuedConnection);
 }
 
+// In the program every window's code runs inside an event's delivery, so
+// a delivery under way beyond the caller's own says that some code runs,
+// whatever loop it has started since. A loop above the windows' own says it
+// for code run outside any delivery (a test's) that opened a loop.
 bool Navigator::WindowCodeRuns(int ownDeliveries) const {
   return loading_ || Application::Deliveries() > ownDeliveries ||
          (homeLoopLevel_ >= 0 && LoopLevel() > homeLoopLevel_);

@@ -3,7 +3,7 @@
 # command line), only those that are missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev libminizip-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev libminizip-dev qt6-svg-dev
   qt6-translations-l10n fonts-liberation2 fonts-dejavu-core poppler-utils
   python3-openpyxl python3-docx locales)
 [ $# -eq 0 ] || packages=("$@")

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <memory>
 
+#include "app/command_line.h"
 #include "model/atomic_file.h"
 #include "model/shared_state.h"
 #include "output/export_run.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
   // Before anything is written: a file-size limit makes a write fail, not the run end.
   morvadel::CatchFileSizeSignal();
   morvadel::TuneMemoryReturn();
+  const morvadel::StartRequest start = morvadel::TakeCommandLine(argc, argv);
+  if (start.exitCode) return *start.exitCode;
   morvadel::Application app(argc, argv);
   QApplication::setApplicationName("Morvadel");
   QApplication::setQuitOnLastWindowClosed(false);
@@ -34,6 +37,7 @@ int main(int argc, char** argv) {
   morvadel::Navigator nav;
   morvadel::ExportRun exports;
   morvadel::AppContext ctx{*state, nav, dialogs, &exports};
+  ctx.openOnStart = start.workbook;
   nav.SetContext(&ctx);
   morvadel::RegisterShellForms(nav);
   morvadel::RegisterEntryForms(nav);

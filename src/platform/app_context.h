@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "model/shared_state.h"
 
 namespace morvadel {
@@ -23,6 +25,9 @@ struct AppContext {
   Navigator& nav;
   Dialogs& dialogs;
   ExportRun* exports = nullptr;
+  // A workbook named on the command line: the main window opens it, as its
+  // Open command would, when it first shows, and takes it from here.
+  std::string openOnStart = {};
 };
 
 }  // namespace morvadel

@@ -452,6 +452,34 @@ QFont FitFont(QFont font, double maxPixels, const QString& text, double width) {
   return font;
 }
 
+// The emblem, the program's logo: three bars and an upward stroke in a
+// rounded square of side e at (ex, ey), its outline drawn for a banner h high.
+void Emblem(QPainter& p, double ex, double ey, double e, double h) {
+  QPainterPath tile;
+  tile.addRoundedRect(QRectF(ex, ey, e, e), e * 0.18, e * 0.18);
+  p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, h * 0.018)));
+  p.setBrush(QColor(255, 255, 255, 28));
+  p.drawPath(tile);
+  const double bw = e * 0.15, base = ey + e * 0.8;
+  const double heights[] = {0.25, 0.42, 0.6};
+  for (int i = 0; i < 3; ++i) {
+    const double bx = ex + e * 0.2 + i * (bw + e * 0.07);
+    p.fillRect(QRectF(bx, base - e * heights[i], bw, e * heights[i]), QColor(255, 255, 255, 235));
+  }
+  p.setPen(QPen(QColor(0xF0, 0xC0, 0x50), std::max(1.5, e * 0.07), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPolyline(QPolygonF({QPointF(ex + e * 0.18, ey + e * 0.5), QPointF(ex + e * 0.45, ey + e * 0.32),
+                            QPointF(ex + e * 0.58, ey + e * 0.4), QPointF(ex + e * 0.82, ey + e * 0.18)}));
+}
+
+// The banner's blue, darkest at the top left.
+QLinearGradient BannerBlue(double w, double h) {
+  QLinearGradient bg(0, 0, w, h);
+  bg.setColorAt(0, QColor(0x12, 0x2C, 0x4A));
+  bg.setColorAt(0.55, QColor(0x1C, 0x4A, 0x80));
+  bg.setColorAt(1, QColor(0x2C, 0x6A, 0xB2));
+  return bg;
+}
+
 }  // namespace
 
 QPixmap Banner(int language, QSize size) {
@@ -461,11 +489,7 @@ QPixmap Banner(int language, QSize size) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
 
-  QLinearGradient bg(0, 0, w, h);
-  bg.setColorAt(0, QColor(0x12, 0x2C, 0x4A));
-  bg.setColorAt(0.55, QColor(0x1C, 0x4A, 0x80));
-  bg.setColorAt(1, QColor(0x2C, 0x6A, 0xB2));
-  p.fillRect(QRectF(0, 0, w, h), bg);
+  p.fillRect(QRectF(0, 0, w, h), BannerBlue(w, h));
 
   // A faint rising bar chart with its trend on the right: the subject of the
   // program, kept quiet behind the text.
@@ -487,22 +511,8 @@ QPixmap Banner(int language, QSize size) {
   p.setBrush(Qt::NoBrush);
   p.drawPath(trend);
 
-  // Emblem: three bars and an upward stroke in a rounded square.
   const double e = h * 0.62, ex = h * 0.22, ey = (h - e) / 2 - h * 0.02;
-  QPainterPath tile;
-  tile.addRoundedRect(QRectF(ex, ey, e, e), e * 0.18, e * 0.18);
-  p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, h * 0.018)));
-  p.setBrush(QColor(255, 255, 255, 28));
-  p.drawPath(tile);
-  const double bw = e * 0.15, base = ey + e * 0.8;
-  const double heights[] = {0.25, 0.42, 0.6};
-  for (int i = 0; i < 3; ++i) {
-    const double bx = ex + e * 0.2 + i * (bw + e * 0.07);
-    p.fillRect(QRectF(bx, base - e * heights[i], bw, e * heights[i]), QColor(255, 255, 255, 235));
-  }
-  p.setPen(QPen(QColor(0xF0, 0xC0, 0x50), std::max(1.5, e * 0.07), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawPolyline(QPolygonF({QPointF(ex + e * 0.18, ey + e * 0.5), QPointF(ex + e * 0.45, ey + e * 0.32),
-                            QPointF(ex + e * 0.58, ey + e * 0.4), QPointF(ex + e * 0.82, ey + e * 0.18)}));
+  Emblem(p, ex, ey, e, h);
 
   // Title and subtitle, shrunk where the banner is narrow.
   const QString title = QStringLiteral("Morvadel");
@@ -754,6 +764,22 @@ PictureButton::PictureButton(IconKind kind, QWidget* parent, int sizePx) : QTool
       "QToolButton:hover { background: rgba(47, 110, 186, 28); border-color: rgba(47, 110, 186, 120); }"
       "QToolButton:pressed { background: rgba(47, 110, 186, 60); }"
       "QToolButton:focus { border-color: rgba(47, 110, 186, 160); }"));
+}
+
+void DrawLogo(QPainter& p, double side) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  // The banner's emblem on the banner's blue, filling the square as the
+  // emblem fills the banner's height.
+  const double margin = side * 0.03, s = side - 2 * margin;
+  QPainterPath square;
+  square.addRoundedRect(QRectF(margin, margin, s, s), s * 0.2, s * 0.2);
+  p.setPen(Qt::NoPen);
+  p.setBrush(BannerBlue(side, side));
+  p.drawPath(square);
+  const double e = s * 0.78;
+  Emblem(p, (side - e) / 2, (side - e) / 2, e, e / 0.62);
+  p.restore();
 }
 
 }  // namespace morvadel

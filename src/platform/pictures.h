@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPicture>
 #include <QPixmap>
 #include <QSize>
@@ -24,6 +25,9 @@ enum class IconKind {
 // Title banner with the product title; language 1 Croatian, 2 English.
 QPixmap Banner(int language, QSize size);
 QIcon Icon(IconKind kind);
+// The program's logo, the banner's emblem on the banner's blue, filling a
+// square of `side` from the painter's origin: the desktop's icon of the program.
+void DrawLogo(QPainter& p, double side);
 // A thin horizontal rule and a picture of an industry-ratio source
 // (1 Dun and Bradstreet, 2 Prentice Hall, 3 Robert Morris).
 QPixmap Rule(QSize size);

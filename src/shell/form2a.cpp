@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QTimer>
+#include <utility>
 
 #include "model/recalc.h"
 #include "model/workbook_file.h"
@@ -129,6 +131,10 @@ void Form2a::Form_Load() {
     if (s_.Language == kCroatian) SetStatus("Molim otvorite datoteku!", kStatusRed);
     if (s_.Language == kEnglish) SetStatus("Open file, please !", kStatusRed);
   }
+  // Once the window stands, so that a message about the file shows over it
+  // as one after Open does.
+  if (!ctx_.openOnStart.empty())
+    QTimer::singleShot(0, this, [this, path = std::exchange(ctx_.openOnStart, {})] { ReadFileAndEnable(path); });
 }
 
 void Form2a::UpdateCommandsAndStatus() {

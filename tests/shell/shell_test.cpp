@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/labels.h"
 #include "model/workbook_file.h"
 #include "output/document_preview.h"
 #include "platform/dialogs.h"
@@ -434,6 +435,117 @@ TEST_F(ShellTest, AFailedOpenKeepsTheWorkbookFileNameAndStatus) {
   EXPECT_EQ(s->FileName, Path("good.eka"));
   EXPECT_EQ(s->ItemTable(1, 1).text(), "good");
   EXPECT_EQ(m->Text1->text(), status);
+}
+
+// What the main window shows of a workbook: the file it holds, its first
+// cell, the status line and which commands it has enabled, and the messages.
+struct MainWindowView {
+  std::string fileName, firstCell;
+  bool backed;
+  QString status;
+  QColor statusColour;
+  std::vector<bool> enabled;
+  std::vector<std::string> messages;
+  bool operator==(const MainWindowView&) const = default;
+};
+
+void PrintTo(const MainWindowView& v, std::ostream* os) {
+  *os << "file '" << v.fileName << "' cell '" << v.firstCell << "' backed " << v.backed << " status '"
+      << v.status.toStdString() << "' " << v.statusColour.name().toStdString() << " enabled";
+  for (bool e : v.enabled) *os << ' ' << e;
+  for (const std::string& m : v.messages) *os << "\nmessage: " << m;
+}
+
+// A workbook named on the command line is opened once the language is
+// chosen, by the main window's own Open: the same reading, status line,
+// commands and messages as choosing that file in the Open dialog, also for
+// a file that is missing, unreadable or no workbook; without one the main
+// window starts empty, and the file is not opened again when the main
+// window is shown again.
+TEST_F(ShellTest, AWorkbookNamedAtStartIsOpenedAfterTheLanguageChoiceAsOpenOpensIt) {
+  WriteWorkbook(Path("good.eka"), "abc");
+  {
+    auto t = std::make_unique<SharedState>();
+    t->ItemTable(1, 1) = Cell::Text("hand");
+    t->ItemTable(205, 1) = Cell::FileNumber("abc");
+    t->FileName = Path("hand.eka");
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+  }
+  std::ofstream(Path("short.eka")) << "\"x\"\r\n";
+  std::ofstream(Path("text.eka")) << "not a workbook at all\n";
+  fs::create_directory(Path("folder.eka"));
+  std::ofstream(Path("locked.eka")) << Saved(Path("good.eka"));
+  fs::permissions(Path("locked.eka"), fs::perms::none);
+  const bool permissionsHold = ::geteuid() != 0;  // the superuser reads any file
+
+  auto view = [&](Form2a* m) {
+    MainWindowView v{s->FileName, s->ItemTable(1, 1).text(), s->FileBacked, m->Text1->text(),
+                     m->Text1->palette().color(QPalette::Text), {}, {}};
+    for (QWidget* w : std::initializer_list<QWidget*>{m->Command1, m->Command3, m->Command4, m->Command7,
+                                                      m->Command81, m->Command82, m->Picture5, m->Picture6,
+                                                      m->Picture7})
+      v.enabled.push_back(w->isEnabled());
+    for (const auto& shown : dialogs.messages)
+      v.messages.push_back(shown.text + " | " + std::to_string(static_cast<int>(shown.icon)) + " | " + shown.title);
+    return v;
+  };
+  struct Case {
+    const char* file;  // "" for none
+    bool opens;
+  } cases[] = {{"", false},          {"good.eka", true},    {"hand.eka", true},   {"missing.eka", false},
+               {"folder.eka", false}, {"locked.eka", false}, {"short.eka", false}, {"text.eka", false}};
+  for (bool croatian : {true, false}) {
+    for (const Case& c : cases) {
+      if (std::string(c.file) == "locked.eka" && !permissionsHold) continue;
+      const std::string path = *c.file ? Path(c.file) : "";
+      SCOPED_TRACE(std::string(c.file) + (croatian ? " hr" : " en"));
+      // Chosen in the Open dialog of a main window that has just come up.
+      Reset({RegisterShellForms});
+      RegisterAllTargets();
+      dialogs.messages.clear();
+      if (croatian)
+        FillSummaryLabelsHr(*s);
+      else
+        FillSummaryLabelsEn(*s);
+      Form2a* m = Main(croatian ? kCroatian : kEnglish);
+      dialogs.openAnswers = {path};
+      QTest::mouseClick(m->Picture9, Qt::LeftButton);
+      const MainWindowView byOpen = view(m);
+
+      // Named on the command line.
+      Reset({RegisterShellForms});
+      RegisterAllTargets();
+      dialogs.messages.clear();
+      ctx->openOnStart = path;
+      nav->Show(FormId::Form1);
+      nav->ProcessPending();
+      auto* f1 = dynamic_cast<Form1*>(nav->Current());
+      ASSERT_NE(f1, nullptr);
+      QApplication::processEvents();
+      EXPECT_TRUE(s->FileName.empty()) << "opened before the language was chosen";
+      QTest::mouseClick(croatian ? f1->Picture6 : f1->Picture4, Qt::LeftButton);
+      nav->ProcessPending();
+      m = dynamic_cast<Form2a*>(nav->Current());
+      ASSERT_NE(m, nullptr);
+      QApplication::processEvents();
+      const MainWindowView atStart = view(m);
+      EXPECT_EQ(atStart, byOpen);
+      EXPECT_EQ(atStart.fileName, c.opens ? path : "");
+      EXPECT_EQ(atStart.enabled[1], c.opens);
+      EXPECT_EQ(atStart.messages.size(), (c.opens && std::string(c.file) != "hand.eka") || !*c.file ? 0u : 1u);
+      EXPECT_TRUE(ctx->openOnStart.empty());
+
+      // Back to the main window: the workbook as it was left, nothing read again.
+      s->ItemTable(1, 1) = Cell::Text("changed");
+      nav->Show(FormId::form8);
+      nav->ProcessPending();
+      m = Main(s->Language);
+      QApplication::processEvents();
+      EXPECT_EQ(s->ItemTable(1, 1).text(), "changed");
+      EXPECT_EQ(dialogs.messages.size(), atStart.messages.size());
+    }
+  }
+  fs::permissions(Path("locked.eka"), fs::perms::owner_all);
 }
 
 TEST_F(ShellTest, NewEmptiesTheWorkbookAndSaveRefusesUntilSaveAs) {

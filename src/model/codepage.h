@@ -20,10 +20,6 @@ struct Utf8Census {
   size_t strays = 0;
 };
 
-// AppendCp1250 that adds to `census` what CountUtf8 finds in the bytes it
-// appended, taken on their own.
-bool AppendCp1250(std::string& out, std::string_view utf8, Utf8Census& census);
-
 // Windows-1250 to UTF-8; the five unassigned bytes become the control
 // characters of the same number (U+0081 ...), which Utf8ToCp1250 turns back
 // into them.

@@ -42,15 +42,14 @@ bool HasMark(TextEncoding encoding) {
 }
 
 // Appends the bytes of a UTF-8 text in the file's encoding; false when the
-// code page lost a character of it. The code page's bytes are counted into
-// `census` as Open counts them.
-bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding, Utf8Census& census) {
-  if (IsCodePage(encoding)) return AppendCp1250(out, utf8, census);
+// code page lost a character of it.
+bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding) {
+  if (IsCodePage(encoding)) return AppendCp1250(out, utf8);
   AppendValidUtf8(out, utf8);
   return true;
 }
 
-bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8Census& census) {
+bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
   bool kept = true;
   switch (cell.kind()) {
     case CellKind::Empty:
@@ -59,8 +58,8 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8
       const std::string& text = cell.text();
       const bool safe = std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || BreaksLine(c); });
       out += '"';
-      kept = safe ? AppendEncoded(out, text, encoding, census)
-                  : AppendEncoded(out, FileSafe(text, true), encoding, census);
+      kept = safe ? AppendEncoded(out, text, encoding)
+                  : AppendEncoded(out, FileSafe(text, true), encoding);
       out += '"';
       break;
     }
@@ -70,8 +69,8 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8
       const std::string& chars = cell.fileChars();
       if (!chars.empty() && chars.front() == '"') out += ' ';
       const bool safe = std::none_of(chars.begin(), chars.end(), BreaksLine);
-      kept = safe ? AppendEncoded(out, chars, encoding, census)
-                  : AppendEncoded(out, FileSafe(chars, false), encoding, census);
+      kept = safe ? AppendEncoded(out, chars, encoding)
+                  : AppendEncoded(out, FileSafe(chars, false), encoding);
       break;
     }
     default:
@@ -83,20 +82,18 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8
 }
 
 // The 25,615 lines in `encoding`; false, as soon as it happens, when the
-// code page lost a character. `census` counts the bytes beyond ASCII as
-// Open reads them: each value's bytes stand between quotes or line ends,
-// so no sequence runs from one value into the next.
-bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding, Utf8Census& census) {
+// code page lost a character.
+bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding) {
   if (HasMark(encoding)) out += kUtf8Bom;
   for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
     for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
-      if (!AppendValue(out, s.ItemTable(r, c), encoding, census)) return false;
-  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding, census)) return false;
-  AppendValue(out, Cell::Int16(s.UnitIndex), encoding, census);
+      if (!AppendValue(out, s.ItemTable(r, c), encoding)) return false;
+  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding)) return false;
+  AppendValue(out, Cell::Int16(s.UnitIndex), encoding);
   for (int k = 0; k <= 5; ++k)
     for (int m = 0; m <= 1; ++m)
-      if (!AppendValue(out, s.Company(k, m), encoding, census)) return false;
-  AppendValue(out, Cell::Int16(s.ShowCompany), encoding, census);
+      if (!AppendValue(out, s.Company(k, m), encoding)) return false;
+  AppendValue(out, Cell::Int16(s.ShowCompany), encoding);
   return true;
 }
 
@@ -223,12 +220,13 @@ class LineReader {
 // text file, so a mark alone does not make the file UTF-8: a Windows-1250
 // file keeps its mark, to be written back.
 std::string_view Decode(std::string_view bytes, bool marked, TextEncoding& encoding, std::string& decoded) {
-  if (IsValidUtf8(bytes)) {
-    const bool beyondAscii = AsciiRun(bytes) < bytes.size();
+  const Utf8Census census = CountUtf8(bytes);
+  if (census.strays == 0) {
+    const bool beyondAscii = census.sequences != 0;
     encoding = marked ? TextEncoding::Utf8WithBom : beyondAscii ? TextEncoding::Utf8 : TextEncoding::Windows1250;
     return bytes;
   }
-  if (ReadsAsUtf8(CountUtf8(bytes))) {
+  if (ReadsAsUtf8(census)) {
     encoding = marked ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     decoded = StraysToUtf8(bytes);
   } else {
@@ -255,13 +253,14 @@ std::string EncodeWorkbook(const SharedState& s) {
   // written in UTF-8, which the reader recognises, rather than with "?".
   // Nor is it written in bytes that Open would read as other letters:
   // where the code page's bytes would read as UTF-8, it is written in UTF-8.
-  Utf8Census census;
+  // The bytes after the mark are counted as Open counts them.
   if (IsCodePage(enc)) {
-    if (AppendWorkbook(out, s, enc, census) && !ReadsAsUtf8(census)) return out;
+    const size_t mark = HasMark(enc) ? kUtf8Bom.size() : 0;
+    if (AppendWorkbook(out, s, enc) && !ReadsAsUtf8(CountUtf8(std::string_view(out).substr(mark)))) return out;
     enc = HasMark(enc) ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     out.clear();
   }
-  AppendWorkbook(out, s, enc, census);
+  AppendWorkbook(out, s, enc);
   return out;
 }
 

@@ -233,10 +233,35 @@ size_t Utf8SequenceLength(std::string_view bytes) {
   return p[0] < 0x80 ? 1 : SequenceAt(p, bytes.size());
 }
 
+namespace {
+
+// The characters a workbook's texts plausibly hold beyond ASCII: the
+// letters and signs of Latin-1 and Latin Extended-A (č ć đ š ž, é è ü),
+// combining accents, Greek and Cyrillic, punctuation („ ” – …), currency
+// signs (€) and letterlike signs (™ №).
+bool Plausible(char32_t cp) {
+  return (cp >= 0xA0 && cp < 0x180) || (cp >= 0x300 && cp < 0x460) || (cp >= 0x2000 && cp < 0x2070) ||
+         (cp >= 0x20A0 && cp < 0x20D0) || (cp >= 0x2100 && cp < 0x2150);
+}
+
+// The character of a well-formed sequence.
+char32_t CodePoint(std::string_view sequence) {
+  const auto* p = reinterpret_cast<const unsigned char*>(sequence.data());
+  char32_t cp = p[0] & (0x7F >> sequence.size());
+  for (size_t k = 1; k < sequence.size(); ++k) cp = (cp << 6) | (p[k] & 0x3F);
+  return cp;
+}
+
+}  // namespace
+
 Utf8Census CountUtf8(std::string_view bytes) {
   Utf8Census census;
   ReadUtf8(
-      bytes, [](std::string_view) {}, [&](std::string_view) { ++census.sequences; },
+      bytes, [](std::string_view) {},
+      [&](std::string_view sequence) {
+        ++census.sequences;
+        census.chance += !Plausible(CodePoint(sequence));
+      },
       [&](unsigned char) { ++census.strays; });
   return census;
 }

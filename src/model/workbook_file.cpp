@@ -97,17 +97,30 @@ bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encodin
   return true;
 }
 
-// Whether Open reads a file's bytes (after the mark) as UTF-8: when their
-// well-formed multi-byte UTF-8 sequences outnumber their stray bytes, the
-// bytes in no such sequence. The strays are then read as their
-// Windows-1250 letters: a Windows-1250 editor leaves a letter it typed
-// into a UTF-8 file so. Otherwise the file is Windows-1250 throughout. A
-// Windows-1250 text forms such a sequence only by chance, where an
-// upper-case accented letter is followed at once by one of "šžŠŽ" and the
-// like ("Čž" is C8 9E, UTF-8 "Ȟ"), while its lower-case letters, most of
-// its letters, are strays. A file without any sequence is Windows-1250,
-// and one without any stray byte is UTF-8 as soon as it has a sequence.
-bool ReadsAsUtf8(const Utf8Census& census) { return census.sequences > census.strays; }
+// Whether Open reads a file's bytes (after the mark) as UTF-8, weighing
+// what they hold: each well-formed UTF-8 sequence of a letter or sign a
+// workbook holds counts for UTF-8; each stray byte, and each sequence of
+// a character that Windows-1250 text forms by chance ("ČŠ" is C8 8A, UTF-8
+// "Ȋ"), counts for Windows-1250. The file is UTF-8 when the first
+// outnumber the second, and each stray byte then reads as its
+// Windows-1250 letter: a Windows-1250 editor leaves a letter it typed into
+// a UTF-8 file so. Otherwise it is Windows-1250 throughout. A Windows-1250
+// text's lower-case letters, most of its letters, are strays, and its
+// upper-case letters form sequences only of such chance characters. A
+// file with the mark and no stray byte is UTF-8 whatever its letters:
+// Save writes a UTF-8 workbook whose letters would not say so with the mark.
+bool ReadsAsUtf8(const Utf8Census& census, bool marked) {
+  if (marked && census.strays == 0) return true;
+  return census.sequences - census.chance > census.strays + census.chance;
+}
+
+// Whether Open reads `body`, a file's bytes after the mark, in the
+// encoding they were written in; ASCII alone reads alike in both.
+bool ReadsBackAs(std::string_view body, TextEncoding encoding) {
+  const Utf8Census census = CountUtf8(body);
+  if (census.sequences == 0 && census.strays == 0) return true;
+  return ReadsAsUtf8(census, HasMark(encoding)) != IsCodePage(encoding);
+}
 
 // One bit for each line feed among the 64 bytes at `p` (bit k for byte k).
 uint64_t LineFeedBits(const char* p) {
@@ -221,14 +234,13 @@ class LineReader {
 // file keeps its mark, to be written back.
 std::string_view Decode(std::string_view bytes, bool marked, TextEncoding& encoding, std::string& decoded) {
   const Utf8Census census = CountUtf8(bytes);
-  if (census.strays == 0) {
-    const bool beyondAscii = census.sequences != 0;
-    encoding = marked ? TextEncoding::Utf8WithBom : beyondAscii ? TextEncoding::Utf8 : TextEncoding::Windows1250;
-    return bytes;
-  }
-  if (ReadsAsUtf8(census)) {
+  if (ReadsAsUtf8(census, marked)) {
     encoding = marked ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+    if (census.strays == 0) return bytes;
     decoded = StraysToUtf8(bytes);
+  } else if (census.sequences == 0 && census.strays == 0) {
+    encoding = TextEncoding::Windows1250;
+    return bytes;
   } else {
     encoding = marked ? TextEncoding::Windows1250WithBom : TextEncoding::Windows1250;
     decoded = Cp1250ToUtf8(bytes);
@@ -252,15 +264,17 @@ std::string EncodeWorkbook(const SharedState& s) {
   // a user may type ("Crème", a Cyrillic name); a workbook holding one is
   // written in UTF-8, which the reader recognises, rather than with "?".
   // Nor is it written in bytes that Open would read as other letters:
-  // where the code page's bytes would read as UTF-8, it is written in UTF-8.
-  // The bytes after the mark are counted as Open counts them.
+  // where the code page's bytes would read as UTF-8, it is written in UTF-8,
+  // and where UTF-8 without the mark would read as the code page (a text
+  // of "Ơ" alone is "Ć" and a no-break space in Windows-1250), with the mark.
+  const auto body = [&] { return std::string_view(out).substr(HasMark(enc) ? kUtf8Bom.size() : 0); };
   if (IsCodePage(enc)) {
-    const size_t mark = HasMark(enc) ? kUtf8Bom.size() : 0;
-    if (AppendWorkbook(out, s, enc) && !ReadsAsUtf8(CountUtf8(std::string_view(out).substr(mark)))) return out;
+    if (AppendWorkbook(out, s, enc) && ReadsBackAs(body(), enc)) return out;
     enc = HasMark(enc) ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     out.clear();
   }
   AppendWorkbook(out, s, enc);
+  if (!ReadsBackAs(body(), enc)) out.insert(0, kUtf8Bom);
   return out;
 }
 

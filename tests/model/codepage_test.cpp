@@ -149,6 +149,37 @@ TEST(Codepage, CountsTheSequencesAndTheStrayBytesWhereverTheyStand) {
   }
 }
 
+// A sequence is one of chance when its character is none a workbook
+// holds: the edges of the ranges of letters and signs, and the sequences
+// Windows-1250 capitals and lower-case letters form.
+TEST(Codepage, SequencesOfCharactersNoWorkbookHoldsAreOfChance) {
+  const struct {
+    const char* bytes;
+    bool chance;
+  } cases[] = {
+      {"\xC2\x9F", true},       {"\xC2\xA0", false},      {"\xC5\xBF", false},      {"\xC6\x80", true},
+      {"\xCB\xBF", true},       {"\xCC\x80", false},      {"\xD1\x9F", false},      {"\xD1\xA0", true},
+      {"\xDF\xBF", true},       {"\xE2\x80\x80", false},  {"\xE2\x81\xAF", false},  {"\xE2\x81\xB0", true},
+      {"\xE2\x82\x9F", true},   {"\xE2\x82\xA0", false},  {"\xE2\x83\x8F", false},  {"\xE2\x83\x90", true},
+      {"\xE2\x83\xBF", true},   {"\xE2\x84\x80", false},  {"\xE2\x85\x8F", false},  {"\xE2\x85\x90", true},
+      {"\xE0\xA0\x80", true},   {"\xEF\xBF\xBF", true},   {"\xF0\x90\x80\x80", true}, {"\xF4\x8F\xBF\xBF", true},
+      // "č", "é", "Њ", "„", "€", "™" in UTF-8; "ČŠ", "Ć–", "ĆNBSP", "Ć”", "čšž", "đšžŠ" in Windows-1250.
+      {"\xC4\x8D", false},      {"\xC3\xA9", false},      {"\xD0\x8A", false},      {"\xE2\x80\x9E", false},
+      {"\xE2\x82\xAC", false},  {"\xE2\x84\xA2", false},  {"\xC8\x8A", true},       {"\xC6\x96", true},
+      {"\xC6\xA0", true},       {"\xC6\x94", true},       {"\xE8\x9A\x9E", true},   {"\xF0\x9A\x9E\x8A", true},
+  };
+  for (const auto& c : cases) {
+    const Utf8Census census = CountUtf8(std::string("a") + c.bytes + "b");
+    EXPECT_EQ(census.sequences, 1u) << c.bytes;
+    EXPECT_EQ(census.strays, 0u) << c.bytes;
+    EXPECT_EQ(census.chance, c.chance ? 1u : 0u) << c.bytes;
+  }
+  const Utf8Census name = CountUtf8("\x84IVI\xC6\x96MARI\xC6\x94 d.o.o. Kor\xC4\x8Dula");
+  EXPECT_EQ(name.sequences, 3u);
+  EXPECT_EQ(name.chance, 2u);
+  EXPECT_EQ(name.strays, 1u);
+}
+
 // A stray byte reads as its Windows-1250 letter, a sequence as UTF-8.
 TEST(Codepage, StrayBytesAmidUtf8ReadAsTheirCodePageLetters) {
   EXPECT_EQ(StraysToUtf8("\xC5\xA0ibenik i Kor\xE8ula"), "Šibenik i Korčula");

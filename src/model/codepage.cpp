@@ -99,114 +99,22 @@ size_t AsciiRun(std::string_view bytes) {
   for (; i + 8 <= n; i += 8) {
     uint64_t word;
     std::memcpy(&word, bytes.data() + i, 8);
-    if (word & 0x8080808080808080ull) break;
+    if (const uint64_t high = word & 0x8080808080808080ull; high != 0) {
+      if constexpr (std::endian::native == std::endian::little) return i + static_cast<size_t>(std::countr_zero(high)) / 8;
+      break;
+    }
   }
   while (i < n && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
   return i;
 }
 
-namespace {
-
-// The classes of the bytes beyond ASCII, as a UTF-8 sequence takes them:
-// 0..2 the continuation bytes 80..8F, 90..9F and A0..BF; 3 the bytes that
-// lead a two-byte sequence; 4 E0, 5 the other bytes that lead a three-byte
-// one, 6 ED; 7 F0, 8 F1..F3, 9 F4; 10 the bytes that lead none.
-constexpr int kClasses = 11;
-// The states of a sequence being read: 0 none; after the first byte of a
-// two-byte sequence (1), of a three-byte one (2, 3 after E0, 4 after ED)
-// or of a four-byte one (6 after F0, 7, 8 after F4); 5 with the last byte
-// of a three-byte sequence to come, 9 and 10 with the last two and the
-// last of a four-byte one.
-constexpr int kStates = 11;
-
-struct SequenceTable {
-  std::array<unsigned char, 128> classOf{};
-  std::array<unsigned char, kStates * kClasses> next{};  // the next state | the length of the sequence ended << 4
-
-  constexpr SequenceTable() {
-    for (int b = 0x80; b < 0x100; ++b)
-      classOf[b - 0x80] = b < 0x90    ? 0
-                          : b < 0xA0  ? 1
-                          : b < 0xC0  ? 2
-                          : b < 0xC2  ? 10
-                          : b < 0xE0  ? 3
-                          : b == 0xE0 ? 4
-                          : b == 0xED ? 6
-                          : b < 0xF0  ? 5
-                          : b == 0xF0 ? 7
-                          : b < 0xF4  ? 8
-                          : b == 0xF4 ? 9
-                                      : 10;
-    // A byte the sequence cannot take next is read as if it came first.
-    constexpr unsigned char kFirst[kClasses] = {0, 0, 0, 1, 3, 2, 4, 6, 7, 8, 0};
-    for (int state = 0; state < kStates; ++state)
-      for (int c = 0; c < kClasses; ++c) {
-        const bool continuation = c <= 2;
-        unsigned char entry = kFirst[c];
-        if (state == 1 && continuation) entry = 2 << 4;
-        if (state == 2 && continuation) entry = 5;
-        if (state == 3 && c == 2) entry = 5;  // no overlong forms
-        if (state == 4 && c <= 1) entry = 5;  // no surrogates
-        if (state == 5 && continuation) entry = 3 << 4;
-        if (state == 6 && (c == 1 || c == 2)) entry = 9;  // no overlong forms
-        if (state == 7 && continuation) entry = 9;
-        if (state == 8 && c == 0) entry = 9;  // nothing above U+10FFFF
-        if (state == 9 && continuation) entry = 10;
-        if (state == 10 && continuation) entry = 4 << 4;
-        next[static_cast<size_t>(state * kClasses + c)] = entry;
-      }
-  }
-};
-
-constexpr SequenceTable kSequences;
-
-// Reads bytes beyond ASCII one at a time as UTF-8 and finds the
-// well-formed sequences among them, as CountUtf8 does: two look-ups a byte
-// and no branch. ASCII between them starts afresh.
-class SequenceReader {
- public:
-  // The length of the sequence the byte ended; 0 for none.
-  unsigned Read(unsigned char b) {
-    const unsigned char entry = kSequences.next[state_ * kClasses + kSequences.classOf[b - 0x80]];
-    state_ = entry & 0x0F;
-    return entry >> 4;
-  }
-  void Restart() { state_ = 0; }
-
- private:
-  unsigned state_ = 0;
-};
-
-// The census of the bytes appended, by a SequenceReader.
-struct CensusOfAppended {
-  SequenceReader reader;
-  size_t high = 0, covered = 0, sequences = 0;
-
-  void Ascii() { reader.Restart(); }
-  void Byte(unsigned char b) {
-    const unsigned length = reader.Read(b);
-    ++high;
-    covered += length;
-    sequences += length != 0;
-  }
-};
-
-struct NoCensus {
-  void Ascii() {}
-  void Byte(unsigned char) {}
-};
-
-template <class Census>
-bool AppendCp1250Counting(std::string& out, std::string_view utf8, Census& census) {
+bool AppendCp1250(std::string& out, std::string_view utf8) {
   bool kept = true;
   const size_t n = utf8.size();
   for (size_t i = 0; i < n;) {
     const size_t run = AsciiRun(utf8.substr(i));
-    if (run != 0) {
-      out.append(utf8.data() + i, run);
-      census.Ascii();
-      i += run;
-    }
+    out.append(utf8.data() + i, run);
+    i += run;
     if (i == n) break;
     const unsigned char c = static_cast<unsigned char>(utf8[i]);
     const int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
@@ -218,31 +126,10 @@ bool AppendCp1250Counting(std::string& out, std::string_view utf8, Census& censu
       cp = (cp << 6) | (cc & 0x3F);
     }
     const unsigned char byte = valid ? kReverse.Byte(cp) : 0;
-    if (byte == 0) {
-      out += '?';
-      census.Ascii();
-      kept = false;
-    } else {
-      out += static_cast<char>(byte);
-      census.Byte(byte);
-    }
+    kept = kept && byte != 0;
+    out += byte == 0 ? '?' : static_cast<char>(byte);
     i += valid ? static_cast<size_t>(len) : 1;
   }
-  return kept;
-}
-
-}  // namespace
-
-bool AppendCp1250(std::string& out, std::string_view utf8) {
-  NoCensus none;
-  return AppendCp1250Counting(out, utf8, none);
-}
-
-bool AppendCp1250(std::string& out, std::string_view utf8, Utf8Census& census) {
-  CensusOfAppended counted;
-  const bool kept = AppendCp1250Counting(out, utf8, counted);
-  census.sequences += counted.sequences;
-  census.strays += counted.high - counted.covered;
   return kept;
 }
 
@@ -283,16 +170,19 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
   return out;
 }
 
-size_t Utf8SequenceLength(std::string_view bytes) {
-  if (bytes.empty()) return 0;
-  const auto at = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const unsigned char c = at(0);
-  if (c < 0x80) return 1;
+namespace {
+
+// The length of the well-formed sequence of more than one byte at p, with
+// `left` bytes readable there (at least one); 0 when there is none (no
+// overlong forms, no surrogates, nothing above U+10FFFF). The two-byte
+// letters of most languages are found at once. Every reader of UTF-8 here
+// finds its sequences so.
+inline size_t SequenceAt(const unsigned char* p, size_t left) {
+  const unsigned char c = p[0];
+  if (c >= 0xC2 && c <= 0xDF) return left >= 2 && (p[1] & 0xC0) == 0x80 ? 2 : 0;
   size_t len = 0;
   unsigned char lo = 0x80, hi = 0xBF;  // the range of the second byte
-  if (c >= 0xC2 && c <= 0xDF) {
-    len = 2;
-  } else if (c >= 0xE0 && c <= 0xEF) {
+  if (c >= 0xE0 && c <= 0xEF) {
     len = 3;
     if (c == 0xE0) lo = 0xA0;  // no overlong forms
     if (c == 0xED) hi = 0x9F;  // no surrogates
@@ -303,150 +193,92 @@ size_t Utf8SequenceLength(std::string_view bytes) {
   } else {
     return 0;
   }
-  if (bytes.size() < len || at(1) < lo || at(1) > hi) return 0;
+  if (left < len || p[1] < lo || p[1] > hi) return 0;
   for (size_t k = 2; k < len; ++k)
-    if ((at(k) & 0xC0) != 0x80) return 0;
+    if ((p[k] & 0xC0) != 0x80) return 0;
   return len;
 }
 
-namespace {
-
-// The length of the well-formed sequence at bytes[i] (i < size): the
-// two-byte letters of most languages at once, the rest by
-// Utf8SequenceLength.
-size_t SequenceAt(std::string_view bytes, size_t i) {
-  const auto c = static_cast<unsigned char>(bytes[i]);
-  if (c >= 0xC2 && c <= 0xDF && i + 1 < bytes.size() && (static_cast<unsigned char>(bytes[i + 1]) & 0xC0) == 0x80)
-    return 2;
-  return Utf8SequenceLength(bytes.substr(i));
-}
-
-}  // namespace
-
-bool IsValidUtf8(std::string_view bytes) {
-  for (size_t i = 0; i < bytes.size();) {
-    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-      i += AsciiRun(bytes.substr(i));
-      continue;
-    }
-    const size_t n = SequenceAt(bytes, i);
-    if (n == 0) return false;
-    i += n;
-  }
-  return true;
-}
-
-namespace {
-
-// Of each byte that can lead a sequence (0xC0 and above): the length of
-// its sequence, 0 for the bytes that lead none, and the range of the
-// second byte.
-struct Lead {
-  unsigned char length = 0, lo = 0xFF, hi = 0;
-};
-
-struct LeadTable {
-  std::array<Lead, 64> of{};
-
-  constexpr LeadTable() {
-    for (unsigned b = 0xC2; b <= 0xF4; ++b) {
-      Lead& l = of[b - 0xC0];
-      l.length = b <= 0xDF ? 2 : b <= 0xEF ? 3 : 4;
-      l.lo = b == 0xE0 ? 0xA0 : b == 0xF0 ? 0x90 : 0x80;  // no overlong forms
-      l.hi = b == 0xED ? 0x9F : b == 0xF4 ? 0x8F : 0xBF;  // no surrogates, nothing above U+10FFFF
-    }
-  }
-};
-
-constexpr LeadTable kLeads;
-
-// The length of the well-formed sequence led by p[0] (0xC0 and above),
-// with four bytes readable at p; 0 when there is none. Without a branch:
-// the bytes of a code-page text beyond ASCII follow no pattern.
-size_t SequenceFrom(const unsigned char* p) {
-  const Lead& lead = kLeads.of[p[0] - 0xC0];
-  uint32_t x;
-  std::memcpy(&x, p, 4);
-  // The third and fourth bytes of the sequence, as far as it has them, are
-  // continuation bytes (10xxxxxx); little-endian, byte k at bit 8k.
-  constexpr uint32_t kRest[5] = {0, 0, 0, 0x00C00000u, 0xC0C00000u};
-  const bool rest = ((x ^ 0x80808080u) & kRest[lead.length]) == 0;
-  const bool second = p[1] >= lead.lo && p[1] <= lead.hi;
-  return rest && second ? lead.length : 0;
-}
-
-}  // namespace
-
-// Each sequence is found from its first byte alone, since no sequence
-// holds another's first byte; the stray bytes are the others beyond ASCII.
-// So the count goes eight bytes at a time and stops only at the bytes
-// that can lead a sequence and are followed by a continuation byte.
-Utf8Census CountUtf8(std::string_view bytes) {
+// Reads `bytes` as UTF-8 from the start: hands each run of ASCII to
+// `ascii`, each well-formed sequence of more than one byte to `sequence`
+// and each byte of no such sequence (a stray byte) to `stray`, as pieces
+// of `bytes`. Open's count, Save's count and the readers of stray bytes
+// all read so.
+template <typename Ascii, typename Sequence, typename Stray>
+void ReadUtf8(std::string_view bytes, Ascii ascii, Sequence sequence, Stray stray) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
-  size_t high = 0, covered = 0, sequences = 0;
-  size_t i = 0;
-  if constexpr (std::endian::native == std::endian::little)
-    for (; i + 11 <= n; i += 8) {  // the last lead of a word has four bytes to read
-      uint64_t word;
-      std::memcpy(&word, p + i, 8);
-      const uint64_t top = word & 0x8080808080808080ull;
-      if (top == 0) continue;
-      high += static_cast<size_t>(((top >> 7) * 0x0101010101010101ull) >> 56);  // the bytes with their top bit set
-      const uint64_t second = top & (word << 1);  // 11xxxxxx: 0xC0 and above
-      const uint64_t continuation = top & ~second;
-      // The last byte's next byte is in the next word: it is looked at anyway.
-      for (uint64_t leads = second & ((continuation >> 8) | (0x80ull << 56)); leads != 0; leads &= leads - 1) {
-        const size_t length = SequenceFrom(p + i + static_cast<size_t>(std::countr_zero(leads)) / 8);
-        sequences += length != 0;
-        covered += length;
-      }
-    }
-  for (; i < n; ++i) {
-    if (p[i] < 0x80) continue;
-    ++high;
-    const size_t length = p[i] >= 0xC0 ? Utf8SequenceLength(bytes.substr(i)) : 0;
-    sequences += length != 0;
-    covered += length;
-  }
-  return {sequences, high - covered};
-}
-
-namespace {
-
-// Copies the ASCII runs and the well-formed UTF-8 sequences of `bytes` to
-// `out`, and hands each byte of no such sequence to `stray`.
-template <typename Stray>
-void AppendUtf8Runs(std::string& out, std::string_view bytes, Stray stray) {
-  for (size_t i = 0; i < bytes.size();) {
-    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+  for (size_t i = 0; i < n;) {
+    if (p[i] < 0x80) {
       const size_t run = AsciiRun(bytes.substr(i));
-      out.append(bytes.data() + i, run);
+      ascii(bytes.substr(i, run));
       i += run;
       continue;
     }
-    const size_t n = SequenceAt(bytes, i);
-    if (n == 0) {
-      stray(out, static_cast<unsigned char>(bytes[i++]));
+    const size_t len = SequenceAt(p + i, n - i);
+    if (len == 0) {
+      stray(p[i++]);
     } else {
-      out.append(bytes.data() + i, n);
-      i += n;
+      sequence(bytes.substr(i, len));
+      i += len;
     }
   }
 }
 
 }  // namespace
+
+size_t Utf8SequenceLength(std::string_view bytes) {
+  if (bytes.empty()) return 0;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  return p[0] < 0x80 ? 1 : SequenceAt(p, bytes.size());
+}
+
+namespace {
+
+// The characters a workbook's texts plausibly hold beyond ASCII: the
+// letters and signs of Latin-1 and Latin Extended-A (č ć đ š ž, é è ü),
+// combining accents, Greek and Cyrillic, punctuation („ ” – …), currency
+// signs (€) and letterlike signs (™ №).
+bool Plausible(char32_t cp) {
+  return (cp >= 0xA0 && cp < 0x180) || (cp >= 0x300 && cp < 0x460) || (cp >= 0x2000 && cp < 0x2070) ||
+         (cp >= 0x20A0 && cp < 0x20D0) || (cp >= 0x2100 && cp < 0x2150);
+}
+
+// The character of a well-formed sequence.
+char32_t CodePoint(std::string_view sequence) {
+  const auto* p = reinterpret_cast<const unsigned char*>(sequence.data());
+  char32_t cp = p[0] & (0x7F >> sequence.size());
+  for (size_t k = 1; k < sequence.size(); ++k) cp = (cp << 6) | (p[k] & 0x3F);
+  return cp;
+}
+
+}  // namespace
+
+Utf8Census CountUtf8(std::string_view bytes) {
+  Utf8Census census;
+  ReadUtf8(
+      bytes, [](std::string_view) {},
+      [&](std::string_view sequence) {
+        ++census.sequences;
+        census.chance += !Plausible(CodePoint(sequence));
+      },
+      [&](unsigned char) { ++census.strays; });
+  return census;
+}
+
+bool IsValidUtf8(std::string_view bytes) { return CountUtf8(bytes).strays == 0; }
 
 std::string StraysToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  AppendUtf8Runs(out, bytes,
-                 [](std::string& o, unsigned char b) { o.append(kUtf8OfByte.bytes[b].data(), kUtf8OfByte.length[b]); });
+  const auto copy = [&](std::string_view piece) { out += piece; };
+  ReadUtf8(bytes, copy, copy, [&](unsigned char b) { out.append(kUtf8OfByte.bytes[b].data(), kUtf8OfByte.length[b]); });
   return out;
 }
 
 void AppendValidUtf8(std::string& out, std::string_view bytes) {
-  AppendUtf8Runs(out, bytes, [](std::string& o, unsigned char) { o += '?'; });
+  const auto copy = [&](std::string_view piece) { out += piece; };
+  ReadUtf8(bytes, copy, copy, [&](unsigned char) { out += '?'; });
 }
 
 std::string ValidUtf8(std::string_view bytes) {

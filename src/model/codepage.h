@@ -14,15 +14,17 @@ bool AppendCp1250(std::string& out, std::string_view utf8);
 
 // What bytes hold beyond ASCII when they are read as UTF-8: their
 // well-formed sequences of more than one byte, and their bytes that belong
-// to none (stray bytes).
+// to none (stray bytes). Of the sequences, `chance` counts those that stand
+// for a character no workbook plausibly holds (Latin Extended-B, other
+// scripts than Latin, Greek and Cyrillic, controls): the sequences that
+// Windows-1250 text forms by chance, where an upper-case letter such as
+// "Č" or "Ć" is followed by one of "ŠŽšž", a typographic quote or dash or
+// a no-break space ("ČŠ" is C8 8A, UTF-8 "Ȋ"), stand for such characters.
 struct Utf8Census {
   size_t sequences = 0;
   size_t strays = 0;
+  size_t chance = 0;
 };
-
-// AppendCp1250 that adds to `census` what CountUtf8 finds in the bytes it
-// appended, taken on their own.
-bool AppendCp1250(std::string& out, std::string_view utf8, Utf8Census& census);
 
 // Windows-1250 to UTF-8; the five unassigned bytes become the control
 // characters of the same number (U+0081 ...), which Utf8ToCp1250 turns back

@@ -42,15 +42,14 @@ bool HasMark(TextEncoding encoding) {
 }
 
 // Appends the bytes of a UTF-8 text in the file's encoding; false when the
-// code page lost a character of it. The code page's bytes are counted into
-// `census` as Open counts them.
-bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding, Utf8Census& census) {
-  if (IsCodePage(encoding)) return AppendCp1250(out, utf8, census);
+// code page lost a character of it.
+bool AppendEncoded(std::string& out, std::string_view utf8, TextEncoding encoding) {
+  if (IsCodePage(encoding)) return AppendCp1250(out, utf8);
   AppendValidUtf8(out, utf8);
   return true;
 }
 
-bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8Census& census) {
+bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding) {
   bool kept = true;
   switch (cell.kind()) {
     case CellKind::Empty:
@@ -59,8 +58,8 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8
       const std::string& text = cell.text();
       const bool safe = std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || BreaksLine(c); });
       out += '"';
-      kept = safe ? AppendEncoded(out, text, encoding, census)
-                  : AppendEncoded(out, FileSafe(text, true), encoding, census);
+      kept = safe ? AppendEncoded(out, text, encoding)
+                  : AppendEncoded(out, FileSafe(text, true), encoding);
       out += '"';
       break;
     }
@@ -70,8 +69,8 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8
       const std::string& chars = cell.fileChars();
       if (!chars.empty() && chars.front() == '"') out += ' ';
       const bool safe = std::none_of(chars.begin(), chars.end(), BreaksLine);
-      kept = safe ? AppendEncoded(out, chars, encoding, census)
-                  : AppendEncoded(out, FileSafe(chars, false), encoding, census);
+      kept = safe ? AppendEncoded(out, chars, encoding)
+                  : AppendEncoded(out, FileSafe(chars, false), encoding);
       break;
     }
     default:
@@ -83,34 +82,45 @@ bool AppendValue(std::string& out, const Cell& cell, TextEncoding encoding, Utf8
 }
 
 // The 25,615 lines in `encoding`; false, as soon as it happens, when the
-// code page lost a character. `census` counts the bytes beyond ASCII as
-// Open reads them: each value's bytes stand between quotes or line ends,
-// so no sequence runs from one value into the next.
-bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding, Utf8Census& census) {
+// code page lost a character.
+bool AppendWorkbook(std::string& out, const SharedState& s, TextEncoding encoding) {
   if (HasMark(encoding)) out += kUtf8Bom;
   for (int r = kFirstStoredRow; r <= kLastStoredRow; ++r)
     for (int c = kFirstStoredColumn; c <= kLastStoredColumn; ++c)
-      if (!AppendValue(out, s.ItemTable(r, c), encoding, census)) return false;
-  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding, census)) return false;
-  AppendValue(out, Cell::Int16(s.UnitIndex), encoding, census);
+      if (!AppendValue(out, s.ItemTable(r, c), encoding)) return false;
+  if (!AppendValue(out, Cell::Text(s.CurrencyName), encoding)) return false;
+  AppendValue(out, Cell::Int16(s.UnitIndex), encoding);
   for (int k = 0; k <= 5; ++k)
     for (int m = 0; m <= 1; ++m)
-      if (!AppendValue(out, s.Company(k, m), encoding, census)) return false;
-  AppendValue(out, Cell::Int16(s.ShowCompany), encoding, census);
+      if (!AppendValue(out, s.Company(k, m), encoding)) return false;
+  AppendValue(out, Cell::Int16(s.ShowCompany), encoding);
   return true;
 }
 
-// Whether Open reads a file's bytes (after the mark) as UTF-8: when their
-// well-formed multi-byte UTF-8 sequences outnumber their stray bytes, the
-// bytes in no such sequence. The strays are then read as their
-// Windows-1250 letters: a Windows-1250 editor leaves a letter it typed
-// into a UTF-8 file so. Otherwise the file is Windows-1250 throughout. A
-// Windows-1250 text forms such a sequence only by chance, where an
-// upper-case accented letter is followed at once by one of "šžŠŽ" and the
-// like ("Čž" is C8 9E, UTF-8 "Ȟ"), while its lower-case letters, most of
-// its letters, are strays. A file without any sequence is Windows-1250,
-// and one without any stray byte is UTF-8 as soon as it has a sequence.
-bool ReadsAsUtf8(const Utf8Census& census) { return census.sequences > census.strays; }
+// Whether Open reads a file's bytes (after the mark) as UTF-8, weighing
+// what they hold: each well-formed UTF-8 sequence of a letter or sign a
+// workbook holds counts for UTF-8; each stray byte, and each sequence of
+// a character that Windows-1250 text forms by chance ("ČŠ" is C8 8A, UTF-8
+// "Ȋ"), counts for Windows-1250. The file is UTF-8 when the first
+// outnumber the second, and each stray byte then reads as its
+// Windows-1250 letter: a Windows-1250 editor leaves a letter it typed into
+// a UTF-8 file so. Otherwise it is Windows-1250 throughout. A Windows-1250
+// text's lower-case letters, most of its letters, are strays, and its
+// upper-case letters form sequences only of such chance characters. A
+// file with the mark and no stray byte is UTF-8 whatever its letters:
+// Save writes a UTF-8 workbook whose letters would not say so with the mark.
+bool ReadsAsUtf8(const Utf8Census& census, bool marked) {
+  if (marked && census.strays == 0) return true;
+  return census.sequences - census.chance > census.strays + census.chance;
+}
+
+// Whether Open reads `body`, a file's bytes after the mark, in the
+// encoding they were written in; ASCII alone reads alike in both.
+bool ReadsBackAs(std::string_view body, TextEncoding encoding) {
+  const Utf8Census census = CountUtf8(body);
+  if (census.sequences == 0 && census.strays == 0) return true;
+  return ReadsAsUtf8(census, HasMark(encoding)) != IsCodePage(encoding);
+}
 
 // One bit for each line feed among the 64 bytes at `p` (bit k for byte k).
 uint64_t LineFeedBits(const char* p) {
@@ -223,14 +233,14 @@ class LineReader {
 // text file, so a mark alone does not make the file UTF-8: a Windows-1250
 // file keeps its mark, to be written back.
 std::string_view Decode(std::string_view bytes, bool marked, TextEncoding& encoding, std::string& decoded) {
-  if (IsValidUtf8(bytes)) {
-    const bool beyondAscii = AsciiRun(bytes) < bytes.size();
-    encoding = marked ? TextEncoding::Utf8WithBom : beyondAscii ? TextEncoding::Utf8 : TextEncoding::Windows1250;
-    return bytes;
-  }
-  if (ReadsAsUtf8(CountUtf8(bytes))) {
+  const Utf8Census census = CountUtf8(bytes);
+  if (ReadsAsUtf8(census, marked)) {
     encoding = marked ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+    if (census.strays == 0) return bytes;
     decoded = StraysToUtf8(bytes);
+  } else if (census.sequences == 0 && census.strays == 0) {
+    encoding = TextEncoding::Windows1250;
+    return bytes;
   } else {
     encoding = marked ? TextEncoding::Windows1250WithBom : TextEncoding::Windows1250;
     decoded = Cp1250ToUtf8(bytes);
@@ -254,14 +264,17 @@ std::string EncodeWorkbook(const SharedState& s) {
   // a user may type ("Crème", a Cyrillic name); a workbook holding one is
   // written in UTF-8, which the reader recognises, rather than with "?".
   // Nor is it written in bytes that Open would read as other letters:
-  // where the code page's bytes would read as UTF-8, it is written in UTF-8.
-  Utf8Census census;
+  // where the code page's bytes would read as UTF-8, it is written in UTF-8,
+  // and where UTF-8 without the mark would read as the code page (a text
+  // of "Ơ" alone is "Ć" and a no-break space in Windows-1250), with the mark.
+  const auto body = [&] { return std::string_view(out).substr(HasMark(enc) ? kUtf8Bom.size() : 0); };
   if (IsCodePage(enc)) {
-    if (AppendWorkbook(out, s, enc, census) && !ReadsAsUtf8(census)) return out;
+    if (AppendWorkbook(out, s, enc) && ReadsBackAs(body(), enc)) return out;
     enc = HasMark(enc) ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     out.clear();
   }
-  AppendWorkbook(out, s, enc, census);
+  AppendWorkbook(out, s, enc);
+  if (!ReadsBackAs(body(), enc)) out.insert(0, kUtf8Bom);
   return out;
 }
 

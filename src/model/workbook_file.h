@@ -20,7 +20,8 @@ FileError SaveDataFile(SharedState& s);
 
 // Writes the 25,615 lines to FileName in the workbook's encoding
 // (FileEncoding; a Windows-1250 workbook holding a letter the code page
-// lacks is written in UTF-8 instead, with the mark when it had one; a text
+// lacks is written in UTF-8 instead, with the mark when it had one or when
+// its UTF-8 would read as Windows-1250 without it; a text
 // cannot hold a double quote or a line break, so either becomes ' or a
 // blank), through WriteWholeFile: a failed write leaves the old file as it
 // was, a link is written through.

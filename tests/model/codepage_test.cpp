@@ -72,9 +72,7 @@ TEST(Codepage, LongTextsConvertAsTheirLettersDo) {
   EXPECT_EQ(Cp1250ToUtf8(cp + "\x81" + cp), utf8 + "\u0081" + utf8);
 }
 
-// The census of bytes read as UTF-8, taken of the bytes at hand and of the
-// bytes the code page's conversion appends: the edges of the well-formed
-// ranges, and each case wherever it stands among ASCII, so that it falls
+// The census of bytes read as UTF-8: the edges of the well-formed ranges, and each case wherever it stands among ASCII, so that it falls
 // across every boundary of the eight bytes taken at a time and into the
 // last few.
 TEST(Codepage, CountsTheSequencesAndTheStrayBytesWhereverTheyStand) {
@@ -97,14 +95,42 @@ TEST(Codepage, CountsTheSequencesAndTheStrayBytesWhereverTheyStand) {
         const Utf8Census census = CountUtf8(text);
         ASSERT_EQ(census.sequences, c.sequences) << text << " " << before << " " << after;
         ASSERT_EQ(census.strays, c.strays) << text << " " << before << " " << after;
-        Utf8Census appended;
+        ASSERT_EQ(IsValidUtf8(text), c.strays == 0) << text;
+        // Save writes such bytes back as they were read.
         std::string out;
-        ASSERT_TRUE(AppendCp1250(out, Cp1250ToUtf8(text), appended));
+        ASSERT_TRUE(AppendCp1250(out, Cp1250ToUtf8(text)));
         ASSERT_EQ(out, text);
-        ASSERT_EQ(appended.sequences, c.sequences) << text;
-        ASSERT_EQ(appended.strays, c.strays) << text;
       }
-  // Both counts agree on any bytes.
+  // The count agrees on any bytes with one taken from the definition of
+  // UTF-8, a code point at a time, and so do the readers of stray bytes.
+  const auto byDefinition = [](const std::string& text) {
+    Utf8Census census;
+    for (size_t i = 0; i < text.size();) {
+      const auto b = static_cast<unsigned char>(text[i]);
+      if (b < 0x80) {
+        ++i;
+        continue;
+      }
+      const size_t len = b >= 0xF8 ? 0 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 0;
+      char32_t cp = b & (0x7F >> len);
+      bool ok = len != 0 && i + len <= text.size();
+      for (size_t k = 1; ok && k < len; ++k) {
+        const auto cc = static_cast<unsigned char>(text[i + k]);
+        ok = (cc & 0xC0) == 0x80;
+        cp = (cp << 6) | (cc & 0x3F);
+      }
+      constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+      ok = ok && cp >= kLeast[len] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+      if (ok) {
+        ++census.sequences;
+        i += len;
+      } else {
+        ++census.strays;
+        ++i;
+      }
+    }
+    return census;
+  };
   uint32_t seed = 12345;
   auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
   const unsigned char pool[] = {'a', ' ', 0x80, 0x8F, 0x90, 0x9A, 0x9F, 0xA0, 0xBF, 0xC0, 0xC2,
@@ -112,13 +138,46 @@ TEST(Codepage, CountsTheSequencesAndTheStrayBytesWhereverTheyStand) {
   for (int k = 0; k < 3000; ++k) {
     std::string text(next() % 40, ' ');
     for (char& c : text) c = static_cast<char>(pool[next() % sizeof pool]);
-    Utf8Census appended;
-    std::string out;
-    AppendCp1250(out, Cp1250ToUtf8(text), appended);
-    const Utf8Census census = CountUtf8(text);
-    ASSERT_EQ(appended.sequences, census.sequences) << text;
-    ASSERT_EQ(appended.strays, census.strays) << text;
+    const Utf8Census census = CountUtf8(text), expected = byDefinition(text);
+    ASSERT_EQ(census.sequences, expected.sequences) << text;
+    ASSERT_EQ(census.strays, expected.strays) << text;
+    ASSERT_EQ(IsValidUtf8(text), expected.strays == 0) << text;
+    ASSERT_EQ(ValidUtf8(text).size(), text.size()) << text;  // each stray byte became one '?'
+    if (expected.strays == 0) {
+      ASSERT_EQ(StraysToUtf8(text), text);
+    }
   }
+}
+
+// A sequence is one of chance when its character is none a workbook
+// holds: the edges of the ranges of letters and signs, and the sequences
+// Windows-1250 capitals and lower-case letters form.
+TEST(Codepage, SequencesOfCharactersNoWorkbookHoldsAreOfChance) {
+  const struct {
+    const char* bytes;
+    bool chance;
+  } cases[] = {
+      {"\xC2\x9F", true},       {"\xC2\xA0", false},      {"\xC5\xBF", false},      {"\xC6\x80", true},
+      {"\xCB\xBF", true},       {"\xCC\x80", false},      {"\xD1\x9F", false},      {"\xD1\xA0", true},
+      {"\xDF\xBF", true},       {"\xE2\x80\x80", false},  {"\xE2\x81\xAF", false},  {"\xE2\x81\xB0", true},
+      {"\xE2\x82\x9F", true},   {"\xE2\x82\xA0", false},  {"\xE2\x83\x8F", false},  {"\xE2\x83\x90", true},
+      {"\xE2\x83\xBF", true},   {"\xE2\x84\x80", false},  {"\xE2\x85\x8F", false},  {"\xE2\x85\x90", true},
+      {"\xE0\xA0\x80", true},   {"\xEF\xBF\xBF", true},   {"\xF0\x90\x80\x80", true}, {"\xF4\x8F\xBF\xBF", true},
+      // "č", "é", "Њ", "„", "€", "™" in UTF-8; "ČŠ", "Ć–", "ĆNBSP", "Ć”", "čšž", "đšžŠ" in Windows-1250.
+      {"\xC4\x8D", false},      {"\xC3\xA9", false},      {"\xD0\x8A", false},      {"\xE2\x80\x9E", false},
+      {"\xE2\x82\xAC", false},  {"\xE2\x84\xA2", false},  {"\xC8\x8A", true},       {"\xC6\x96", true},
+      {"\xC6\xA0", true},       {"\xC6\x94", true},       {"\xE8\x9A\x9E", true},   {"\xF0\x9A\x9E\x8A", true},
+  };
+  for (const auto& c : cases) {
+    const Utf8Census census = CountUtf8(std::string("a") + c.bytes + "b");
+    EXPECT_EQ(census.sequences, 1u) << c.bytes;
+    EXPECT_EQ(census.strays, 0u) << c.bytes;
+    EXPECT_EQ(census.chance, c.chance ? 1u : 0u) << c.bytes;
+  }
+  const Utf8Census name = CountUtf8("\x84IVI\xC6\x96MARI\xC6\x94 d.o.o. Kor\xC4\x8Dula");
+  EXPECT_EQ(name.sequences, 3u);
+  EXPECT_EQ(name.chance, 2u);
+  EXPECT_EQ(name.strays, 1u);
 }
 
 // A stray byte reads as its Windows-1250 letter, a sequence as UTF-8.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "file_size_limit.h"
+#include "model/codepage.h"
 #include "model/labels.h"
 #include "unprivileged.h"
 
@@ -514,27 +515,89 @@ TEST_F(WorkbookFileTest, AFileOfMixedBytesKeepsEveryLetter) {
   }
 }
 
+// Workbooks as the Windows program writes them: Windows-1250, no mark,
+// every text but the company name ASCII. Upper-case letters followed by
+// punctuation, a no-break space or another capital form UTF-8 sequences of
+// characters no workbook holds ("Ć–" is C6 96, UTF-8 "Ɩ"), which count for
+// the code page; a UTF-8 workbook's sequences are letters and punctuation,
+// and with a few Windows-1250 letters typed into it it still keeps every
+// letter.
+TEST_F(WorkbookFileTest, CompanyNamesInCapitalsReadAsWritten) {
+  const struct Case {
+    std::string bytes;  // the company name's line
+    const char* name;   // as read
+    TextEncoding encoding;
+  } cases[] = {
+      {"\"\x84IVI\xC6\x96MARI\xC6\x94 d.o.o.\"", "„IVIĆ–MARIĆ” d.o.o.", TextEncoding::Windows1250},
+      {"\"PERI\xC6\xA0" "d.o.o.\"", "PERIĆ\u00A0d.o.o.", TextEncoding::Windows1250},
+      {"\"LJEKARNA \xC8\x8A\"", "LJEKARNA ČŠ", TextEncoding::Windows1250},
+      {"\"\xC8\x8A \xC6\x8E \xE8\"", "ČŠ ĆŽ č", TextEncoding::Windows1250},
+      {"\"\xC9\x93" "CRAN\x94 \xD6\x96 \xDC\x84\"", "É“CRAN” Ö– Ü„", TextEncoding::Windows1250},
+      // UTF-8, and UTF-8 with Windows-1250 letters typed into it.
+      {"\"PERI\xC4\x86\xC2\xA0" "d.o.o.\"", "PERIĆ\u00A0d.o.o.", TextEncoding::Utf8},
+      {"\"\xE2\x80\x9EIVI\xC4\x86\xE2\x80\x93MARI\xC4\x86\xE2\x80\x9D d.o.o.\"", "„IVIĆ–MARIĆ” d.o.o.",
+       TextEncoding::Utf8},
+      {"\"\xE2\x80\x9E\xC4\x8C" "a\xC4\x8Di\xC4\x87\xE2\x80\x9D Kor\xE8ula\"", "„Čačić” Korčula", TextEncoding::Utf8},
+      {"\"\xD0\x82\xD0\xA3\xD0\xA0\xD0\x82\xD0\x95\xD0\x92\xD0\x98\xD0\x8B \x8A\"", "ЂУРЂЕВИЋ Š",
+       TextEncoding::Utf8},
+      {"\"Cr\xC3\xA8me \xC4\x8C\x9Ai\xC4\x87\"", "Crème Čšić", TextEncoding::Utf8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string bytes = HandWritten({{kCompanyFirstLine, c.bytes}, {kCurrencyLine, "\"EUR\""}});
+    std::ofstream(Path("capitals.eka"), std::ios::binary) << bytes;
+    auto t = std::make_unique<SharedState>();
+    t->FileName = Path("capitals.eka");
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    EXPECT_EQ(t->Company(0, 0).text(), c.name);
+    EXPECT_EQ(t->FileEncoding, c.encoding);
+    ASSERT_TRUE(SaveDataFile(*t).ok());
+    const std::string saved = ReadAll(t->FileName);
+    if (c.encoding == TextEncoding::Windows1250) {
+      EXPECT_TRUE(saved == bytes) << "Open, then Save, changed the file";
+    }
+    auto u = std::make_unique<SharedState>();
+    u->FileName = t->FileName;
+    ASSERT_TRUE(CitajDatoteku(*u).ok());
+    EXPECT_EQ(u->Company(0, 0).text(), c.name) << "Save wrote bytes that read as other letters";
+  }
+}
+
 // Windows-1250 bytes can happen to form well-formed UTF-8: an upper-case
 // letter followed by "š", "ž", "Š" or "Ž" ("Čž" is C8 9E, UTF-8 "Ȟ"), a
 // lower-case one followed by two of them. Where Open would read the code
-// page's bytes so, Save writes the workbook in UTF-8 (with the mark when
-// the file had one), so that it reads back as it was saved; where the
-// stray bytes keep it Windows-1250, it stays Windows-1250.
+// page's bytes as UTF-8, Save writes the workbook in UTF-8 (with the mark
+// when the file had one), and where Open would read UTF-8 as the code
+// page, with the mark, so that it reads back as it was saved.
 TEST_F(WorkbookFileTest, SaveWritesNoBytesThatOpenReadsAsOtherLetters) {
   const struct Case {
     const char* text;
     TextEncoding from, read;
   } cases[] = {
-      {"Čž", TextEncoding::Windows1250, TextEncoding::Utf8},
+      // Sequences of letters a workbook holds: "Њ", "é", "„".
       {"ĐŠ", TextEncoding::Windows1250, TextEncoding::Utf8},
-      {"Ćž d.o.o.", TextEncoding::Windows1250, TextEncoding::Utf8},
-      {"ČŠ i ĆŽ, Split", TextEncoding::Windows1250, TextEncoding::Utf8},
-      {"čšž", TextEncoding::Windows1250, TextEncoding::Utf8},   // E8 9A 9E, three bytes of one letter
-      {"đšžŠ", TextEncoding::Windows1250, TextEncoding::Utf8},  // F0 9A 9E 8A, four
-      {"ČŠ ĆŽ č", TextEncoding::Windows1250, TextEncoding::Utf8},  // two sequences and one stray byte
+      {"Ă©", TextEncoding::Windows1250, TextEncoding::Utf8},
+      {"â€ž", TextEncoding::Windows1250, TextEncoding::Utf8},
+      // Sequences of characters no workbook holds ("Ȟ", "Ɵ", CJK, beyond
+      // U+FFFF) count for the code page.
+      {"Čž", TextEncoding::Windows1250, TextEncoding::Windows1250},
+      {"Ćž d.o.o.", TextEncoding::Windows1250, TextEncoding::Windows1250},
+      {"ČŠ i ĆŽ, Split", TextEncoding::Windows1250, TextEncoding::Windows1250},
+      {"čšž", TextEncoding::Windows1250, TextEncoding::Windows1250},   // E8 9A 9E, three bytes of one letter
+      {"đšžŠ", TextEncoding::Windows1250, TextEncoding::Windows1250},  // F0 9A 9E 8A, four
+      {"ČŠ ĆŽ č", TextEncoding::Windows1250, TextEncoding::Windows1250},  // two sequences and one stray byte
+      // A file with the mark and no stray byte is UTF-8.
       {"Čž", TextEncoding::Windows1250WithBom, TextEncoding::Utf8WithBom},
       {"Čž čćš", TextEncoding::Windows1250, TextEncoding::Windows1250},  // one sequence, three stray bytes
       {"ĐŠ, Šibenik", TextEncoding::Windows1250WithBom, TextEncoding::Windows1250WithBom},
+      // UTF-8 whose letters alone would read as the code page is written
+      // with the mark.
+      {"Ơ", TextEncoding::Windows1250, TextEncoding::Utf8WithBom},
+      {"Ơ", TextEncoding::Utf8, TextEncoding::Utf8WithBom},
+      {"北京 d.o.o.", TextEncoding::Utf8, TextEncoding::Utf8WithBom},
+      {"Crème Ơ", TextEncoding::Utf8, TextEncoding::Utf8WithBom},
+      {"Crème Ơ Šibenik", TextEncoding::Utf8, TextEncoding::Utf8},
+      {"Šibenik", TextEncoding::Utf8, TextEncoding::Utf8},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -552,6 +615,34 @@ TEST_F(WorkbookFileTest, SaveWritesNoBytesThatOpenReadsAsOtherLetters) {
     // Open, then Save, writes the same bytes again, in either encoding.
     ASSERT_TRUE(SaveDataFile(*t).ok());
     EXPECT_TRUE(ReadAll(t->FileName) == bytes) << "Open, then Save, changed the file";
+  }
+}
+
+// Whatever letters of the code page a workbook holds, in whatever order,
+// Save writes bytes that Open reads back as they were saved, marked or not.
+TEST_F(WorkbookFileTest, SaveWritesOnlyBytesThatOpenReadsBackAsSaved) {
+  uint32_t seed = 2024;
+  auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  const unsigned char pool[] = {'a', ' ', 0x80, 0x84, 0x8A, 0x8E, 0x93, 0x94, 0x96, 0x9A, 0x9E, 0xA0, 0xBF,
+                                0xC2, 0xC3, 0xC6, 0xC8, 0xD0, 0xDF, 0xE0, 0xE6, 0xE8, 0xED, 0xF0, 0xF4, 0xFF};
+  for (int k = 0; k < 60; ++k) {
+    auto w = std::make_unique<SharedState>();
+    w->FileEncoding = k % 2 ? TextEncoding::Windows1250WithBom : TextEncoding::Windows1250;
+    std::string texts[2];
+    for (std::string& text : texts) {
+      std::string bytes(next() % 12, ' ');
+      for (char& c : bytes) c = static_cast<char>(pool[next() % sizeof pool]);
+      text = Cp1250ToUtf8(bytes);
+    }
+    w->Company(1, 1) = Cell::Text(texts[0]);
+    w->ItemTable(1, 2) = Cell::Text(texts[1]);
+    w->FileName = Path("random.eka");
+    ASSERT_TRUE(SaveDataFile(*w).ok());
+    auto t = std::make_unique<SharedState>();
+    t->FileName = w->FileName;
+    ASSERT_TRUE(CitajDatoteku(*t).ok());
+    ASSERT_EQ(t->Company(1, 1).text(), texts[0]) << k;
+    ASSERT_EQ(t->ItemTable(1, 2).text(), texts[1]) << k;
   }
 }
 

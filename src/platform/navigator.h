@@ -70,11 +70,11 @@ class Navigator : public QObject {
   QWidget* Frame() const { return frame_.get(); }
 
   // Where the next window's inner area goes: it takes the place of the
-  // frame of the window left (with its decorations): its own frame, the
-  // inner area of `size` in the decorations `margins` the desktop draws
-  // around it, has the same top-left when the frames are of one size, else
-  // the same centre, and always stays on `screen`. Without a window left it
-  // is centred on the screen.
+  // frame left (decorations included). Its own frame, the inner area of
+  // `size` in the decorations `margins` the desktop will draw around it,
+  // has the same top-left when the frames are of one size, else the same
+  // centre, and stays on `screen` as far as it fits. Without a window
+  // left it is centred on the screen.
   static QRect PlaceNext(const QRect* oldFrame, QSize size, const QMargins& margins, const QRect& screen);
   // The same place before it is kept on the screen: the centre a frame
   // held back at the screen's edge was meant to have.

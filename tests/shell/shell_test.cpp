@@ -783,7 +783,8 @@ TEST(NavigatorPlaceTest, NextWindowTakesThePlaceOfTheOneLeft) {
       {"would leave at the bottom right: kept inside", {900, 800, 300, 150}, {600, 400}, thin, {679, 599, 600, 400}},
       {"would leave at the top left: kept inside", {0, 20, 300, 150}, {600, 400}, thin, {1, 20, 600, 400}},
       {"larger than the screen: from its top-left", {100, 120, 600, 400}, {1400, 1200}, thin, {1, 20, 1400, 1200}},
-      {"same size in a taller frame: the frame's centre", {100, 120, 600, 400}, {600, 400}, handle, {100, 118, 600, 400}},
+      {"same size in a taller frame: the frame's centre", {100, 120, 600, 400}, {600, 400}, handle,
+       {100, 118, 600, 400}},
       {"flush with the bottom, into a frame with a handle: wholly inside", {400, 700, 600, 299}, {600, 400}, handle,
        {400, 595, 600, 400}},
       {"flush with the top left, into wide borders: wholly inside", {1, 20, 300, 150}, {600, 400}, wide,
@@ -871,12 +872,13 @@ TEST_F(ShellTest, GoingForwardAndBackReturnsEachWindowToWhereTheUserLeftIt) {
 class SizeRuleDecorations : public QObject {
  public:
   SizeRuleDecorations(Navigator& nav, QWidget* frame, QMargins fixed, QMargins resizable)
-      : frame_(frame), fixed_(fixed), resizable_(resizable) {
+      : nav_(nav), frame_(frame), fixed_(fixed), resizable_(resizable) {
     nav.SetMarginsReader([this](const QWindow&) { return drawn_; });
     // After the navigator's own watch: this one sees each event first.
     frame->windowHandle()->installEventFilter(this);
     Draw();
   }
+  ~SizeRuleDecorations() override { nav_.SetMarginsReader({}); }
   // The frame with its decorations, as the user sees it.
   QRect Frame() const { return frame_->geometry().marginsAdded(drawn_); }
 
@@ -888,6 +890,7 @@ class SizeRuleDecorations : public QObject {
 
  private:
   void Draw() { drawn_ = frame_->minimumSize() == frame_->maximumSize() ? fixed_ : resizable_; }
+  Navigator& nav_;
   QWidget* frame_;
   QMargins fixed_, resizable_, drawn_;
 };
@@ -942,7 +945,7 @@ TEST_F(ShellTest, AtTheScreensEdgesEachFrameStaysOnTheScreenInItsOwnDecorations)
       QApplication::processEvents();
       ASSERT_EQ(desktop.Frame(), mainFrame);
       const QRect entry = show(FormId::form8);
-      EXPECT_TRUE(area.contains(entry)) << entry.x() << "," << entry.y() << " " << entry.width() << "x" << entry.height();
+      EXPECT_TRUE(area.contains(entry));
       EXPECT_EQ(show(FormId::form8), entry);  // a sheet switch
       const QRect other = show(FormId::Unos2);
       EXPECT_TRUE(area.contains(other));

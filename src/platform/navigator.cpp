@@ -47,12 +47,6 @@ class AppFrame : public QWidget {
   Navigator& nav_;
 };
 
-// The margins of a window's decorations: its frame around its inner area.
-QMargins MarginsOf(const QRect& frame, const QRect& inner) {
-  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-          frame.bottom() - inner.bottom()};
-}
-
 // Where the window being left stood: the frame's outer and inner area in
 // normal (not maximised) state, whether it was maximised, and which window
 // it showed.
@@ -62,20 +56,39 @@ struct Place {
   FormId id{};
 };
 
-Place PlaceOf(const QWidget& w, FormId id) {
+// `margins` are the decorations the desktop draws around w now.
+Place PlaceOf(const QWidget& w, FormId id, const QMargins& margins) {
   Place p;
-  p.frame = w.frameGeometry();
-  p.inner = w.geometry();
   p.maximized = w.isMaximized();
+  // The place to come back to is the normal one, in its own frame.
+  p.inner = p.maximized ? w.normalGeometry() : w.geometry();
+  p.frame = p.inner.marginsAdded(margins);
   p.id = id;
-  if (p.maximized) {
-    // The place to come back to is the normal one, in its own frame.
-    const QMargins m = MarginsOf(p.frame, p.inner);
-    p.inner = w.normalGeometry();
-    p.frame = p.inner.marginsAdded(m);
-  }
   return p;
 }
+
+// A window manager decorates a frame by its size rules: one the user may
+// resize has other decorations (a resize handle) than one of a fixed size.
+bool Resizable(const QWidget& frame) { return frame.minimumSize() != frame.maximumSize(); }
+
+// Tells when the desktop has mapped, moved or resized the frame's window:
+// by then it has drawn the decorations of the size rules it was given.
+class FramingWatch : public QObject {
+ public:
+  FramingWatch(QWindow* window, std::function<void()> framed) : QObject(window), framed_(std::move(framed)) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose) framed_();
+    return false;
+  }
+
+ private:
+  std::function<void()> framed_;
+};
 
 // How far the centre of a length lies from its start, as QRect::center()
 // has it for a rect at a positive place; taken by itself it is the same
@@ -235,24 +248,47 @@ void Navigator::Show(FormId id) {
   Schedule();
 }
 
-QRect Navigator::WantedPlace(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen) {
-  if (!oldFrame || !oldInner) {
+QRect Navigator::WantedPlace(const QRect* oldFrame, QSize size, const QMargins& margins, const QRect& screen) {
+  if (!oldFrame) {
     QRect inner(QPoint(0, 0), size);
     inner.moveCenter(screen.center());
     return inner;
   }
-  // The new window will have the frame the old one had, around the same
+  // The new window's frame, in its own decorations, around the old frame's
   // centre; of one size, that is the same top-left.
-  const QMargins m = MarginsOf(*oldFrame, *oldInner);
-  QRect frame(QPoint(0, 0), size.grownBy(m));
+  QRect frame(QPoint(0, 0), size.grownBy(margins));
   frame.moveTopLeft(oldFrame->topLeft() + QPoint(Half(oldFrame->width()) - Half(frame.width()),
                                                  Half(oldFrame->height()) - Half(frame.height())));
-  return frame.marginsRemoved(m);
+  return frame.marginsRemoved(margins);
 }
 
-QRect Navigator::PlaceNext(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen) {
-  const QMargins m = oldFrame && oldInner ? MarginsOf(*oldFrame, *oldInner) : QMargins();
-  return KeptInside(WantedPlace(oldFrame, oldInner, size, screen).marginsAdded(m), screen).marginsRemoved(m);
+QRect Navigator::PlaceNext(const QRect* oldFrame, QSize size, const QMargins& margins, const QRect& screen) {
+  return KeptInside(WantedPlace(oldFrame, size, margins, screen).marginsAdded(margins), screen)
+      .marginsRemoved(margins);
+}
+
+QMargins Navigator::FrameMargins() const {
+  const QWindow* window = frame_ ? frame_->windowHandle() : nullptr;
+  if (!window) return {};
+  return readMargins_ ? readMargins_(*window) : window->frameMargins();
+}
+
+void Navigator::Framed() {
+  QWidget* frame = frame_.get();
+  const QWindow* window = frame ? frame->windowHandle() : nullptr;
+  if (!window || !placedMargins_ || frame->isMaximized()) return;
+  const QMargins margins = FrameMargins();
+  // Not framed yet, framed as foreseen, or moved or resized since (by the
+  // user or the desktop): the place stays.
+  if (margins.isNull() || margins == *placedMargins_ || window->geometry() != placed_) return;
+  seenMargins_[Resizable(*frame)] = margins;
+  const QRect meant = wanted_.marginsAdded(*placedMargins_);
+  const QRect inner = PlaceNext(&meant, placed_.size(), margins, area_);
+  wanted_ = WantedPlace(&meant, placed_.size(), margins, area_);
+  placedMargins_ = margins;
+  if (inner == placed_) return;
+  placed_ = inner;
+  frame->setGeometry(inner);
 }
 
 QWidget* Navigator::EnsureFrame() {
@@ -314,16 +350,20 @@ void Navigator::ShowInFrame(bool hadWindow) {
   QWidget* frame = frame_.get();
   Form& form = *current_;
   std::optional<Place> old;
-  if (hadWindow) old = PlaceOf(*frame, *shownId_);
+  const QMargins oldMargins = FrameMargins();
+  if (hadWindow) {
+    old = PlaceOf(*frame, *shownId_, oldMargins);
+    if (!old->maximized) seenMargins_[Resizable(*frame)] = oldMargins;
+  }
   QScreen* screen = nullptr;
   if (old) screen = QGuiApplication::screenAt(old->frame.center());
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (old && old->inner == placed_ && wanted_.isValid()) {
     // Where the user left it: the place meant for the last window, which
-    // the screen's edge may have held back, in the frame's decorations.
-    const QMargins m = MarginsOf(old->frame, old->inner);
+    // the screen's edge may have held back, in the decorations it was
+    // placed for.
     old->inner = wanted_;
-    old->frame = wanted_.marginsAdded(m);
+    old->frame = wanted_.marginsAdded(placedMargins_.value_or(oldMargins));
   }
 
   form.FitWindow();
@@ -335,9 +375,16 @@ void Navigator::ShowInFrame(bool hadWindow) {
   // gave it.
   if (old && grows && old->id == form.id()) size = old->inner.size().expandedTo(form.minimumSizeHint());
   const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size);
+  // A window that grows may be enlarged and maximised beyond its design
+  // size; one of buttons has its size only, so that the desktop offers no
+  // maximise.
+  const QSize least = grows ? form.minimumSize() : size;
+  const QSize most = grows ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : size;
+  // The frame will have the decorations last seen around one of its size
+  // rules, else, until one has been seen, the old window's.
   const QRect* oldFrame = old ? &old->frame : nullptr;
-  const QRect* oldInner = old ? &old->inner : nullptr;
-  const QRect inner = PlaceNext(oldFrame, oldInner, size, area);
+  const QMargins margins = old ? seenMargins_[least != most].value_or(oldMargins) : QMargins();
+  const QRect inner = PlaceNext(oldFrame, size, margins, area);
 
   // The focus its load chose; moving into the frame forgets it.
   QPointer<QWidget> chosen = form.focusWidget();
@@ -346,12 +393,8 @@ void Navigator::ShowInFrame(bool hadWindow) {
   frame->setWindowTitle(form.windowTitle());
   connect(&form, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
 
-  // A window that grows may be enlarged and maximised beyond its design
-  // size; one of buttons has its size only, so that the desktop offers no
-  // maximise. While the frame is placed the rules admit both its old and
-  // its new size, so that it never passes through a size of neither window.
-  const QSize least = grows ? form.minimumSize() : size;
-  const QSize most = grows ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : size;
+  // While the frame is placed the rules admit both its old and its new
+  // size, so that it never passes through a size of neither window.
   const bool maximized = old && old->maximized && grows;
   if (!maximized) {
     if (frame->isMaximized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMaximized);
@@ -367,7 +410,9 @@ void Navigator::ShowInFrame(bool hadWindow) {
     // The inner area is placed; the window manager puts its frame around it.
     frame->setGeometry(inner);
     placed_ = inner;
-    wanted_ = WantedPlace(oldFrame, oldInner, size, area);
+    wanted_ = WantedPlace(oldFrame, size, margins, area);
+    placedMargins_ = old ? std::optional<QMargins>(margins) : std::nullopt;
+    area_ = area;
   }
   frame->setMinimumSize(least);
   frame->setMaximumSize(most);
@@ -380,6 +425,11 @@ void Navigator::ShowInFrame(bool hadWindow) {
     frame->show();
     frame->raise();
     frame->activateWindow();
+    // Framed by the desktop in other decorations than foreseen, the frame
+    // is placed again for its own.
+    QWindow* window = frame->windowHandle();
+    if (window && !window->findChild<FramingWatch*>(QString(), Qt::FindDirectChildrenOnly))
+      new FramingWatch(window, [this] { Framed(); });
   }
 }
 

@@ -18,6 +18,7 @@
 // The run has one desktop window, the frame, created with the first window
 // shown: every window is built afresh and shown inside it, so a window
 // change never unmaps one desktop window and maps another.
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -65,13 +66,19 @@ class Navigator : public QObject {
   QWidget* Frame() const { return frame_.get(); }
 
   // Where the next window's inner area goes: it takes the place of the
-  // window left (oldFrame with its decorations, oldInner without): the same
-  // frame top-left when the frames are of one size, else the same centre;
-  // always on `screen`. Without a window left it is centred on the screen.
-  static QRect PlaceNext(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen);
+  // frame left (decorations included). Its own frame, the inner area of
+  // `size` in the decorations `margins` the desktop will draw around it,
+  // has the same top-left when the frames are of one size, else the same
+  // centre, and stays on `screen` as far as it fits. Without a window
+  // left it is centred on the screen.
+  static QRect PlaceNext(const QRect* oldFrame, QSize size, const QMargins& margins, const QRect& screen);
   // The same place before it is kept on the screen: the centre a frame
   // held back at the screen's edge was meant to have.
-  static QRect WantedPlace(const QRect* oldFrame, const QRect* oldInner, QSize size, const QRect& screen);
+  static QRect WantedPlace(const QRect* oldFrame, QSize size, const QMargins& margins, const QRect& screen);
+  // How the frame's decorations are read: from its desktop window unless
+  // set (a test puts in a window manager's own).
+  using MarginsReader = std::function<QMargins(const QWindow& window)>;
+  void SetMarginsReader(MarginsReader read) { readMargins_ = std::move(read); }
   bool HasPending() const { return pending_; }
   bool QuitRequested() const { return quit_; }
 
@@ -84,6 +91,11 @@ class Navigator : public QObject {
   // Puts the loaded `current_` into the frame with its size rules, place
   // and caption, and gives the focus to the control its load chose.
   void ShowInFrame(bool hadWindow);
+  // The decorations the desktop draws around the frame now.
+  QMargins FrameMargins() const;
+  // The desktop has framed the window: drawn with decorations other than
+  // the ones it was placed for, it is placed again for its own.
+  void Framed();
   // Has the change carried out from the event loop.
   void Schedule();
   // Carries out the pending change unless window code runs; `ownDeliveries`
@@ -122,6 +134,16 @@ class Navigator : public QObject {
   // centre and going forward and back returns each window to where it was.
   QRect placed_;
   QRect wanted_;
+  // The decorations both were reckoned with (none for the first window,
+  // centred on the screen as it comes), and the screen they were kept on.
+  std::optional<QMargins> placedMargins_;
+  QRect area_;
+  // The decorations last seen around a fixed-size and around a resizable
+  // frame: a window manager draws them by the frame's size rules (openbox
+  // puts a resize handle under a resizable one), so the next window is
+  // placed for those of its own kind.
+  std::optional<QMargins> seenMargins_[2];
+  MarginsReader readMargins_;
 };
 
 }  // namespace morvadel

@@ -900,49 +900,71 @@ TEST_F(ShellTest, NavigatorShowsOneWindowAtATimeAndRebuildsItOnEveryShowing) {
 }
 
 // The next window takes the place of the one left: the frame's top-left
-// when the sizes agree, the centre when they differ, and always on screen.
+// when the sizes agree, the centre when they differ, and always on screen,
+// in the decorations the next window's own frame has.
 TEST(NavigatorPlaceTest, NextWindowTakesThePlaceOfTheOneLeft) {
   const QRect screen(0, 0, 1280, 1000);
-  // Frames one pixel wide at the sides and below, 20 above (a title bar).
-  auto frameOf = [](QRect inner) { return inner.adjusted(-1, -20, 1, 1); };
+  // Frames one pixel wide at the sides and below, 20 above (a title bar);
+  // with a resize handle below; with wide borders all round.
+  const QMargins thin(1, 20, 1, 1), handle(1, 20, 1, 5), wide(4, 24, 4, 4);
   struct Case {
     const char* name;
-    QRect oldInner;
+    QRect oldInner;  // in a thin frame
     QSize size;
-    QRect want;  // the new inner area
+    QMargins next;  // the next window's decorations
+    QRect want;     // the new inner area
   } cases[] = {
-      {"same size: same place", {100, 120, 600, 400}, {600, 400}, {100, 120, 600, 400}},
-      {"smaller: same centre", {100, 120, 600, 400}, {400, 200}, {200, 220, 400, 200}},
-      {"larger: same centre", {300, 300, 400, 200}, {600, 400}, {200, 200, 600, 400}},
-      {"would leave at the bottom right: kept inside", {900, 800, 300, 150}, {600, 400}, {679, 599, 600, 400}},
-      {"would leave at the top left: kept inside", {0, 20, 300, 150}, {600, 400}, {1, 20, 600, 400}},
-      {"larger than the screen: from its top-left", {100, 120, 600, 400}, {1400, 1200}, {1, 20, 1400, 1200}},
+      {"same size: same place", {100, 120, 600, 400}, {600, 400}, thin, {100, 120, 600, 400}},
+      {"smaller: same centre", {100, 120, 600, 400}, {400, 200}, thin, {200, 220, 400, 200}},
+      {"larger: same centre", {300, 300, 400, 200}, {600, 400}, thin, {200, 200, 600, 400}},
+      {"would leave at the bottom right: kept inside", {900, 800, 300, 150}, {600, 400}, thin, {679, 599, 600, 400}},
+      {"would leave at the top left: kept inside", {0, 20, 300, 150}, {600, 400}, thin, {1, 20, 600, 400}},
+      {"larger than the screen: from its top-left", {100, 120, 600, 400}, {1400, 1200}, thin, {1, 20, 1400, 1200}},
+      {"same size in a taller frame: the frame's centre", {100, 120, 600, 400}, {600, 400}, handle,
+       {100, 118, 600, 400}},
+      {"flush with the bottom, into a frame with a handle: wholly inside", {400, 700, 600, 299}, {600, 400}, handle,
+       {400, 595, 600, 400}},
+      {"flush with the top left, into wide borders: wholly inside", {1, 20, 300, 150}, {600, 400}, wide,
+       {4, 24, 600, 400}},
+      {"flush with the right, into wide borders: wholly inside", {979, 300, 300, 150}, {600, 400}, wide,
+       {676, 176, 600, 400}},
+      {"flush with the bottom right, into a frame with a handle: wholly inside", {559, 490, 720, 509}, {665, 620},
+       handle, {586, 375, 665, 620}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const QRect oldFrame = frameOf(c.oldInner);
-    EXPECT_EQ(Navigator::PlaceNext(&oldFrame, &c.oldInner, c.size, screen), c.want);
+    const QRect oldFrame = c.oldInner.marginsAdded(thin);
+    EXPECT_EQ(Navigator::PlaceNext(&oldFrame, c.size, c.next, screen), c.want);
+    if (c.size.width() < screen.width()) {
+      EXPECT_TRUE(screen.contains(c.want.marginsAdded(c.next)));
+    }
   }
   // The first window is centred on the screen.
-  EXPECT_EQ(Navigator::PlaceNext(nullptr, nullptr, {600, 400}, screen), QRect(340, 300, 600, 400));
+  EXPECT_EQ(Navigator::PlaceNext(nullptr, {600, 400}, {}, screen), QRect(340, 300, 600, 400));
 }
 
 // The place a window is meant to have is kept exactly from window to window
-// and back, for any sizes and wherever it lies, also beyond the screen.
+// and back, for any sizes and wherever it lies, also beyond the screen, and
+// whatever decorations each window's frame has.
 TEST(NavigatorPlaceTest, TheCentreMeantComesBackToThePixel) {
   const QRect screen(0, 0, 1280, 1000);
-  auto frameOf = [](QRect inner) { return inner.adjusted(-1, -20, 1, 1); };
+  const QMargins thin(1, 20, 1, 1), handle(1, 20, 1, 5), wide(4, 24, 4, 4);
   const QSize sizes[] = {{300, 200}, {301, 201}, {1100, 700}, {57, 33}, {1400, 1200}};
-  for (const QRect start : {QRect(20, 40, 300, 200), QRect(-333, -71, 301, 201), QRect(1200, 950, 57, 33)}) {
-    QRect inner = start;
-    for (const QSize size : sizes) {
-      const QRect frame = frameOf(inner);
-      inner = Navigator::WantedPlace(&frame, &inner, size, screen);
-      // Kept on the screen, the place shown is the one meant, moved.
-      EXPECT_EQ(Navigator::PlaceNext(&frame, &inner, size, screen).size(), size);
+  const std::vector<QMargins> decorations[] = {{thin}, {handle, thin, wide, handle, wide}};
+  for (const std::vector<QMargins>& margins : decorations) {
+    for (const QRect start : {QRect(20, 40, 300, 200), QRect(-333, -71, 301, 201), QRect(1200, 950, 57, 33)}) {
+      QRect inner = start;
+      QMargins m = thin;
+      for (size_t i = 0; i < std::size(sizes); ++i) {
+        const QRect frame = inner.marginsAdded(m);
+        m = margins[i % margins.size()];
+        inner = Navigator::WantedPlace(&frame, sizes[i], m, screen);
+        // Kept on the screen, the place shown is the one meant, moved.
+        EXPECT_EQ(Navigator::PlaceNext(&frame, sizes[i], m, screen).size(), sizes[i]);
+      }
+      const QRect frame = inner.marginsAdded(m);
+      EXPECT_EQ(Navigator::WantedPlace(&frame, start.size(), thin, screen), start);
     }
-    const QRect frame = frameOf(inner);
-    EXPECT_EQ(Navigator::WantedPlace(&frame, &inner, start.size(), screen), start);
   }
 }
 
@@ -978,6 +1000,97 @@ TEST_F(ShellTest, GoingForwardAndBackReturnsEachWindowToWhereTheUserLeftIt) {
   Go(FormId::Form12);
   EXPECT_EQ(Go(FormId::Unos2)->window()->geometry(), next);
   EXPECT_EQ(Go(FormId::Form11)->window()->geometry().center(), resized.center());
+}
+
+// A window manager that decorates a frame by its size rules, as openbox
+// does: a resizable frame gets other margins (a resize handle below) than a
+// fixed-size one. It draws them once it has configured the frame, after the
+// navigator has placed it.
+class SizeRuleDecorations : public QObject {
+ public:
+  SizeRuleDecorations(Navigator& nav, QWidget* frame, QMargins fixed, QMargins resizable)
+      : nav_(nav), frame_(frame), fixed_(fixed), resizable_(resizable) {
+    nav.SetMarginsReader([this](const QWindow&) { return drawn_; });
+    // After the navigator's own watch: this one sees each event first.
+    frame->windowHandle()->installEventFilter(this);
+    Draw();
+  }
+  ~SizeRuleDecorations() override { nav_.SetMarginsReader({}); }
+  // The frame with its decorations, as the user sees it.
+  QRect Frame() const { return frame_->geometry().marginsAdded(drawn_); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) Draw();
+    return false;
+  }
+
+ private:
+  void Draw() { drawn_ = frame_->minimumSize() == frame_->maximumSize() ? fixed_ : resizable_; }
+  Navigator& nav_;
+  QWidget* frame_;
+  QMargins fixed_, resizable_, drawn_;
+};
+
+// Flush with any edge of the screen, under a window manager whose frames
+// differ by window, every frame stays wholly on the screen in its own
+// decorations, a sheet switch keeps its place, and going forward and back
+// returns the main window to the pixel, from the first change on.
+TEST_F(ShellTest, AtTheScreensEdgesEachFrameStaysOnTheScreenInItsOwnDecorations) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  // At least the offscreen desktop's own 2 px: it keeps that much of its
+  // frame on the screen.
+  const QMargins thin(2, 20, 2, 2), handle(2, 20, 2, 6), wide(5, 24, 5, 5);
+  struct Desktop {
+    const char* name;
+    QMargins fixed, resizable;
+  } desktops[] = {
+      {"a resize handle under a resizable frame", thin, handle},
+      {"wider borders all round a resizable frame", thin, wide},
+      {"narrower borders all round a resizable frame", wide, thin},
+  };
+  // Where the main window's frame is put by the user.
+  using Flush = void (*)(QRect&, const QRect&);
+  const std::pair<const char*, Flush> edges[] = {
+      {"bottom right", [](QRect& f, const QRect& a) { f.moveBottomRight(a.bottomRight()); }},
+      {"top left", [](QRect& f, const QRect& a) { f.moveTopLeft(a.topLeft()); }},
+      {"top right", [](QRect& f, const QRect& a) { f.moveTopRight(a.topRight()); }},
+      {"bottom left", [](QRect& f, const QRect& a) { f.moveBottomLeft(a.bottomLeft()); }},
+  };
+  for (const Desktop& d : desktops) {
+    SCOPED_TRACE(d.name);
+    Reset({RegisterShellForms});
+    RegisterSized(FormId::form8, area.size() * 3 / 4, true);
+    RegisterSized(FormId::Unos2, area.size() / 2, false);
+    QWidget* frame = Go(FormId::Form2a)->window();
+    QApplication::processEvents();
+    SizeRuleDecorations desktop(*nav, frame, d.fixed, d.resizable);
+    // Shown, and framed by the desktop. Decorations seen once are foreseen:
+    // only the first resizable frame is placed again once framed.
+    int placedAgain = 0;
+    auto show = [&](FormId id) {
+      const QRect placed = Go(id)->window()->geometry();
+      QApplication::processEvents();
+      if (frame->geometry() != placed) ++placedAgain;
+      return desktop.Frame();
+    };
+    for (const auto& [edge, flush] : edges) {
+      SCOPED_TRACE(edge);
+      QRect mainFrame = desktop.Frame();
+      flush(mainFrame, area);
+      frame->setGeometry(mainFrame.marginsRemoved(d.fixed));
+      QApplication::processEvents();
+      ASSERT_EQ(desktop.Frame(), mainFrame);
+      const QRect entry = show(FormId::form8);
+      EXPECT_TRUE(area.contains(entry));
+      EXPECT_EQ(show(FormId::form8), entry);  // a sheet switch
+      const QRect other = show(FormId::Unos2);
+      EXPECT_TRUE(area.contains(other));
+      EXPECT_EQ(show(FormId::form8), entry);
+      EXPECT_EQ(show(FormId::Form2a), mainFrame);
+    }
+    EXPECT_LE(placedAgain, 1);
+  }
 }
 
 TEST_F(ShellTest, AHundredWindowChangesLeaveTheWindowsWhereTheyWere) {

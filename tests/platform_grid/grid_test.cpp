@@ -101,6 +101,15 @@ class GridTest : public testing::Test {
 
   QImage Shot() { return grid_->viewport()->grab().toImage(); }
 
+  // A cell's rectangle in the viewport while the grid is not scrolled.
+  QRect CellRect(int row, int col) const {
+    int left = 0, top = 0;
+    for (int c = 0; c < col; ++c) left += grid_->ColWidth(c);
+    for (int r = 0; r < row; ++r) top += grid_->RowHeight(r);
+    return QRect(QPoint(PxFromTwips(left), PxFromTwips(top)),
+                 QPoint(PxFromTwips(left + grid_->ColWidth(col)) - 1, PxFromTwips(top + grid_->RowHeight(row)) - 1));
+  }
+
   std::unique_ptr<QWidget> window_;
   Grid* grid_ = nullptr;
   QLineEdit* other_ = nullptr;
@@ -303,6 +312,36 @@ TEST_F(GridTest, LongTextsAreLaidOutOnlyAsFarAsTheirCellShows) {
   EXPECT_EQ(longLabel, cellShot(2, 0));
 }
 
+// Letters of no width, or a letter with many accents, fill no room: a cell
+// lays out no more than four units of a text a pixel, and one that would
+// need more of them to reach past the cell, its words coming only after
+// thousands of them or its first letter alone longer, shows blank.
+TEST_F(GridTest, TextsOfLongRunsOfLettersOfNoWidthShowBlank) {
+  Build(7, 14, 1, {700, 300});
+  const QImage empty = Shot();
+  const QString zeroWidth = QString(QChar(0x200B)).repeated(20000);
+  const struct {
+    int row, col;
+    QString text;
+  } cases[] = {
+      {2, 1, zeroWidth},
+      {3, 1, QString(QChar(0x00AD)).repeated(20000)},  // soft hyphens
+      {4, 1, "e" + QString(QChar(0x0301)).repeated(19999)},
+      {5, 0, zeroWidth + "Ukupna aktiva"},  // a label
+      {6, 1, zeroWidth + DevanagariLabels()},
+  };
+  for (const auto& c : cases) grid_->SetTextMatrix(c.row, c.col, c.text);
+  const QImage shown = Shot();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.row << "," << c.col);
+    EXPECT_EQ(grid_->DrawnText(c.row, c.col), "");
+    EXPECT_EQ(shown.copy(CellRect(c.row, c.col)), empty.copy(CellRect(c.row, c.col)));
+    EXPECT_FALSE(grid_->CellTextFits(c.row, c.col));
+    EXPECT_EQ(grid_->ToolTipAt(CellCentre(c.row, c.col)), c.text.trimmed());
+    EXPECT_EQ(grid_->TextMatrix(c.row, c.col), c.text);
+  }
+}
+
 // The letters a piece keeps, from either end, at every count of units.
 TEST(ShownText, PiecesAreCutBetweenLetters) {
   const QString words = QString("Hello world ").repeated(3);
@@ -323,6 +362,8 @@ TEST(ShownText, PiecesAreCutBetweenLetters) {
       {"Devanagari", DevanagariLabels()},
       {"two-line labels", TwoLineLabels()},
       {"Devanagari after blanks", "  \r\n  " + DevanagariLabels()},
+      {"Devanagari after zero-width spaces", QString(QChar(0x200B)).repeated(300) + DevanagariLabels()},
+      {"Devanagari after accents", QString(QChar(0x0301)).repeated(300) + DevanagariLabels()},
   };
   for (const auto& t : texts) {
     for (qsizetype most = 0; most <= t.text.size() + 1; ++most) {

@@ -17,7 +17,7 @@ namespace {
 
 using namespace morvadel;
 
-enum TextKind { kZeroWidthSpaces, kSoftHyphens, kAccents, kCjk, kWords };
+enum TextKind { kZeroWidthSpaces, kSoftHyphens, kAccents, kCjk, kWords, kCroatianWords, kCjkWords };
 
 // `units` UTF-16 units of one kind of text.
 QString LongText(TextKind kind, qsizetype units) {
@@ -31,9 +31,13 @@ QString LongText(TextKind kind, qsizetype units) {
     case kCjk:
       return QString(QChar(0x8D44)).repeated(units);  // 资, of "assets"
     case kWords:
+      return QString("Ukupna aktiva ").repeated(units / 14 + 1).left(units);
+    case kCroatianWords:
+      return QString::fromUtf8("Ukupna imovina društva čini ").repeated(units / 28 + 1).left(units);
+    case kCjkWords:
       break;
   }
-  return QString("Ukupna aktiva ").repeated(units / 14 + 1).left(units);
+  return QString::fromUtf8("资产负债表中的流动资产合计，").repeated(units / 14 + 1).left(units);
 }
 
 // Args: the kind of text, its units. A statement-like grid whose first row
@@ -71,6 +75,8 @@ BENCHMARK(BM_RepaintGridWithLongTexts)
     ->Args({kAccents, 1000000})
     ->Args({kCjk, 1000000})
     ->Args({kWords, 1000000})
+    ->Args({kCroatianWords, 1000000})
+    ->Args({kCjkWords, 1000000})
     ->Unit(benchmark::kMillisecond);
 
 // A line chart whose title and series name are a label of many words, cut

@@ -9,6 +9,7 @@
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace morvadel {
 
@@ -177,6 +178,8 @@ class ScriptRuns {
  public:
   explicit ScriptRuns(QChar::Script first) : first_(first) {}
   QChar::Script Run() const { return run_ > QChar::Script_Common ? run_ : first_; }
+  // What the runs of the characters after depend on.
+  QChar::Script State() const { return run_; }
   // The run of the next character; true in `begins` when it begins one.
   QChar::Script Feed(char32_t point, bool* begins = nullptr) {
     const QChar::Script script = QChar::script(point);
@@ -210,23 +213,40 @@ quint64 FontKind(QChar::Script run, char32_t previous, char32_t point) {
 // the fonts of the whole text's line, and so its height and where its
 // letters stand in it: a character of each kind the rest of the text draws
 // in a font the piece has no character of (after what sets the script of
-// its run, where that differs). Empty when the rest needs none; nullopt
-// when what sets a run cannot be found.
-std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut) {
+// its run, where that differs). Empty when the rest needs none, or more
+// than mostUnits units of them (thousands of letters of other fonts, which
+// would cost as much to lay out as the whole text: the piece alone then
+// sets the line's height); nullopt when what sets a run cannot be found.
+std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut, qsizetype mostUnits) {
   const qsizetype n = text.size();
   const qsizetype first = FirstOfAScript(text);
   ScriptRuns runs(first < n ? QChar::script(PointAt(text, first)) : QChar::Script_Common);
   std::unordered_set<quint64> kinds;
   std::unordered_map<int, char32_t> starters;  // a character that begins a run of each script
+  // For each character of the first plane, 1 + the state of the runs in
+  // which it was read and changed nothing: read there again, its kind is
+  // known and it changes nothing again (unless it takes the font of the
+  // character before it).
+  static_assert(QChar::ScriptCount < 255);
+  std::vector<quint8> read(0x10000);
   char32_t previous = 0;
   bool begins = false;  // the last character read begins a run
   auto next = [&](qsizetype at) {
     const char32_t point = PointAt(text, at);
+    const QChar::Script state = runs.State();
     const QChar::Script run = runs.Feed(point, &begins);
     if (begins) starters.emplace(run, point);
     const quint64 kind = FontKind(run, previous, point);
+    if (runs.State() == state && point < 0x10000 && !TakesFontOfPrevious(point)) read[point] = quint8(state + 1);
     previous = point;
     return kind;
+  };
+  // Where the characters from unit `at` on that are known end.
+  auto knownEnd = [&](qsizetype at) {
+    const char16_t* units = text.utf16();
+    const quint8 state = quint8(runs.State() + 1);
+    while (at < n && !QChar::isSurrogate(units[at]) && read[units[at]] == state) ++at;
+    return at;
   };
   qsizetype i = 0;
   for (; i < cut; i += UnitsOf(previous)) kinds.insert(next(i));
@@ -251,6 +271,10 @@ std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut) {
     kinds.insert(FontKind(QChar::script(point), 0, point));
   }
   for (; i < n; i += UnitsOf(previous)) {
+    if (const qsizetype end = knownEnd(i); end > i) {
+      i = end;
+      previous = text[i - 1].unicode();
+    }
     // Copies of a character after its second are of the kind of the second,
     // after the same character in the same run.
     if (Repeats(text, i - 1)) i = CopiesEnd(text, i);
@@ -267,6 +291,7 @@ std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut) {
     if (TakesFontOfPrevious(point) && before) add(before);
     add(point);
     if (!sameFonts(drawn.Run(), run)) return std::nullopt;
+    if (added.size() > mostUnits) return QString();
   }
   return added;
 }
@@ -289,9 +314,9 @@ QString Leading(const QString& text, qsizetype maxUnits, std::optional<qsizetype
   // Whether a letter ends at maxUnits depends on all before it, on the one
   // character after it (two units when it is a surrogate pair), and on the
   // script of the text's first run, which is that of its first character
-  // of any one script, as far off as characters common to all reach. One
-  // far off is told apart right after the letters before the cut, which
-  // all join its run there as well.
+  // of any one script, as far off as characters common to all reach. When
+  // it is farther than the cut, it is set right after the letters around
+  // the cut, which join its run there as they do in the whole text.
   if (!first) first = FirstOfAScript(text);
   const qsizetype n = text.size(), window = std::min(n, maxUnits + 2);
   QString far;
@@ -371,7 +396,8 @@ QString ShownLetters(const QString& text, const QFont& font, int roomPx, bool fr
   const QFontMetricsF metrics(font);
   const qreal reach = std::max(roomPx, 1) + 4 * metrics.height();
   // Laying out a million letters of no width takes seconds: at most four
-  // units are taken for each pixel to reach.
+  // units are taken for each pixel to reach, and a text that has more of
+  // them before its words shows blank.
   const qsizetype units = static_cast<qsizetype>(reach / std::max(metrics.averageCharWidth(), 1.0)) + 1;
   const qsizetype most = static_cast<qsizetype>(std::ceil(4 * reach));
   // A piece of nothing but letters of no width takes Qt a time that grows
@@ -392,7 +418,7 @@ QString ShownLetters(const QString& text, const QFont& font, int roomPx, bool fr
   // among them settles; without one, the rest of the text does.
   const Run run = Direction(piece);
   if (run == Run::Turns || (run == Run::Unsettled && !WritesLeftToRight(text))) return text;
-  const std::optional<QString> fonts = FontsOfTheRest(text, piece.size());
+  const std::optional<QString> fonts = FontsOfTheRest(text, piece.size(), most - piece.size());
   if (!fonts || piece.size() + fonts->size() >= text.size()) return text;
   return piece + *fonts;
 }

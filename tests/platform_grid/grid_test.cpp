@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -362,8 +363,6 @@ TEST(ShownText, PiecesAreCutBetweenLetters) {
       {"Devanagari", DevanagariLabels()},
       {"two-line labels", TwoLineLabels()},
       {"Devanagari after blanks", "  \r\n  " + DevanagariLabels()},
-      {"Devanagari after zero-width spaces", QString(QChar(0x200B)).repeated(300) + DevanagariLabels()},
-      {"Devanagari after accents", QString(QChar(0x0301)).repeated(300) + DevanagariLabels()},
   };
   for (const auto& t : texts) {
     for (qsizetype most = 0; most <= t.text.size() + 1; ++most) {
@@ -384,6 +383,53 @@ TEST(ShownText, PiecesAreCutBetweenLetters) {
     }
     EXPECT_EQ(LeadingLetters(t.text, t.text.size()), t.text);
     EXPECT_EQ(TrailingLetters(t.text, t.text.size() + 5), t.text);
+  }
+}
+
+// Letters of a syllabic script far after the cut, after characters of no
+// script of their own, still decide where the letters before it end.
+TEST(ShownText, PiecesBeforeAFarOffScriptAreCutBetweenLetters) {
+  const struct {
+    const char* name;
+    QString text;
+  } texts[] = {
+      {"zero-width spaces", QString(QChar(0x200B)).repeated(300) + DevanagariLabels()},
+      {"accents", QString(QChar(0x0301)).repeated(300) + DevanagariLabels()},
+      {"blanks and lines", QString("  \r\n").repeated(100) + DevanagariLabels()},
+  };
+  for (const auto& t : texts) {
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, t.text);
+    for (qsizetype most = 0; most <= 320; ++most) {
+      SCOPED_TRACE(testing::Message() << t.name << " " << most);
+      const QString lead = LeadingLetters(t.text, most);
+      ASSERT_TRUE(t.text.startsWith(lead));
+      ASSERT_LE(lead.size(), most);
+      ASSERT_TRUE(BetweenLetters(t.text, lead.size()));
+      letters.setPosition(lead.size());
+      ASSERT_GT(letters.toNextBoundary(), most);  // one letter more would not fit
+    }
+  }
+}
+
+// A text of thousands of letters beyond its cell that other fonts draw is
+// laid out only as far as the cell shows it, and looks as it would whole.
+TEST_F(GridTest, ThousandsOfLettersOfOtherFontsBeyondTheCellAreNotLaidOut) {
+  Build(7, 14, 1, {700, 300});
+  const QImage empty = Shot();
+  QString cjk;
+  for (char16_t letter = 0x4E00; letter < 0x4E00 + 20000; ++letter) cjk += QChar(letter);
+  const QString texts[] = {cjk, "Ukupno " + cjk};
+  for (int row = 2; row < 4; ++row) grid_->SetTextMatrix(row, 1, texts[row - 2]);
+  const QImage shown = Shot();
+  const QFontMetricsF fm(grid_->font());
+  for (int row = 2; row < 4; ++row) {
+    SCOPED_TRACE(row);
+    const QString& text = texts[row - 2];
+    const QString drawn = grid_->DrawnText(row, 1);
+    EXPECT_TRUE(text.startsWith(drawn));
+    EXPECT_LE(drawn.size(), 4 * (PxFromTwips(grid_->ColWidth(1)) + 4 * fm.height()));
+    const QRect cell = CellRect(row, 1);
+    EXPECT_EQ(shown.copy(cell), WholeTextDrawn(empty, cell, grid_->font(), text, false, false));
   }
 }
 

@@ -263,18 +263,16 @@ TEST(Chart, ACutLabelIsCutAgainOnlyOnceTheChartPassesWhatItReaches) {
   const QString label = QString("Zalihe ").repeated(1000);
   Chart chart;
   chart.resize(900, 500);
+  // One line of two points, the label its series' name and the title.
   chart.SetChartType(3);
   chart.SetSeriesInRows(true);
   chart.SetShowLegend(true);
   chart.SetTitle(label);
-  chart.SetRowCount(1);
   chart.SetColumnCount(2);
-  chart.SetRow(1);
   chart.SetRowLabel(label);
-  for (int col = 1; col <= 2; ++col) {
-    chart.SetColumn(col);
-    chart.SetData(QString::number(col));
-  }
+  chart.SetData("1");
+  chart.SetColumn(2);
+  chart.SetData("2");
   chart.Refresh();
   const QFontMetricsF metrics(ArialFont(7));  // the smallest label font
   QPointer<QChart> before = Drawn(chart);

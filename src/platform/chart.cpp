@@ -50,13 +50,22 @@ QFont ChartFont(double points, bool bold = false) { return ArialFont(points, bol
 // not fit a letter at a time, measuring it anew each time, which takes
 // minutes for a label of many thousands: 300 letters are laid out, more
 // only where they are too narrow to fill the chart, at most a few
-// thousand. The data grid keeps the label whole.
-QString DrawnLabel(const QString& label, int chartPx) {
+// thousand. The data grid keeps the label whole. reachPx, when given, gets
+// how wide the label is drawn: it is drawn so for every chart whose reach
+// (LabelReach) falls short of that; infinity for a whole label, or one of
+// the most letters, which no chart gets more of.
+qreal LabelReach(int chartPx) { return std::max(chartPx, 1) + 4 * QFontMetricsF(ChartFont(7)).height(); }
+
+QString DrawnLabel(const QString& label, int chartPx, qreal* reachPx = nullptr) {
   constexpr qsizetype kFirst = 300, kMost = 4096;
   const QFontMetricsF metrics(ChartFont(7));
-  const qreal reach = std::max(chartPx, 1) + 4 * metrics.height();
-  return LettersReaching(label, kFirst, kMost, reach, false,
-                         [&](const QString& piece) { return metrics.horizontalAdvance(piece.simplified()); });
+  const qreal reach = LabelReach(chartPx);
+  qreal width = 0;
+  QString piece = LettersReaching(
+      label, kFirst, kMost, reach, false, [&](const QString& p) { return metrics.horizontalAdvance(p.simplified()); },
+      reachPx ? &width : nullptr);
+  if (reachPx) *reachPx = piece.size() < label.size() && width > reach ? width : qInf();
+  return piece;
 }
 
 // Axis range and ticks on round steps (1, 2, 2.5, 5 times a power of ten),
@@ -314,7 +323,7 @@ void Chart::showEvent(QShowEvent* event) {
 void Chart::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // Labels cut for a narrower chart may no longer fill this one.
-  if (labelsCut_ && width() > labelsPx_) {
+  if (LabelReach(width()) >= labelsReachPx_) {
     dirty_ = true;
     if (isVisible()) Rebuild();
     return;
@@ -324,15 +333,14 @@ void Chart::resizeEvent(QResizeEvent* event) {
 
 void Chart::Rebuild() {
   QChart* old = view_->chart();
-  QChart* chart = BuildChart(width(), &labelsCut_);
-  labelsPx_ = width();
+  QChart* chart = BuildChart(width(), &labelsReachPx_);
   FitToWidth(chart, width());
   view_->setChart(chart);
   delete old;
   dirty_ = false;
 }
 
-QChart* Chart::BuildChart(int widthPx, bool* labelsCut) const {
+QChart* Chart::BuildChart(int widthPx, qreal* labelsReachPx) const {
   // Series and categories by the grid's orientation: normally each column
   // is a series over the rows; turned around, each row over the columns.
   const int seriesCount = seriesInRows_ ? rows_ : columns_;
@@ -351,10 +359,11 @@ QChart* Chart::BuildChart(int widthPx, bool* labelsCut) const {
     }
     return false;
   };
-  bool cut = false;
+  qreal reach = qInf();
   auto drawn = [&](const QString& label) {
-    QString piece = DrawnLabel(label, widthPx);
-    cut = cut || piece.size() < label.size();
+    qreal px = 0;
+    QString piece = DrawnLabel(label, widthPx, &px);
+    reach = std::min(reach, px);
     return piece;
   };
   QStringList seriesNames, categories;
@@ -467,7 +476,7 @@ QChart* Chart::BuildChart(int widthPx, bool* labelsCut) const {
   legend->setBackgroundVisible(false);
   legend->setBorderColor(Qt::transparent);
   legend->setMarkerShape(QLegend::MarkerShapeRectangle);
-  if (labelsCut) *labelsCut = cut;
+  if (labelsReachPx) *labelsReachPx = reach;
   return chart;
 }
 

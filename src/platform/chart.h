@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 #include <QWidget>
+#include <QtNumeric>
 #include <vector>
 
 class QChart;
@@ -94,8 +95,9 @@ class Chart : public QWidget {
   void Rebuild();
   void Reshape(int rows, int columns);
   // A fresh chart of the current data and look, its labels cut for a
-  // chart widthPx wide (labelsCut tells whether any was); the caller owns it.
-  QChart* BuildChart(int widthPx, bool* labelsCut = nullptr) const;
+  // chart widthPx wide (labelsReachPx gets how far the narrowest cut one
+  // reaches, infinity when none was); the caller owns it.
+  QChart* BuildChart(int widthPx, qreal* labelsReachPx = nullptr) const;
   QPicture Render(int widthTwips, int heightTwips, const PlotMargins* plot) const;
   bool Selected() const;
 
@@ -110,8 +112,9 @@ class Chart : public QWidget {
   bool seriesInRows_ = false;
   bool leaveOutUnnamed_ = false;
   bool dirty_ = true;
-  bool labelsCut_ = false;  // the shown chart's labels cut for labelsPx_
-  int labelsPx_ = 0;
+  // How far the shown chart's cut labels reach: they are cut again once
+  // the chart is too wide for them.
+  qreal labelsReachPx_ = qInf();
   std::vector<QColor> colors_;  // chosen series colours; invalid = default
   QChartView* view_ = nullptr;
 };

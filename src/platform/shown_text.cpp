@@ -4,10 +4,12 @@
 #include <QFontMetricsF>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace morvadel {
 
@@ -24,6 +26,40 @@ char32_t PointAt(QStringView t, qsizetype i) {
 
 bool InsidePair(QStringView t, qsizetype i) {
   return i > 0 && i < t.size() && t[i].isLowSurrogate() && t[i - 1].isHighSurrogate();
+}
+
+// True when unit i repeats the character before it, which has all its
+// properties.
+bool Repeats(QStringView t, qsizetype i) {
+  return i > 0 && i < t.size() && t[i] == t[i - 1] && !t[i].isSurrogate();
+}
+
+// Where the copies of the character before unit i that follow it end: a
+// long run of one character is passed over without looking it up.
+qsizetype CopiesEnd(QStringView t, qsizetype i) {
+  if (!Repeats(t, i)) return i;
+  const char16_t* units = t.utf16();
+  const char16_t copied = units[i];
+  const qsizetype n = t.size();
+  // Sixteen units at a time while they all are copies.
+  const quint64 four = 0x0001000100010001ull * copied;
+  for (; i + 16 <= n; i += 16) {
+    quint64 words[4];
+    std::memcpy(words, units + i, sizeof words);
+    if (((words[0] ^ four) | (words[1] ^ four) | (words[2] ^ four) | (words[3] ^ four)) != 0) break;
+  }
+  while (i < n && units[i] == copied) ++i;
+  return i;
+}
+
+// Where the text's first character of any one script stands (its size when
+// it has none): the characters common to all scripts, and marks, before it
+// join the run of its script.
+qsizetype FirstOfAScript(QStringView t) {
+  const qsizetype n = t.size();
+  for (qsizetype i = CopiesEnd(t, 0); i < n; i = CopiesEnd(t, i + 1))
+    if (QChar::script(PointAt(t, i)) > QChar::Script_Common) return i;
+  return n;
 }
 
 // Scripts whose letters Qt takes for syllables, found one after another
@@ -68,7 +104,7 @@ enum class Run {
 Run Direction(QStringView text) {
   bool settled = false, embeds = false;
   const qsizetype n = text.size();
-  for (qsizetype i = 0; i < n; ++i) {
+  for (qsizetype i = 0; i < n; i = CopiesEnd(text, i + 1)) {
     char32_t point = text[i].unicode();
     if (QChar::isHighSurrogate(point) && i + 1 < n && text[i + 1].isLowSurrogate())
       point = QChar::surrogateToUcs4(static_cast<char16_t>(point), text[++i].unicode());
@@ -142,6 +178,8 @@ class ScriptRuns {
  public:
   explicit ScriptRuns(QChar::Script first) : first_(first) {}
   QChar::Script Run() const { return run_ > QChar::Script_Common ? run_ : first_; }
+  // What the runs of the characters after depend on.
+  QChar::Script State() const { return run_; }
   // The run of the next character; true in `begins` when it begins one.
   QChar::Script Feed(char32_t point, bool* begins = nullptr) {
     const QChar::Script script = QChar::script(point);
@@ -175,24 +213,40 @@ quint64 FontKind(QChar::Script run, char32_t previous, char32_t point) {
 // the fonts of the whole text's line, and so its height and where its
 // letters stand in it: a character of each kind the rest of the text draws
 // in a font the piece has no character of (after what sets the script of
-// its run, where that differs). Empty when the rest needs none; nullopt
-// when what sets a run cannot be found.
-std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut) {
+// its run, where that differs). Empty when the rest needs none, or more
+// than mostUnits units of them (thousands of letters of other fonts, which
+// would cost as much to lay out as the whole text: the piece alone then
+// sets the line's height); nullopt when what sets a run cannot be found.
+std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut, qsizetype mostUnits) {
   const qsizetype n = text.size();
-  qsizetype first = 0;
-  while (first < n && QChar::script(PointAt(text, first)) <= QChar::Script_Common) ++first;
+  const qsizetype first = FirstOfAScript(text);
   ScriptRuns runs(first < n ? QChar::script(PointAt(text, first)) : QChar::Script_Common);
   std::unordered_set<quint64> kinds;
   std::unordered_map<int, char32_t> starters;  // a character that begins a run of each script
+  // For each character of the first plane, 1 + the state of the runs in
+  // which it was read and changed nothing: read there again, its kind is
+  // known and it changes nothing again (unless it takes the font of the
+  // character before it).
+  static_assert(QChar::ScriptCount < 255);
+  std::vector<quint8> read(0x10000);
   char32_t previous = 0;
   bool begins = false;  // the last character read begins a run
   auto next = [&](qsizetype at) {
     const char32_t point = PointAt(text, at);
+    const QChar::Script state = runs.State();
     const QChar::Script run = runs.Feed(point, &begins);
     if (begins) starters.emplace(run, point);
     const quint64 kind = FontKind(run, previous, point);
+    if (runs.State() == state && point < 0x10000 && !TakesFontOfPrevious(point)) read[point] = quint8(state + 1);
     previous = point;
     return kind;
+  };
+  // Where the characters from unit `at` on that are known end.
+  auto knownEnd = [&](qsizetype at) {
+    const char16_t* units = text.utf16();
+    const quint8 state = quint8(runs.State() + 1);
+    while (at < n && !QChar::isSurrogate(units[at]) && read[units[at]] == state) ++at;
+    return at;
   };
   qsizetype i = 0;
   for (; i < cut; i += UnitsOf(previous)) kinds.insert(next(i));
@@ -217,6 +271,14 @@ std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut) {
     kinds.insert(FontKind(QChar::script(point), 0, point));
   }
   for (; i < n; i += UnitsOf(previous)) {
+    if (const qsizetype end = knownEnd(i); end > i) {
+      i = end;
+      previous = text[i - 1].unicode();
+    }
+    // Copies of a character after its second are of the kind of the second,
+    // after the same character in the same run.
+    if (Repeats(text, i - 1)) i = CopiesEnd(text, i);
+    if (i == n) break;
     const char32_t before = previous;
     if (!kinds.insert(next(i)).second) continue;
     const char32_t point = previous;
@@ -229,6 +291,7 @@ std::optional<QString> FontsOfTheRest(QStringView text, qsizetype cut) {
     if (TakesFontOfPrevious(point) && before) add(before);
     add(point);
     if (!sameFonts(drawn.Run(), run)) return std::nullopt;
+    if (added.size() > mostUnits) return QString();
   }
   return added;
 }
@@ -242,9 +305,8 @@ QString AsDrawn(const QString& piece) {
   return drawn;
 }
 
-}  // namespace
-
-QString LeadingLetters(const QString& text, qsizetype maxUnits) {
+// LeadingLetters, `first` being FirstOfAScript of the text once found.
+QString Leading(const QString& text, qsizetype maxUnits, std::optional<qsizetype>& first) {
   maxUnits = std::max<qsizetype>(maxUnits, 0);
   if (text.size() <= maxUnits) return text;
   if (maxUnits == 0) return QString();
@@ -252,11 +314,16 @@ QString LeadingLetters(const QString& text, qsizetype maxUnits) {
   // Whether a letter ends at maxUnits depends on all before it, on the one
   // character after it (two units when it is a surrogate pair), and on the
   // script of the text's first run, which is that of its first character
-  // of any one script, as far off as characters common to all reach.
-  qsizetype first = 0;
-  while (first < text.size() && QChar::script(PointAt(text, first)) <= QChar::Script_Common) ++first;
-  const qsizetype window = std::min(text.size(), std::max(maxUnits, first) + 2);
-  QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, text.constData(), window);
+  // of any one script, as far off as characters common to all reach. When
+  // it is farther than the cut, it is set right after the letters around
+  // the cut, which join its run there as they do in the whole text.
+  if (!first) first = FirstOfAScript(text);
+  const qsizetype n = text.size(), window = std::min(n, maxUnits + 2);
+  QString far;
+  if (*first > window && *first < n) far = text.left(window) + text.mid(*first, 2);
+  const qsizetype known = *first < n ? std::min(n, std::max(maxUnits, *first) + 2) : window;
+  QTextBoundaryFinder letters = far.isEmpty() ? QTextBoundaryFinder(QTextBoundaryFinder::Grapheme, text.constData(), known)
+                                              : QTextBoundaryFinder(QTextBoundaryFinder::Grapheme, far);
   letters.setPosition(maxUnits);
   qsizetype end = letters.isAtBoundary() ? maxUnits : letters.toPreviousBoundary();
   while (end > 0 && InsidePair(text, end)) {
@@ -264,6 +331,13 @@ QString LeadingLetters(const QString& text, qsizetype maxUnits) {
     end = letters.toPreviousBoundary();
   }
   return text.left(std::max<qsizetype>(end, 0));
+}
+
+}  // namespace
+
+QString LeadingLetters(const QString& text, qsizetype maxUnits) {
+  std::optional<qsizetype> first;
+  return Leading(text, maxUnits, first);
 }
 
 QString TrailingLetters(const QString& text, qsizetype maxUnits) {
@@ -288,11 +362,17 @@ QString TrailingLetters(const QString& text, qsizetype maxUnits) {
 }
 
 QString LettersReaching(const QString& text, qsizetype units, qsizetype mostUnits, qreal reachPx, bool fromEnd,
-                        const std::function<qreal(const QString&)>& width) {
+                        const std::function<qreal(const QString&)>& width, qreal* pieceWidthPx) {
   units = std::max<qsizetype>(units, 1);
+  std::optional<qsizetype> first;
   for (;;) {
-    const QString piece = fromEnd ? TrailingLetters(text, units) : LeadingLetters(text, units);
-    if (piece.size() == text.size() || units >= mostUnits || width(piece) > reachPx) return piece;
+    const QString piece = fromEnd ? TrailingLetters(text, units) : Leading(text, units, first);
+    const bool whole = piece.size() == text.size();
+    const qreal px = whole || (units >= mostUnits && !pieceWidthPx) ? 0 : width(piece);
+    if (whole || units >= mostUnits || px > reachPx) {
+      if (pieceWidthPx) *pieceWidthPx = px;
+      return piece;
+    }
     units = std::min(mostUnits, units > text.size() / 2 ? text.size() : 2 * units);
   }
 }
@@ -315,16 +395,30 @@ QString ShownLetters(const QString& text, const QFont& font, int roomPx, bool fr
   // zero-width characters, a letter with many accents).
   const QFontMetricsF metrics(font);
   const qreal reach = std::max(roomPx, 1) + 4 * metrics.height();
+  // Laying out a million letters of no width takes seconds: at most four
+  // units are taken for each pixel to reach, and a text that has more of
+  // them before its words shows blank.
   const qsizetype units = static_cast<qsizetype>(reach / std::max(metrics.averageCharWidth(), 1.0)) + 1;
-  const QString piece = LettersReaching(text, units, text.size(), reach, fromEnd,
-                                        [&](const QString& p) { return metrics.horizontalAdvance(AsDrawn(p)); });
-  if (plain || piece.size() == text.size()) return piece;
+  const qsizetype most = static_cast<qsizetype>(std::ceil(4 * reach));
+  // A piece of nothing but letters of no width takes Qt a time that grows
+  // with the square of its length to lay out, and with a blank after it
+  // only as long as it is; the blank's own width is taken off again.
+  const qreal blank = metrics.horizontalAdvance(QChar(u' '));
+  qreal pieceWidth = 0;
+  const QString piece = LettersReaching(
+      text, units, most, reach, fromEnd,
+      [&](const QString& p) { return metrics.horizontalAdvance(AsDrawn(p) + u' ') - blank; }, &pieceWidth);
+  if (piece.size() == text.size()) return piece;
+  // Letters that do not reach so far show blank: what follows them would
+  // show in the room, and they draw nothing much themselves.
+  if (pieceWidth <= reach) return QString();
+  if (plain) return piece;
   // The first letters keep their places when none of them is written right
   // to left and the text runs left to right, which a left-to-right letter
   // among them settles; without one, the rest of the text does.
   const Run run = Direction(piece);
   if (run == Run::Turns || (run == Run::Unsettled && !WritesLeftToRight(text))) return text;
-  const std::optional<QString> fonts = FontsOfTheRest(text, piece.size());
+  const std::optional<QString> fonts = FontsOfTheRest(text, piece.size(), most - piece.size());
   if (!fonts || piece.size() + fonts->size() >= text.size()) return text;
   return piece + *fonts;
 }

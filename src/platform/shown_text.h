@@ -21,9 +21,11 @@ QString TrailingLetters(const QString& text, qsizetype maxUnits);
 // The letters of LeadingLetters (fromEnd: TrailingLetters) for `units`
 // units, twice as many as often as `width`, which measures a piece as the
 // control draws it, finds them no wider than reachPx, but never more than
-// mostUnits: a piece wider than reachPx, or the whole text.
+// mostUnits: a piece wider than reachPx, the whole text, or the letters of
+// mostUnits units. pieceWidthPx, when given, gets the width of a piece cut
+// from the text (0 for the whole text).
 QString LettersReaching(const QString& text, qsizetype units, qsizetype mostUnits, qreal reachPx, bool fromEnd,
-                        const std::function<qreal(const QString&)>& width);
+                        const std::function<qreal(const QString&)>& width, qreal* pieceWidthPx = nullptr);
 
 // What QPainter::drawText needs laid out of a text to draw it on one line
 // of a rectangle roomPx wide, from its left edge (fromEnd: from its right
@@ -34,7 +36,12 @@ QString LettersReaching(const QString& text, qsizetype units, qsizetype mostUnit
 // font they have no character of (the line is as high as its highest
 // font); the last letters of a text all of ASCII; else (a part written
 // right to left, which the layout may turn around, a line separator or a
-// choice of variants, which change the whole line) the whole text.
+// choice of variants, which change the whole line) the whole text. It
+// takes at most four units for each pixel the piece should reach, which
+// letters of any font's usual widths, a few accents included, fill: a
+// text of more letters of no width (zero-width spaces, soft hyphens) before
+// its words, or whose first letter has more accents, is drawn blank
+// (nothing of it is laid out).
 QString ShownLetters(const QString& text, const QFont& font, int roomPx, bool fromEnd);
 
 }  // namespace morvadel

@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QPointer>
 #include <QFontMetricsF>
 #include <QTest>
 #include <QTextBoundaryFinder>
@@ -253,6 +254,46 @@ TEST(Chart, LongLabelsReachPastTheChartWhateverTheirLetters) {
       }
     }
   }
+}
+
+// A chart widened a pixel at a time keeps the labels it cut while they
+// still reach past it, as a chart built at the new width would cut them,
+// and cuts them again only once it passes what they reach.
+TEST(Chart, ACutLabelIsCutAgainOnlyOnceTheChartPassesWhatItReaches) {
+  const QString label = QString("Zalihe ").repeated(1000);
+  Chart chart;
+  chart.resize(900, 500);
+  // One line of two points, the label its series' name and the title.
+  chart.SetChartType(3);
+  chart.SetSeriesInRows(true);
+  chart.SetShowLegend(true);
+  chart.SetTitle(label);
+  chart.SetColumnCount(2);
+  chart.SetRowLabel(label);
+  chart.SetData("1");
+  chart.SetColumn(2);
+  chart.SetData("2");
+  chart.Refresh();
+  const QFontMetricsF metrics(ArialFont(7));  // the smallest label font
+  QPointer<QChart> before = Drawn(chart);
+  int rebuilt = 0;
+  for (int width = 901; width <= 1800; ++width) {
+    SCOPED_TRACE(width);
+    const qreal reach = width + 4 * metrics.height();
+    const bool stillReaches = metrics.horizontalAdvance(before->series()[0]->name().simplified()) > reach &&
+                              metrics.horizontalAdvance(before->title().simplified()) > reach;
+    chart.resize(width, 500);
+    QChart* drawn = Drawn(chart);
+    ASSERT_EQ(drawn == before.data(), stillReaches);
+    rebuilt += !stillReaches;
+    for (const QString& shown : {drawn->series()[0]->name(), drawn->title()}) {
+      ASSERT_TRUE(label.startsWith(shown));
+      ASSERT_GT(metrics.horizontalAdvance(shown.simplified()), reach);
+    }
+    before = drawn;
+  }
+  EXPECT_GE(rebuilt, 1);
+  EXPECT_LE(rebuilt, 3);
 }
 
 // The label of a single category, shown as the axis title, breaks at the

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -100,6 +101,15 @@ class GridTest : public testing::Test {
   void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(grid_, key, mods); }
 
   QImage Shot() { return grid_->viewport()->grab().toImage(); }
+
+  // A cell's rectangle in the viewport while the grid is not scrolled.
+  QRect CellRect(int row, int col) const {
+    int left = 0, top = 0;
+    for (int c = 0; c < col; ++c) left += grid_->ColWidth(c);
+    for (int r = 0; r < row; ++r) top += grid_->RowHeight(r);
+    return QRect(QPoint(PxFromTwips(left), PxFromTwips(top)),
+                 QPoint(PxFromTwips(left + grid_->ColWidth(col)) - 1, PxFromTwips(top + grid_->RowHeight(row)) - 1));
+  }
 
   std::unique_ptr<QWidget> window_;
   Grid* grid_ = nullptr;
@@ -303,6 +313,36 @@ TEST_F(GridTest, LongTextsAreLaidOutOnlyAsFarAsTheirCellShows) {
   EXPECT_EQ(longLabel, cellShot(2, 0));
 }
 
+// Letters of no width, or a letter with many accents, fill no room: a cell
+// lays out no more than four units of a text a pixel, and one that would
+// need more of them to reach past the cell, its words coming only after
+// thousands of them or its first letter alone longer, shows blank.
+TEST_F(GridTest, TextsOfLongRunsOfLettersOfNoWidthShowBlank) {
+  Build(7, 14, 1, {700, 300});
+  const QImage empty = Shot();
+  const QString zeroWidth = QString(QChar(0x200B)).repeated(20000);
+  const struct {
+    int row, col;
+    QString text;
+  } cases[] = {
+      {2, 1, zeroWidth},
+      {3, 1, QString(QChar(0x00AD)).repeated(20000)},  // soft hyphens
+      {4, 1, "e" + QString(QChar(0x0301)).repeated(19999)},
+      {5, 0, zeroWidth + "Ukupna aktiva"},  // a label
+      {6, 1, zeroWidth + DevanagariLabels()},
+  };
+  for (const auto& c : cases) grid_->SetTextMatrix(c.row, c.col, c.text);
+  const QImage shown = Shot();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.row << "," << c.col);
+    EXPECT_EQ(grid_->DrawnText(c.row, c.col), "");
+    EXPECT_EQ(shown.copy(CellRect(c.row, c.col)), empty.copy(CellRect(c.row, c.col)));
+    EXPECT_FALSE(grid_->CellTextFits(c.row, c.col));
+    EXPECT_EQ(grid_->ToolTipAt(CellCentre(c.row, c.col)), c.text.trimmed());
+    EXPECT_EQ(grid_->TextMatrix(c.row, c.col), c.text);
+  }
+}
+
 // The letters a piece keeps, from either end, at every count of units.
 TEST(ShownText, PiecesAreCutBetweenLetters) {
   const QString words = QString("Hello world ").repeated(3);
@@ -343,6 +383,53 @@ TEST(ShownText, PiecesAreCutBetweenLetters) {
     }
     EXPECT_EQ(LeadingLetters(t.text, t.text.size()), t.text);
     EXPECT_EQ(TrailingLetters(t.text, t.text.size() + 5), t.text);
+  }
+}
+
+// Letters of a syllabic script far after the cut, after characters of no
+// script of their own, still decide where the letters before it end.
+TEST(ShownText, PiecesBeforeAFarOffScriptAreCutBetweenLetters) {
+  const struct {
+    const char* name;
+    QString text;
+  } texts[] = {
+      {"zero-width spaces", QString(QChar(0x200B)).repeated(300) + DevanagariLabels()},
+      {"accents", QString(QChar(0x0301)).repeated(300) + DevanagariLabels()},
+      {"blanks and lines", QString("  \r\n").repeated(100) + DevanagariLabels()},
+  };
+  for (const auto& t : texts) {
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, t.text);
+    for (qsizetype most = 0; most <= 320; ++most) {
+      SCOPED_TRACE(testing::Message() << t.name << " " << most);
+      const QString lead = LeadingLetters(t.text, most);
+      ASSERT_TRUE(t.text.startsWith(lead));
+      ASSERT_LE(lead.size(), most);
+      ASSERT_TRUE(BetweenLetters(t.text, lead.size()));
+      letters.setPosition(lead.size());
+      ASSERT_GT(letters.toNextBoundary(), most);  // one letter more would not fit
+    }
+  }
+}
+
+// A text of thousands of letters beyond its cell that other fonts draw is
+// laid out only as far as the cell shows it, and looks as it would whole.
+TEST_F(GridTest, ThousandsOfLettersOfOtherFontsBeyondTheCellAreNotLaidOut) {
+  Build(7, 14, 1, {700, 300});
+  const QImage empty = Shot();
+  QString cjk;
+  for (char16_t letter = 0x4E00; letter < 0x4E00 + 20000; ++letter) cjk += QChar(letter);
+  const QString texts[] = {cjk, "Ukupno " + cjk};
+  for (int row = 2; row < 4; ++row) grid_->SetTextMatrix(row, 1, texts[row - 2]);
+  const QImage shown = Shot();
+  const QFontMetricsF fm(grid_->font());
+  for (int row = 2; row < 4; ++row) {
+    SCOPED_TRACE(row);
+    const QString& text = texts[row - 2];
+    const QString drawn = grid_->DrawnText(row, 1);
+    EXPECT_TRUE(text.startsWith(drawn));
+    EXPECT_LE(drawn.size(), 4 * (PxFromTwips(grid_->ColWidth(1)) + 4 * fm.height()));
+    const QRect cell = CellRect(row, 1);
+    EXPECT_EQ(shown.copy(cell), WholeTextDrawn(empty, cell, grid_->font(), text, false, false));
   }
 }
 

@@ -199,16 +199,11 @@ void Navigator::Hold() {
 }
 
 void Navigator::Retry() {
-  if (!held_) return;
-  if (!pending_ || quit_) {
-    held_ = false;
-  } else if (WindowCodeRuns(0)) {
-    return;
-  } else {
-    held_ = false;
-    Schedule();
-  }
+  const bool due = pending_ && !quit_;
+  if (due && WindowCodeRuns(0)) return;
+  held_ = false;
   if (auto* dispatcher = QAbstractEventDispatcher::instance()) disconnect(dispatcher, nullptr, this, nullptr);
+  if (due) Schedule();
 }
 
 void Navigator::DropInput(bool drop) {
